@@ -1,0 +1,30 @@
+#pragma once
+// The operations of other subsystems that start-up and the window's life
+// run, gathered behind one interface so that the start-up sequence can be
+// checked step by step. ProgramSubsystems (app/program_subsystems.*) wires
+// them to the real code.
+#include <string>
+
+#include "settings/mouse_config.h"
+
+namespace vx::app {
+
+class Subsystems {
+public:
+    virtual ~Subsystems() = default;
+    virtual void StartWorkers() = 0;                // InputListener, then ActionPlayer
+    virtual void LoadMainLayout() = 0;
+    virtual void LoadColorLayout() = 0;
+    virtual void LoadAdvancedLayout() = 0;
+    virtual void AllocateAdvancedControls() = 0;
+    virtual void LoadWarningLayout() = 0;
+    virtual void LoadUserMacros(const std::string& file) = 0;
+    virtual void LoadConstantMacros(const std::string& file) = 0;
+    virtual void ResetMacroInterfaceState() = 0;    // menuOpen, clickedLine
+    virtual void LoadLanguageMenus(settings::UiLanguage language) = 0;
+    virtual bool FindMouse() = 0;
+    virtual void ApplyConfiguration() = 0;
+    virtual void SendDriverExit() = 0;              // the 0x20 report, when the write channel is open
+};
+
+}  // namespace vx::app

@@ -1,0 +1,30 @@
+#pragma once
+// Everything the logic asks of the platform, handed around as one bundle of
+// references. A backend (Windows, the tests' doubles, later Linux) builds one.
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/hid.h"
+#include "platform/image.h"
+#include "platform/process.h"
+#include "platform/profile_files.h"
+#include "platform/shell.h"
+#include "platform/system_settings.h"
+#include "platform/threads.h"
+#include "platform/window.h"
+
+namespace vx::platform {
+
+struct Platform {
+    FileSystem& files;
+    ProfileFiles& profiles;
+    HidApi& hid;
+    SystemSettings& systemSettings;
+    Clock& clock;
+    Threads& threads;
+    Shell& shell;
+    ImageDecoder& images;
+    Process& process;
+    MainWindow& window;
+};
+
+}  // namespace vx::platform

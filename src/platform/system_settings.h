@@ -1,0 +1,18 @@
+#pragma once
+// Windows user settings that a configuration carries.
+#include <optional>
+
+namespace vx::platform {
+
+class SystemSettings {
+public:
+    virtual ~SystemSettings() = default;
+    virtual std::optional<int> GetMouseSpeed() = 0;
+    // Saved in the user profile and broadcast to running programs.
+    virtual bool SetMouseSpeed(int speed) = 0;
+    virtual std::optional<unsigned> GetWheelScrollLines() = 0;
+    // Saved in the user profile, not broadcast.
+    virtual bool SetWheelScrollLines(unsigned lines) = 0;
+};
+
+}  // namespace vx::platform

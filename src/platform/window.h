@@ -1,0 +1,82 @@
+#pragma once
+// The main window as the logic sees it. The backend owns the real window and
+// forwards its messages to the logic; the logic calls back through this.
+#include <cstdint>
+#include <string>
+
+#include "platform/geometry.h"
+#include "platform/hid.h"
+
+namespace vx::platform {
+
+using FontHandle = std::intptr_t;
+
+struct FontSpec {
+    std::string face;
+    int height = 0;
+    int width = 0;
+    int weight = 400;
+    bool fixedPitchRoman = false;  // fixed pitch, Roman family, character precision
+};
+
+enum class ShowCommand { Show, Hide, Minimize, Restore };
+
+enum class MouseButtonEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, Other };
+
+struct DeviceNotification;
+
+// The logic's side of the main window: the backend turns window messages
+// into these calls, on the interface thread.
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    // Start-up sequence; the window is shown after it returns, unless it
+    // was destroyed meanwhile.
+    virtual void OnInitDialog() = 0;
+    virtual void OnCloseRequest() {}
+    // Returns true when handled; false asks for the default processing.
+    virtual bool OnSystemCommand(int /*command*/) { return false; }
+    virtual void OnCommand(int /*commandId*/) {}
+    virtual long OnTrayCallback(int /*iconId*/, MouseButtonEvent /*event*/) { return 0; }
+    virtual void OnDeviceRemoved(const DeviceNotification& /*notification*/) {}
+    virtual void OnPowerBroadcast() {}
+    virtual void OnMouseMove(Point /*p*/) {}
+    virtual void OnLeftButtonDown(Point /*p*/) {}
+    virtual void OnLeftButtonUp(Point /*p*/) {}
+    virtual void OnPaint() {}
+    // A repaint asked for from a worker thread, now on the interface thread.
+    virtual void OnRepaintRequest() {}
+};
+
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+    // Modal box with an OK button owned by the main window (or by nothing
+    // when it has none yet). An empty caption means the application's name.
+    virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
+    virtual std::string LoadResourceString(int id) = 0;
+    virtual void AppendSystemMenuItem(const std::string& text, int commandId) = 0;
+    virtual void SetLargeIcon(int iconResourceId) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual FontHandle CreateFont(const FontSpec& spec) = 0;
+    // Sizes the client area to width x height and gives the window the
+    // region's shape.
+    virtual void SetShape(const Region& region, int width, int height) = 0;
+    // Repaints the whole window (interface thread), background erased.
+    virtual void Invalidate() = 0;
+    // Asks for a repaint from any thread.
+    virtual void PostRepaint() = 0;
+    virtual void Show(ShowCommand command) = 0;
+    // Modal about box (dialog template 100).
+    virtual void ShowAboutBox() = 0;
+    virtual void AddTrayIcon() = 0;
+    virtual void RemoveTrayIcon() = 0;
+    // Ends the modal run once the current message is handled.
+    virtual void Destroy() = 0;
+    virtual bool Exists() = 0;
+    // Creates the window (dialog template 102), runs it modally and returns
+    // when it has been destroyed.
+    virtual void RunModal(WindowEvents& events) = 0;
+};
+
+}  // namespace vx::platform
