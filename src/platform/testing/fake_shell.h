@@ -1,0 +1,38 @@
+#pragma once
+// Records the programs and documents the logic asks the shell to start.
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace vx::platform::testing {
+
+class FakeShell : public Shell {
+public:
+    bool StartProgram(const std::string& commandLine) override {
+        std::lock_guard lock(mutex_);
+        programs_.push_back(commandLine);
+        return true;
+    }
+    bool OpenDocument(const std::string& urlOrPath) override {
+        std::lock_guard lock(mutex_);
+        documents_.push_back(urlOrPath);
+        return true;
+    }
+    std::vector<std::string> Programs() const {
+        std::lock_guard lock(mutex_);
+        return programs_;
+    }
+    std::vector<std::string> Documents() const {
+        std::lock_guard lock(mutex_);
+        return documents_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> programs_;
+    std::vector<std::string> documents_;
+};
+
+}  // namespace vx::platform::testing
