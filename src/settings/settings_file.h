@@ -1,0 +1,42 @@
+#pragma once
+// Moves the one MouseConfig of the program between memory and config.ini
+// (or an exchange file), and reads the two [Init] selectors.
+//
+// Every call builds its own section names, so calls from the interface and
+// the action-player threads share no scratch text. The MouseConfig is only
+// touched under state.ConfigLock; files are read and written outside it.
+// Write results are returned for tests; the program goes on regardless.
+#include <cstdint>
+#include <string>
+
+#include "app/app_state.h"
+#include "platform/profile_files.h"
+
+namespace vx::settings {
+
+// Fills every field from [Config<number>], or, with fromDefaults, from the
+// factory section of that number for the current interface language.
+// CurrentConfigNumber is left alone.
+void LoadConfig(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+                std::int32_t number, bool fromDefaults);
+
+// Writes the 22 keys into [Config<number>] as one change, creating the file
+// or section when missing.
+bool SaveConfig(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+                std::int32_t number);
+
+// Writes only DPI_LEVEL / USB_SPEED into [Config<number>]; called by the
+// action player after the mouse changed the value.
+bool SaveDpiLevel(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+                  std::int32_t number);
+bool SaveUsbSpeed(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+                  std::int32_t number);
+
+// [Init] VER_SEL, low 8 bits (0 Chinese, 1 English).
+std::uint8_t ReadLanguage(platform::ProfileFiles& profiles, const std::string& file);
+// [Init] CurConfig; 0 when missing or not a number.
+std::int32_t ReadCurrentConfigNumber(platform::ProfileFiles& profiles, const std::string& file);
+// [Init] CurConfig = number.
+bool WriteCurConfig(platform::ProfileFiles& profiles, const std::string& file, std::int32_t number);
+
+}  // namespace vx::settings
