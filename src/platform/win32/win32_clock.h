@@ -1,0 +1,27 @@
+#pragma once
+// Performance-counter time and millisecond-accurate sleeping.
+#include <mutex>
+
+#include "platform/clock.h"
+
+namespace vx::platform {
+
+class Win32Clock final : public Clock {
+public:
+    Win32Clock();
+    ~Win32Clock() override;
+    Win32Clock(const Win32Clock&) = delete;
+    Win32Clock& operator=(const Win32Clock&) = delete;
+
+    std::int64_t NowMicros() override;
+    void SleepMs(int ms) override;
+
+private:
+    void RaiseTimerResolution();
+
+    std::int64_t frequency_ = 1;
+    std::once_flag resolutionOnce_;
+    bool resolutionRaised_ = false;
+};
+
+}  // namespace vx::platform

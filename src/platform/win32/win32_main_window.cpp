@@ -1,0 +1,348 @@
+#include "platform/win32/win32_main_window.h"
+
+#include <dbt.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "platform/win32/resources/resource.h"
+#include "platform/win32/text_convert.h"
+
+namespace vx::platform {
+namespace {
+
+constexpr UINT kTrayCallbackMessage = WM_USER + 1;  // 0x401
+constexpr UINT kTrayIconId = 153;
+constexpr UINT kRepaintMessage = WM_APP + 1;
+constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
+constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
+
+MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
+    switch (static_cast<UINT>(mouseMessage)) {
+        case WM_LBUTTONDOWN: return MouseButtonEvent::LeftDown;
+        case WM_LBUTTONUP: return MouseButtonEvent::LeftUp;
+        case WM_LBUTTONDBLCLK: return MouseButtonEvent::LeftDoubleClick;
+        case WM_RBUTTONDOWN: return MouseButtonEvent::RightDown;
+        case WM_RBUTTONUP: return MouseButtonEvent::RightUp;
+        case WM_RBUTTONDBLCLK: return MouseButtonEvent::RightDoubleClick;
+        default: return MouseButtonEvent::Other;
+    }
+}
+
+Point PointFrom(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = hwnd;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = icon;
+    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szTip);
+    return data;
+}
+
+INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+        case WM_INITDIALOG: return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(hwnd, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow()
+    : instance_(GetModuleHandleW(nullptr)),
+      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
+
+Win32MainWindow::~Win32MainWindow() {
+    for (HFONT font : fonts_) DeleteObject(font);
+}
+
+std::string Win32MainWindow::ApplicationName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos && dot > 0) name.resize(dot);
+    return Narrow(name);
+}
+
+void Win32MainWindow::MessageBox(const std::string& text, const std::string& caption) {
+    std::wstring title = Widen(caption.empty() ? ApplicationName() : caption);
+    MessageBoxW(Exists() ? Handle() : nullptr, Widen(text).c_str(), title.c_str(), MB_OK);
+}
+
+std::string Win32MainWindow::LoadResourceString(int id) {
+    const wchar_t* resource = nullptr;
+    // A zero buffer size returns a read-only pointer into the resource itself.
+    int length = LoadStringW(instance_, static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&resource), 0);
+    if (length <= 0 || resource == nullptr) return {};
+    return Narrow(std::wstring_view(resource, static_cast<std::size_t>(length)));
+}
+
+void Win32MainWindow::AppendSystemMenuItem(const std::string& text, int commandId) {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (menu == nullptr) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), Widen(text).c_str());
+}
+
+void Win32MainWindow::SetLargeIcon(int iconResourceId) {
+    HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(iconResourceId));
+    if (icon == nullptr) return;
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void Win32MainWindow::SetTitle(const std::string& title) {
+    SetWindowTextW(Handle(), Widen(title).c_str());
+}
+
+FontHandle Win32MainWindow::CreateFont(const FontSpec& spec) {
+    const DWORD outPrecision = spec.fixedPitchRoman ? OUT_CHARACTER_PRECIS : OUT_DEFAULT_PRECIS;
+    const DWORD clipPrecision = spec.fixedPitchRoman ? CLIP_CHARACTER_PRECIS : CLIP_DEFAULT_PRECIS;
+    const DWORD pitchFamily = spec.fixedPitchRoman ? (FIXED_PITCH | FF_ROMAN) : (DEFAULT_PITCH | FF_SWISS);
+    HFONT font = CreateFontW(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+                             ANSI_CHARSET, outPrecision, clipPrecision, DEFAULT_QUALITY, pitchFamily,
+                             Widen(spec.face).c_str());
+    if (font == nullptr) return 0;
+    fonts_.push_back(font);
+    return reinterpret_cast<FontHandle>(font);
+}
+
+void Win32MainWindow::SetShape(const Region& region, int width, int height) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr || width <= 0 || height <= 0) return;
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // The whole shape goes to the system in one region call, however many
+    // rectangles the mask produced.
+    const std::size_t count = region.rects.size();
+    if (count > (static_cast<std::size_t>(INT_MAX) - sizeof(RGNDATAHEADER)) / sizeof(RECT)) return;
+    const std::size_t bytes = sizeof(RGNDATAHEADER) + count * sizeof(RECT);
+    std::vector<unsigned char> buffer(bytes);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    data->rdh.dwSize = sizeof(RGNDATAHEADER);
+    data->rdh.iType = RDH_RECTANGLES;
+    data->rdh.nCount = static_cast<DWORD>(count);
+    data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
+    RECT bounds{0, 0, 0, 0};
+    auto* rects = reinterpret_cast<RECT*>(data->Buffer);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Rect& r = region.rects[i];
+        rects[i] = RECT{r.left, r.top, r.right, r.bottom};
+        if (i == 0) {
+            bounds = rects[i];
+        } else {
+            bounds.left = std::min(bounds.left, rects[i].left);
+            bounds.top = std::min(bounds.top, rects[i].top);
+            bounds.right = std::max(bounds.right, rects[i].right);
+            bounds.bottom = std::max(bounds.bottom, rects[i].bottom);
+        }
+    }
+    data->rdh.rcBound = bounds;
+    HRGN shape = ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), data);
+    if (shape == nullptr) return;
+    // The window owns the region from here on.
+    if (SetWindowRgn(hwnd, shape, TRUE) == 0) DeleteObject(shape);
+}
+
+void Win32MainWindow::Invalidate() {
+    if (HWND hwnd = Handle()) InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32MainWindow::PostRepaint() {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    // One pending request is enough: the repaint draws the latest state.
+    if (repaintPosted_.exchange(true)) return;
+    if (!PostMessageW(hwnd, kRepaintMessage, 0, 0)) repaintPosted_ = false;
+}
+
+void Win32MainWindow::Show(ShowCommand command) {
+    int show = SW_SHOW;
+    switch (command) {
+        case ShowCommand::Show: show = SW_SHOW; break;
+        case ShowCommand::Hide: show = SW_HIDE; break;
+        case ShowCommand::Minimize: show = SW_MINIMIZE; break;
+        case ShowCommand::Restore: show = SW_RESTORE; break;
+    }
+    if (HWND hwnd = Handle()) ShowWindow(hwnd, show);
+}
+
+void Win32MainWindow::ShowAboutBox() {
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUTBOX), Handle(), AboutBoxProc, 0);
+}
+
+void Win32MainWindow::AddTrayIcon() {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void Win32MainWindow::RemoveTrayIcon() {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+void Win32MainWindow::Destroy() {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr || destroyed_) return;
+    destroyed_ = true;
+    // A modal dialog ends through EndDialog; the dialog manager destroys the
+    // window once the current message is done (also inside WM_INITDIALOG).
+    EndDialog(hwnd, 0);
+}
+
+bool Win32MainWindow::Exists() { return Handle() != nullptr && !destroyed_; }
+
+void Win32MainWindow::RunModal(WindowEvents& events) {
+    events_ = &events;
+    destroyed_ = false;
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc,
+                    reinterpret_cast<LPARAM>(this));
+    hwnd_ = nullptr;
+    events_ = nullptr;
+}
+
+void Win32MainWindow::PostDeviceRemoval(std::string path) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    {
+        std::lock_guard lock(removalsMutex_);
+        pendingRemovals_.push_back(std::move(path));
+    }
+    PostMessageW(hwnd, kDeviceRemovalMessage, 0, 0);
+}
+
+void Win32MainWindow::DeliverDeviceRemovals() {
+    for (;;) {
+        std::string path;
+        {
+            std::lock_guard lock(removalsMutex_);
+            if (pendingRemovals_.empty()) return;
+            path = std::move(pendingRemovals_.front());
+            pendingRemovals_.pop_front();
+        }
+        if (!Exists()) continue;
+        events_->OnDeviceRemoved(DeviceNotification{true, path});
+    }
+}
+
+INT_PTR CALLBACK Win32MainWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    }
+    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (self == nullptr || self->events_ == nullptr) return FALSE;
+    return self->HandleMessage(hwnd, msg, wParam, lParam);
+}
+
+INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) hwnd_ = hwnd;
+
+    if (hook_) {
+        LRESULT result = 0;
+        if (hook_(hwnd, msg, wParam, lParam, result)) {
+            // Messages whose answer is the dialog procedure's own return value.
+            if (msg == WM_INITDIALOG || msg == WM_QUERYDRAGICON || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)) {
+                return static_cast<INT_PTR>(result);
+            }
+            return Answer(hwnd, result);
+        }
+    }
+
+    switch (msg) {
+        case WM_INITDIALOG:
+            events_->OnInitDialog();
+            return TRUE;
+        case WM_CLOSE:
+            events_->OnCloseRequest();
+            return TRUE;
+        case WM_SYSCOMMAND:
+            return events_->OnSystemCommand(static_cast<int>(wParam & 0xFFF0)) ? TRUE : FALSE;
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            // Enter and Escape arrive as IDOK / IDCANCEL; the window must not close on them.
+            if (id != IDOK && id != IDCANCEL) events_->OnCommand(id);
+            return TRUE;
+        }
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(icon_);
+        case kTrayCallbackMessage:
+            return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam), ToMouseButtonEvent(lParam)));
+        case WM_DEVICECHANGE:
+            if (wParam == DBT_DEVICEREMOVECOMPLETE && lParam != 0) {
+                const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+                DeviceNotification notification;
+                notification.isDeviceInterface = header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE;
+                if (notification.isDeviceInterface) {
+                    const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+                    notification.interfacePath = Narrow(iface->dbcc_name);
+                }
+                events_->OnDeviceRemoved(notification);
+            }
+            return Answer(hwnd, TRUE);
+        case WM_POWERBROADCAST:
+            events_->OnPowerBroadcast();
+            return FALSE;
+        case WM_MOUSEMOVE:
+            events_->OnMouseMove(PointFrom(lParam));
+            return FALSE;
+        case WM_LBUTTONDOWN:
+            events_->OnLeftButtonDown(PointFrom(lParam));
+            return FALSE;
+        case WM_LBUTTONUP:
+            events_->OnLeftButtonUp(PointFrom(lParam));
+            return FALSE;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            paintDc_ = BeginPaint(hwnd, &paint);
+            events_->OnPaint();
+            paintDc_ = nullptr;
+            EndPaint(hwnd, &paint);
+            return TRUE;
+        }
+        case WM_ERASEBKGND:
+            // The paint covers the whole window; skipping the erase avoids flicker.
+            return Answer(hwnd, TRUE);
+        case kRepaintMessage:
+            repaintPosted_ = false;
+            events_->OnRepaintRequest();
+            return TRUE;
+        case kDeviceRemovalMessage:
+            DeliverDeviceRemovals();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,78 @@
+#pragma once
+// The real main window: a modal dialog from template 102 whose messages are
+// turned into platform::WindowEvents calls.
+#include "platform/win32/windows_api.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace vx::platform {
+
+class Win32MainWindow final : public MainWindow {
+public:
+    // A hook that sees every message before the built-in routing. It returns
+    // true when it handled the message; `result` is then the dialog's answer.
+    using MessageHook = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT& result)>;
+
+    Win32MainWindow();
+    ~Win32MainWindow() override;
+    Win32MainWindow(const Win32MainWindow&) = delete;
+    Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+    void MessageBox(const std::string& text, const std::string& caption) override;
+    std::string LoadResourceString(int id) override;
+    void AppendSystemMenuItem(const std::string& text, int commandId) override;
+    void SetLargeIcon(int iconResourceId) override;
+    void SetTitle(const std::string& title) override;
+    FontHandle CreateFont(const FontSpec& spec) override;
+    void SetShape(const Region& region, int width, int height) override;
+    void Invalidate() override;
+    void PostRepaint() override;
+    void Show(ShowCommand command) override;
+    void ShowAboutBox() override;
+    void AddTrayIcon() override;
+    void RemoveTrayIcon() override;
+    void Destroy() override;
+    bool Exists() override;
+    void RunModal(WindowEvents& events) override;
+
+    // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the interface
+    // thread. Dropped when the window does not exist.
+    void PostDeviceRemoval(std::string path);
+
+    // The window handle (null before RunModal creates it and after it ends).
+    HWND Handle() const { return hwnd_.load(); }
+    // The device context of the WM_PAINT being handled, null outside it.
+    HDC PaintDc() const { return paintDc_; }
+    void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+
+    // The executable's file name without folder and extension.
+    static std::string ApplicationName();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static INT_PTR Answer(HWND hwnd, LRESULT result);
+    void DeliverDeviceRemovals();
+
+    HINSTANCE instance_;
+    HICON icon_;
+    std::atomic<HWND> hwnd_{nullptr};
+    bool destroyed_ = false;
+    WindowEvents* events_ = nullptr;
+    HDC paintDc_ = nullptr;
+    MessageHook hook_;
+    std::vector<HFONT> fonts_;
+
+    std::atomic<bool> repaintPosted_{false};
+    std::mutex removalsMutex_;
+    std::deque<std::string> pendingRemovals_;
+};
+
+}  // namespace vx::platform

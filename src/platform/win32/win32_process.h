@@ -1,0 +1,30 @@
+#pragma once
+// Single-instance lock, the running instance's window, the module path and
+// the common controls.
+#include "platform/process.h"
+
+namespace vx::platform {
+
+class Win32Process final : public Process {
+public:
+    Win32Process() = default;
+    ~Win32Process() override = default;
+    Win32Process(const Win32Process&) = delete;
+    Win32Process& operator=(const Win32Process&) = delete;
+
+    std::string ModuleFileName() override;
+    bool CreateSingleInstanceLock(const std::string& name) override;
+    void CloseSingleInstanceLock() override;
+    bool RestoreWindowByTitle(const std::string& title) override;
+    void InitCommonControls() override;
+
+private:
+    // The mutex handle (a HANDLE); held until the process ends on the first
+    // instance's path.
+    void* lock_ = nullptr;
+};
+
+// The folder of a full module path, without the trailing separator.
+std::string FolderOf(const std::string& path);
+
+}  // namespace vx::platform
