@@ -13,6 +13,8 @@
 #include <string>
 
 #include "device/device_link.h"
+#include "device/player_state.h"
+#include "macro/macro_store.h"
 #include "platform/geometry.h"
 #include "platform/window.h"
 #include "settings/mouse_config.h"
@@ -50,6 +52,11 @@ struct AppState {
     std::atomic<bool> StopRequested{false};
     std::atomic<std::uint8_t> PendingEventCode{0};
     std::atomic<std::uint8_t> PendingEventValue{0};
+    // Held keys and buttons of macro playback, the player's wake-up.
+    device::PlayerState player;
+
+    // --- macros (records and counts guarded by ConfigLock) ---
+    macro::MacroStore macros;
 
     // --- interface resources made at start-up ---
     platform::FontHandle EnglishFont = 0;

@@ -1,0 +1,206 @@
+#include "device/action_player.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "device/command_tables.h"
+#include "device/delay_pacer.h"
+#include "device/feature_report.h"
+#include "macro/macro_store.h"
+#include "settings/settings_file.h"
+
+namespace vx::device {
+namespace {
+
+constexpr std::int32_t kFirstConstantMacro = 31;
+constexpr std::int32_t kLastConstantMacro = 38;
+constexpr std::int32_t kStartCalculator = 39;
+constexpr std::int32_t kStartCommandPrompt = 40;
+constexpr std::int32_t kFirstUserMacro = 41;
+constexpr std::int32_t kLastUserMacro = 52;
+constexpr std::uint8_t kButtonEventBase = 0xF0;
+constexpr std::uint8_t kMouseButtonBits = 0x07;
+constexpr std::uint8_t kHighestUsbSpeed = 3;
+
+void SendKeyboardKeys(WorkerContext& context) {
+    app::AppState& state = context.state;
+    std::lock_guard lock(state.ReportLock);
+    state.ReportBuffer[0] = kFeatureReportId;
+    state.ReportBuffer[1] = kCmdKeyboardKeys;
+    std::copy(state.player.KeySlots.begin(), state.player.KeySlots.end(), state.ReportBuffer.begin() + 2);
+    SendFeatureReport(state, context.hid);
+}
+
+void SendMouseButtons(WorkerContext& context) {
+    app::AppState& state = context.state;
+    std::lock_guard lock(state.ReportLock);
+    state.ReportBuffer[0] = kFeatureReportId;
+    state.ReportBuffer[1] = kCmdMouseButtons;
+    state.ReportBuffer[3] = state.player.MouseButtonState;
+    SendFeatureReport(state, context.hid);
+}
+
+void PressKey(std::array<std::uint8_t, 6>& slots, std::uint8_t code) {
+    const auto free = std::find(slots.begin(), slots.end(), std::uint8_t{0});
+    if (free != slots.end()) *free = code;  // a seventh key is dropped
+}
+
+void ReleaseKey(std::array<std::uint8_t, 6>& slots, std::uint8_t code) {
+    const auto held = std::find(slots.begin(), slots.end(), code);
+    if (held != slots.end()) std::copy(held + 1, slots.end(), held);
+    slots.back() = 0;
+}
+
+void ReleaseAllPaced(WorkerContext& context, DelayPacer& pacer) {
+    pacer.Wait(kReleasePauseMs);
+    context.state.player.MouseButtonState |= kMouseButtonBits;
+    SendMouseButtons(context);
+    pacer.Wait(kReleasePauseMs);
+    context.state.player.KeySlots.fill(0);
+    SendKeyboardKeys(context);
+}
+
+// What the player needs of the configuration for one press, read under
+// ConfigLock together with the mirrored change.
+struct PressPlan {
+    std::int32_t function = 0;
+    bool mirrorsDpiLevel = false;
+    bool mirrorsUsbSpeed = false;
+    bool holdMode = false;
+    bool playsMacro = false;
+    int passes = 0;
+    macro::MacroRecord record;  // the copy that is played
+};
+
+void PlanPress(app::AppState& state, int button, std::uint8_t eventValue, PressPlan& plan) {
+    const auto index = static_cast<std::size_t>(button);
+    std::lock_guard lock(state.ConfigLock);
+    plan.function = state.config.Button(button);
+    plan.mirrorsDpiLevel = state.MirrorsDpiLevel[index];
+    plan.mirrorsUsbSpeed = state.MirrorsUsbSpeed[index];
+    plan.holdMode = state.config.MACRO_MODE2 != 0;
+    if (plan.mirrorsDpiLevel) state.config.DPI_LEVEL = eventValue;
+    if (plan.mirrorsUsbSpeed) {
+        const std::uint8_t speed = state.config.USB_SPEED;
+        state.config.USB_SPEED = speed == kHighestUsbSpeed ? 0 : static_cast<std::uint8_t>(speed + 1);
+    }
+    if (plan.function >= kFirstUserMacro && plan.function <= kLastUserMacro) {
+        plan.record = state.macros.user[static_cast<std::size_t>(plan.function - kFirstUserMacro)];
+        plan.playsMacro = true;
+        if (plan.holdMode) {
+            plan.passes = kHoldModePasses;
+        } else {
+            plan.passes = plan.record.repeatEnabled != 0 ? plan.record.repeatCount : 1;
+        }
+    } else if (plan.function >= kFirstConstantMacro && plan.function <= kLastConstantMacro) {
+        plan.record = state.macros.constant[static_cast<std::size_t>(plan.function - kFirstConstantMacro)];
+        plan.playsMacro = true;
+        plan.passes = 1;
+    }
+}
+
+void CarryOut(WorkerContext& context, const PressPlan& plan) {
+    app::AppState& state = context.state;
+    if (plan.mirrorsDpiLevel) {
+        context.window.PostRepaint();
+        settings::SaveDpiLevel(state, context.profiles, state.ConfigPath, state.CurrentConfigNumber.load());
+    }
+    if (plan.mirrorsUsbSpeed) {
+        context.window.PostRepaint();
+        settings::SaveUsbSpeed(state, context.profiles, state.ConfigPath, state.CurrentConfigNumber.load());
+    }
+    if (plan.playsMacro) {
+        PlayMacro(context, plan.record, plan.passes);
+    } else if (const auto usage = ConsumerUsageOf(plan.function)) {
+        SendConsumerKey(context, *usage);
+    } else if (plan.function == kStartCalculator) {
+        (void)context.shell.StartProgram("calc.exe");
+    } else if (plan.function == kStartCommandPrompt) {
+        (void)context.shell.StartProgram("cmd.exe");
+    }
+}
+
+}  // namespace
+
+void SendMacroEvent(WorkerContext& context, std::uint8_t code, std::uint8_t action) {
+    PlayerState& player = context.state.player;
+    if (code < macro::MouseLeftCode) {
+        if (action == macro::ActionPress) PressKey(player.KeySlots, code);
+        if (action == macro::ActionRelease) ReleaseKey(player.KeySlots, code);
+        SendKeyboardKeys(context);
+        return;
+    }
+    if (code <= macro::MouseMiddleCode) {
+        const auto bit = static_cast<std::uint8_t>(1u << (code - macro::MouseLeftCode));
+        if (action == macro::ActionPress) player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState & ~bit);
+        if (action == macro::ActionRelease) player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState | bit);
+    }
+    SendMouseButtons(context);
+}
+
+void ReleaseAll(WorkerContext& context) {
+    DelayPacer pacer(context.clock);
+    ReleaseAllPaced(context, pacer);
+}
+
+void PlayMacro(WorkerContext& context, const macro::MacroRecord& record, int passes) {
+    DelayPacer pacer(context.clock);
+    const std::size_t events = std::min<std::size_t>(record.eventCount, macro::kMacroEventSlots);
+    for (int pass = 1; pass <= passes; ++pass) {
+        for (std::size_t k = 0; k < events; ++k) {
+            SendMacroEvent(context, record.events[k].code, record.events[k].action);
+            pacer.Wait(std::max<int>(record.delays[k], kMinimumMacroDelayMs));
+        }
+        ReleaseAllPaced(context, pacer);
+        // Looked at only between passes: a pass always runs to its end.
+        if (context.state.StopRequested.load(std::memory_order_acquire)) break;
+    }
+}
+
+void SendConsumerKey(WorkerContext& context, std::uint16_t usage) {
+    app::AppState& state = context.state;
+    std::lock_guard lock(state.ReportLock);
+    state.ReportBuffer[0] = kFeatureReportId;
+    state.ReportBuffer[1] = kCmdConsumerKey;
+    state.ReportBuffer[2] = static_cast<std::uint8_t>(usage >> 8);
+    state.ReportBuffer[3] = static_cast<std::uint8_t>(usage & 0xFF);
+    SendFeatureReport(state, context.hid);
+}
+
+void RunAction(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {
+    for (int button = 0; button < kButtonCount; ++button) {
+        if (kButtonEventBase + DeviceButtonNumbers[static_cast<std::size_t>(button)] != eventCode) continue;
+        PressPlan plan;
+        PlanPress(context.state, button, eventValue, plan);
+        CarryOut(context, plan);
+        return;  // the numbers are distinct: one button at most
+    }
+}
+
+void ActionPlayerStep(WorkerContext& context) {
+    app::AppState& state = context.state;
+    if (!state.ActionRunning.load(std::memory_order_acquire)) {
+        state.StopRequested.store(false, std::memory_order_release);
+        if (context.wakeOnHandOver) {
+            (void)context.wake.WaitForWake(kPlayerPollMs);
+        } else {
+            context.clock.SleepMs(kPlayerPollMs);
+        }
+        return;
+    }
+    // Written before ActionRunning was raised, so they belong to this press.
+    const std::uint8_t code = state.PendingEventCode.load(std::memory_order_relaxed);
+    const std::uint8_t value = state.PendingEventValue.load(std::memory_order_relaxed);
+    RunAction(context, code, value);
+    state.ActionRunning.store(false, std::memory_order_release);
+    state.StopRequested.store(false, std::memory_order_release);
+    context.clock.SleepMs(kPlayerPollMs);
+}
+
+void ActionPlayer(WorkerContext& context) {
+    while (!context.state.player.workersStop.load(std::memory_order_acquire)) {
+        ActionPlayerStep(context);
+    }
+}
+
+}  // namespace vx::device

@@ -1,0 +1,67 @@
+#include "device/input_listener.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "device/command_tables.h"
+
+namespace vx::device {
+namespace {
+
+constexpr std::uint8_t kLastOtherEvent = 0xF0;
+constexpr std::uint8_t kReleasedValue = 0x80;
+
+bool InHoldMode(app::AppState& state) {
+    std::lock_guard lock(state.ConfigLock);
+    return state.config.MACRO_MODE2 != 0;
+}
+
+// Reads one report into the buffer; false when there is none.
+bool ReadReport(WorkerContext& context, InputBuffer& buffer) {
+    const ReadEndpoint* endpoint = context.state.link.readEndpoint.load(std::memory_order_acquire);
+    if (endpoint == nullptr || endpoint->handle == platform::kInvalidHidHandle) return false;
+    const std::size_t length = std::min<std::size_t>(endpoint->inputReportLength, buffer.size());
+    if (length == 0) return false;
+    // Bytes a short report does not carry read as 0, never as an older report's.
+    buffer.fill(0);
+    return context.hid.ReadInput(endpoint->handle, buffer.data(), length);
+}
+
+}  // namespace
+
+void HandleButtonEvent(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {
+    app::AppState& state = context.state;
+    if (eventCode <= kLastOtherEvent) {
+        if (state.ActionRunning.load(std::memory_order_acquire)) state.StopRequested.store(true, std::memory_order_release);
+        return;
+    }
+    if (eventValue == kReleasedValue) {
+        if (InHoldMode(state)) state.StopRequested.store(true, std::memory_order_release);
+        return;
+    }
+    if (!state.ActionRunning.load(std::memory_order_acquire)) {
+        // Code and value first: the player reads them once it sees the flag.
+        state.PendingEventCode.store(eventCode, std::memory_order_relaxed);
+        state.PendingEventValue.store(eventValue, std::memory_order_relaxed);
+        state.ActionRunning.store(true, std::memory_order_release);
+        context.wake.Notify();
+        return;
+    }
+    if (!InHoldMode(state)) state.StopRequested.store(true, std::memory_order_release);
+}
+
+void InputListenerStep(WorkerContext& context, InputBuffer& buffer) {
+    if (ReadReport(context, buffer) && buffer[0] == kButtonEventReportId) {
+        HandleButtonEvent(context, buffer[1], buffer[2]);
+    }
+    context.clock.SleepMs(kListenerPauseMs);
+}
+
+void InputListener(WorkerContext& context) {
+    InputBuffer buffer{};
+    while (!context.state.player.workersStop.load(std::memory_order_acquire)) {
+        InputListenerStep(context, buffer);
+    }
+}
+
+}  // namespace vx::device

@@ -1,0 +1,102 @@
+#include "macro/macro_files.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <mutex>
+#include <vector>
+
+#include "macro/macro_text.h"
+
+namespace vx::macro {
+namespace {
+
+constexpr const char* kSection = "Macros";
+constexpr const char* kCountKey = "macroNum";
+// macroNum is read two characters long ("123" counts as 12).
+constexpr std::size_t kCountCapacity = 3;
+constexpr std::size_t kRecordCapacity = kRecordDigits + 1;
+
+bool IsEnglish(const app::AppState& state) { return state.UiLanguage == settings::UiLanguage::English; }
+
+struct LoadedMacros {
+    std::int16_t count = 0;
+    std::vector<MacroRecord> records;  // only as many as fit the slots
+};
+
+// Reads a macro file outside any lock. The count is kept as read (16 bits);
+// only records that have a slot are read, so a count beyond the slots, or a
+// negative one, never reaches past the store.
+LoadedMacros ReadMacroFile(platform::ProfileFiles& profiles, platform::MainWindow& window,
+                           const std::string& path, std::size_t slots) {
+    if (!profiles.FileExists(path)) window.MessageBox(kMacroFileMissingText, "");
+    LoadedMacros loaded;
+    const long count = ParseLeadingInteger(profiles.ReadString(path, kSection, kCountKey, kCountCapacity));
+    const long usable = std::clamp<long>(count, 0, static_cast<long>(slots));
+    loaded.count = static_cast<std::int16_t>(usable);
+    loaded.records.reserve(static_cast<std::size_t>(usable));
+    for (long i = 0; i < usable; ++i) {
+        const std::string digits = profiles.ReadString(path, kSection, std::to_string(i), kRecordCapacity);
+        loaded.records.push_back(ParseRecordDigits(digits));
+    }
+    return loaded;
+}
+
+template <std::size_t N>
+void StoreRecords(std::array<MacroRecord, N>& slots, const LoadedMacros& loaded) {
+    std::copy(loaded.records.begin(), loaded.records.end(), slots.begin());
+}
+
+}  // namespace
+
+std::string UserMacroFilePath(const app::AppState& state) {
+    return state.ProgramDir + (IsEnglish(state) ? "\\Macro_EN.dat" : "\\Macro_CN.dat");
+}
+
+std::string ConstantMacroFilePath(const app::AppState& state) { return state.ProgramDir + "\\constMacro.dat"; }
+
+std::string DefaultMacroFilePath(const app::AppState& state) {
+    return state.SkinDir + (IsEnglish(state) ? "\\INI_EN\\defMacro.dat" : "\\INI_CN\\defMacro.dat");
+}
+
+void SelectUserMacroFile(app::AppState& state) { state.macros.userMacroFile = UserMacroFilePath(state); }
+
+void LoadUserMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window,
+                    const std::string& path) {
+    const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kUserMacroSlots);
+    std::lock_guard lock(state.ConfigLock);
+    MacroStore& store = state.macros;
+    store.userMacroCount = loaded.count;
+    store.selectedMacro = loaded.count > 0 ? loaded.count - 1 : 0;
+    StoreRecords(store.user, loaded);
+}
+
+void LoadConstantMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window,
+                        const std::string& path) {
+    const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kConstantMacroSlots);
+    std::lock_guard lock(state.ConfigLock);
+    state.macros.constantMacroCount = loaded.count;
+    StoreRecords(state.macros.constant, loaded);
+}
+
+void SaveUserMacros(app::AppState& state, platform::ProfileFiles& profiles, const std::string& path) {
+    std::vector<platform::ProfileEntry> entries;
+    {
+        std::lock_guard lock(state.ConfigLock);
+        const MacroStore& store = state.macros;
+        // The count only ever holds 0..12 here, but a stray value must not
+        // read past the slots.
+        const int count = std::clamp<int>(store.userMacroCount, 0, static_cast<int>(kUserMacroSlots));
+        entries.push_back({kCountKey, std::to_string(store.userMacroCount)});
+        for (int i = 0; i < count; ++i) {
+            entries.push_back({std::to_string(i), FormatRecordDigits(store.user[static_cast<std::size_t>(i)])});
+        }
+    }
+    profiles.WriteStrings(path, kSection, entries);
+}
+
+void RestoreDefaultMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window) {
+    LoadUserMacros(state, profiles, window, DefaultMacroFilePath(state));
+    SaveUserMacros(state, profiles, UserMacroFilePath(state));
+}
+
+}  // namespace vx::macro
