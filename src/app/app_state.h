@@ -18,6 +18,8 @@
 #include "platform/geometry.h"
 #include "platform/window.h"
 #include "settings/mouse_config.h"
+#include "skin/skin_layout.h"
+#include "ui/interface_state.h"
 
 namespace vx::app {
 
@@ -57,6 +59,12 @@ struct AppState {
 
     // --- macros (records and counts guarded by ConfigLock) ---
     macro::MacroStore macros;
+
+    // --- skin layout tables (interface thread) ---
+    skin::Layouts layouts;
+
+    // --- page, hover and pressed state of the main window ---
+    ui::InterfaceState ui;
 
     // --- interface resources made at start-up ---
     platform::FontHandle EnglishFont = 0;

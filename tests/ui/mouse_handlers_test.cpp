@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/mouse_handlers.h"
+
+namespace vx::ui {
+namespace {
+
+using skin::LayoutEntry;
+
+// Records repaint requests as text, in order.
+class RecordingRepainter : public Repainter {
+public:
+    std::vector<std::string> log;
+    void InvalidateAll() override { log.push_back("all"); }
+    void InvalidateRegion(const Region& region) override {
+        log.push_back("region " + std::to_string(region.rects.size()));
+    }
+    void UpdateNow() override { log.push_back("update"); }
+};
+
+class RecordingActions : public ClickActions {
+public:
+    std::vector<std::string> log;
+    void ShowMainPage() override { log.push_back("main"); }
+    void ShowAdvancedPage() override { log.push_back("advanced"); }
+    void ShowColorPage() override { log.push_back("color"); }
+    void CloseFunctionMenu() override { log.push_back("close menu"); }
+};
+
+// Main elements in a row of 10-pixel cells: element i at x = 10 i, y 0.
+// Colour element 2 and advanced element 5 share the cell of main element 3.
+class PointerHandling : public ::testing::Test {
+protected:
+    PointerHandling() {
+        for (int i = 0; i < 124; ++i) layouts.main[static_cast<std::size_t>(i)] = LayoutEntry{10 * i, 0, 10, 10, ""};
+        layouts.color[2] = LayoutEntry{30, 0, 10, 10, ""};
+        layouts.advanced[5] = LayoutEntry{30, 0, 10, 10, ""};
+        // Drawing-only entries never react to the pointer.
+        layouts.color[5] = LayoutEntry{0, 100, 10, 10, ""};
+        layouts.advanced[38] = LayoutEntry{0, 100, 10, 10, ""};
+        region.rects.push_back(Rect{0, 0, 500, 500});
+    }
+    static Point CellOfMain(int element) { return Point{10 * element + 5, 5}; }
+    void Move(Point p) { OnMouseMove(context, p); }
+
+    skin::Layouts layouts;
+    InterfaceState ui;
+    RecordingRepainter repainter;
+    Region region;
+    PointerContext context{ui, layouts, repainter, region};
+    RecordingActions actions;
+};
+
+TEST_F(PointerHandling, MainPageSearchesElementsUpTo114) {
+    Move(CellOfMain(114));
+    EXPECT_EQ(ui.hotMain, 114);
+    Move(CellOfMain(115));
+    EXPECT_EQ(ui.hotMain, NoElement);
+}
+
+TEST_F(PointerHandling, OtherPagesSearchOnlyTheCommonElements) {
+    for (SkinPage page : {SkinPage::AdvancedPage, SkinPage::ColorPage}) {
+        ui.page = page;
+        Move(CellOfMain(19));
+        EXPECT_EQ(ui.hotMain, 19);
+        Move(CellOfMain(20));
+        EXPECT_EQ(ui.hotMain, NoElement);
+    }
+}
+
+TEST_F(PointerHandling, AllThreeTablesAreTestedOnEveryPage) {
+    Move(CellOfMain(3));
+    EXPECT_EQ(ui.hotMain, 3);
+    EXPECT_EQ(ui.hotColor, 2);
+    EXPECT_EQ(ui.hotAdvanced, 5);
+    Move(Point{5, 105});
+    EXPECT_EQ(ui.hotColor, NoElement);
+    EXPECT_EQ(ui.hotAdvanced, NoElement);
+}
+
+TEST_F(PointerHandling, EachChangedValueRepaintsAtOnce) {
+    Move(CellOfMain(3));  // main, colour and advanced all change
+    EXPECT_EQ(repainter.log, (std::vector<std::string>{"all", "update", "all", "update", "all", "update"}));
+    repainter.log.clear();
+    Move(Point{36, 6});  // same elements
+    EXPECT_TRUE(repainter.log.empty());
+    Move(CellOfMain(1));  // main changes, colour and advanced leave their cells
+    EXPECT_EQ(repainter.log.size(), 6u);
+    repainter.log.clear();
+    Move(CellOfMain(2));  // only main changes
+    EXPECT_EQ(repainter.log, (std::vector<std::string>{"all", "update"}));
+    EXPECT_EQ(ui.lastHotMain, 2);
+    EXPECT_EQ(ui.lastHotColor, NoElement);
+}
+
+TEST_F(PointerHandling, AdvancedPageRepaintsOnlyTheRepaintRegion) {
+    ui.page = SkinPage::AdvancedPage;
+    Move(CellOfMain(1));
+    EXPECT_EQ(repainter.log, (std::vector<std::string>{"region 1", "update"}));
+}
+
+TEST_F(PointerHandling, ButtonDownOverAnElementPressesAndRepaints) {
+    Move(CellOfMain(1));
+    repainter.log.clear();
+    OnLeftButtonDown(context, actions, CellOfMain(1));
+    EXPECT_TRUE(ui.pressed);
+    EXPECT_EQ(repainter.log, (std::vector<std::string>{"all"}));
+}
+
+TEST_F(PointerHandling, ButtonDownOverNothingDoesNotPress) {
+    Move(Point{5, 300});
+    repainter.log.clear();
+    OnLeftButtonDown(context, actions, Point{5, 300});
+    EXPECT_FALSE(ui.pressed);
+    EXPECT_TRUE(repainter.log.empty());
+}
+
+TEST_F(PointerHandling, ButtonsUseTheLastMoveNotTheClickPoint) {
+    Move(CellOfMain(11));
+    OnLeftButtonDown(context, actions, Point{5, 300});
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"color"}));
+}
+
+TEST_F(PointerHandling, ButtonUpReleasesAndRepaintsEvenOverNothing) {
+    Move(CellOfMain(4));
+    OnLeftButtonDown(context, actions, CellOfMain(4));
+    Move(Point{5, 300});
+    repainter.log.clear();
+    OnLeftButtonUp(context, actions, Point{5, 300});
+    EXPECT_FALSE(ui.pressed);
+    EXPECT_EQ(repainter.log, (std::vector<std::string>{"all"}));
+}
+
+TEST_F(PointerHandling, LeavingTheWindowKeepsTheHoverAndPressedState) {
+    Move(CellOfMain(6));
+    OnLeftButtonDown(context, actions, CellOfMain(6));
+    // The release happens outside: no handler runs.
+    EXPECT_TRUE(ui.pressed);
+    EXPECT_EQ(ui.hotMain, 6);
+    Move(CellOfMain(7));
+    OnLeftButtonUp(context, actions, CellOfMain(7));
+    EXPECT_FALSE(ui.pressed);
+    EXPECT_EQ(ui.hotMain, 7);
+}
+
+TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
+    struct Case {
+        SkinPage page;
+        int element;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases{
+        {SkinPage::MainPage, 9, {}},
+        {SkinPage::MainPage, 10, {"advanced"}},
+        {SkinPage::MainPage, 11, {"color"}},
+        {SkinPage::AdvancedPage, 9, {"main"}},
+        {SkinPage::AdvancedPage, 10, {}},
+        {SkinPage::AdvancedPage, 11, {"color"}},
+        {SkinPage::ColorPage, 9, {"main"}},
+        {SkinPage::ColorPage, 10, {"advanced"}},
+        {SkinPage::ColorPage, 11, {}},
+    };
+    for (const Case& c : cases) {
+        ui.page = c.page;
+        actions.log.clear();
+        Move(CellOfMain(c.element));
+        OnLeftButtonDown(context, actions, CellOfMain(c.element));
+        EXPECT_EQ(actions.log, c.expected) << "page " << static_cast<int>(c.page) << " element " << c.element;
+        OnLeftButtonUp(context, actions, CellOfMain(c.element));
+    }
+}
+
+TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
+    ui.menuOpen = true;
+    Move(CellOfMain(11));
+    OnLeftButtonDown(context, actions, CellOfMain(11));
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"close menu", "color"}));
+    EXPECT_FALSE(ui.menuOpen);
+
+    // Other pages leave the menu alone.
+    ui.page = SkinPage::ColorPage;
+    ui.menuOpen = true;
+    actions.log.clear();
+    Move(CellOfMain(9));
+    OnLeftButtonDown(context, actions, CellOfMain(9));
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"main"}));
+    EXPECT_TRUE(ui.menuOpen);
+}
+
+}  // namespace
+}  // namespace vx::ui
