@@ -1,0 +1,211 @@
+#include "platform/sim/sim_control.h"
+
+#include <cctype>
+#include <chrono>
+#include <system_error>
+
+namespace vx::platform::sim {
+
+std::filesystem::path PathFromUtf8(const std::string& utf8Path) {
+#ifdef _WIN32
+    // On Windows the UTF-8 text must be converted, not read as ANSI.
+    return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
+#else
+    std::string native = utf8Path;
+    for (char& c : native) {
+        if (c == '\\') c = '/';
+    }
+    return std::filesystem::path(native);
+#endif
+}
+
+std::string FormatLogLine(const LoggedReport& report) {
+    static const char* const kHex = "0123456789ABCDEF";
+    const std::int64_t micros = report.microsSinceStart < 0 ? 0 : report.microsSinceStart;
+    std::string fraction = std::to_string(micros % 1000);
+    fraction.insert(0, 3 - fraction.size(), '0');
+    std::string line = std::to_string(micros / 1000) + "." + fraction;
+    line += report.direction == ReportDirection::Out ? " OUT" : " IN";
+    for (std::uint8_t byte : report.bytes) {
+        line += ' ';
+        line += kHex[byte >> 4];
+        line += kHex[byte & 0x0F];
+    }
+    return line;
+}
+
+namespace {
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+bool EqualsLower(std::string_view word, std::string_view lower) {
+    if (word.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(word[i])) != lower[i]) return false;
+    }
+    return true;
+}
+
+std::optional<int> HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> ParseHexByte(std::string_view word) {
+    if (word.empty() || word.size() > 2) return std::nullopt;
+    int value = 0;
+    for (char c : word) {
+        const std::optional<int> digit = HexDigit(c);
+        if (!digit) return std::nullopt;
+        value = value * 16 + *digit;
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+std::optional<int> ParseButton(std::string_view word) {
+    if (word.size() != 1 || word[0] < '1' || word[0] > '6') return std::nullopt;
+    return word[0] - '0';
+}
+
+}  // namespace
+
+std::optional<SimCommand> ParseSimCommand(std::string_view line) {
+    const std::vector<std::string_view> words = SplitWords(line);
+    if (words.empty()) return std::nullopt;
+    const std::string_view verb = words[0];
+    if (EqualsLower(verb, "press") || EqualsLower(verb, "release")) {
+        if (words.size() != 2) return std::nullopt;
+        const std::optional<int> button = ParseButton(words[1]);
+        if (!button) return std::nullopt;
+        SimCommand command;
+        command.kind = EqualsLower(verb, "press") ? SimCommand::Kind::Press : SimCommand::Kind::Release;
+        command.button = *button;
+        return command;
+    }
+    if (EqualsLower(verb, "input")) {
+        // An input report is never longer than the mouse's buffers.
+        if (words.size() < 2 || words.size() > 257) return std::nullopt;
+        SimCommand command;
+        command.kind = SimCommand::Kind::Input;
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            const std::optional<std::uint8_t> byte = ParseHexByte(words[i]);
+            if (!byte) return std::nullopt;
+            command.bytes.push_back(*byte);
+        }
+        return command;
+    }
+    if (EqualsLower(verb, "unplug") && words.size() == 1) return SimCommand{};
+    return std::nullopt;
+}
+
+SimMouseControl::SimMouseControl(SimulatedMouse& mouse, std::string programDir,
+                                 std::function<void(const std::string& path)> onRemoved)
+    : mouse_(mouse),
+      logPath_(PathFromUtf8(programDir + "\\simmouse.log")),
+      commandPath_(PathFromUtf8(programDir + "\\simmouse.cmd")),
+      onRemoved_(std::move(onRemoved)) {}
+
+SimMouseControl::~SimMouseControl() { Stop(); }
+
+void SimMouseControl::StartWithoutPoller() {
+    {
+        std::lock_guard lock(logMutex_);
+        log_.open(logPath_, std::ios::out | std::ios::trunc | std::ios::binary);
+    }
+    // Commands left from an earlier run are history, not requests.
+    commandOffset_ = CommandFileSize();
+    mouse_.SetReportObserver([this](const LoggedReport& report) { WriteLogLine(report); });
+}
+
+void SimMouseControl::Start() {
+    StartWithoutPoller();
+    poller_ = std::thread([this] {
+        std::unique_lock lock(stopMutex_);
+        while (!stopping_) {
+            lock.unlock();
+            PollCommands();
+            lock.lock();
+            stopSignal_.wait_for(lock, std::chrono::milliseconds(kPollIntervalMs), [this] { return stopping_; });
+        }
+    });
+}
+
+void SimMouseControl::Stop() {
+    {
+        std::lock_guard lock(stopMutex_);
+        stopping_ = true;
+    }
+    stopSignal_.notify_all();
+    if (poller_.joinable()) poller_.join();
+    mouse_.SetReportObserver(nullptr);
+    std::lock_guard lock(logMutex_);
+    if (log_.is_open()) log_.close();
+}
+
+void SimMouseControl::WriteLogLine(const LoggedReport& report) {
+    std::lock_guard lock(logMutex_);
+    if (!log_.is_open()) return;
+    log_ << FormatLogLine(report) << '\n';
+    log_.flush();
+}
+
+std::uintmax_t SimMouseControl::CommandFileSize() const {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(commandPath_, error);
+    return error ? 0 : size;
+}
+
+void SimMouseControl::PollCommands() {
+    std::ifstream file(commandPath_, std::ios::in | std::ios::binary);
+    if (!file) return;
+    file.seekg(0, std::ios::end);
+    const std::streamoff end = file.tellg();
+    if (end < 0) return;
+    const auto size = static_cast<std::uintmax_t>(end);
+    if (size < commandOffset_) commandOffset_ = 0;  // the file was started afresh
+    if (size == commandOffset_) return;
+    std::string appended(static_cast<std::size_t>(size - commandOffset_), '\0');
+    file.seekg(static_cast<std::streamoff>(commandOffset_));
+    file.read(appended.data(), static_cast<std::streamsize>(appended.size()));
+    appended.resize(static_cast<std::size_t>(file.gcount()));
+
+    // A last line without its line end is still being written: next time.
+    const std::size_t lastEnd = appended.rfind('\n');
+    if (lastEnd == std::string::npos) return;
+    commandOffset_ += lastEnd + 1;
+    std::string_view complete(appended.data(), lastEnd + 1);
+    while (!complete.empty()) {
+        const std::size_t newline = complete.find('\n');
+        std::string_view line = complete.substr(0, newline);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (const std::optional<SimCommand> command = ParseSimCommand(line)) Execute(*command);
+        complete.remove_prefix(newline + 1);
+    }
+}
+
+void SimMouseControl::Execute(const SimCommand& command) {
+    switch (command.kind) {
+        case SimCommand::Kind::Press: mouse_.Press(command.button); break;
+        case SimCommand::Kind::Release: mouse_.Release(command.button); break;
+        case SimCommand::Kind::Input: mouse_.QueueInput(command.bytes); break;
+        case SimCommand::Kind::Unplug:
+            if (!mouse_.IsPlugged()) break;
+            mouse_.Unplug();
+            if (onRemoved_) onRemoved_(SimulatedMouse::kFeatureCollectionPath);
+            break;
+    }
+}
+
+}  // namespace vx::platform::sim

@@ -1,0 +1,83 @@
+#pragma once
+// Outside control of the simulated mouse for the simulated program build:
+// every report either way is appended to "<dir>\simmouse.log", and lines
+// appended to "<dir>\simmouse.cmd" press, release, send input or unplug.
+//
+// Log line: "<ms since start, 3 decimals> <OUT|IN> <bytes, upper-case hex>".
+// Commands: "press N", "release N" (N = device button 1..6),
+// "input <hex bytes>", "unplug". Other lines are ignored, and so is whatever
+// the command file already held when the control started.
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "platform/sim/simulated_mouse.h"
+
+namespace vx::platform::sim {
+
+// A program path (UTF-8, '\' separated) as the standard library wants it.
+std::filesystem::path PathFromUtf8(const std::string& utf8Path);
+
+std::string FormatLogLine(const LoggedReport& report);
+
+struct SimCommand {
+    enum class Kind { Press, Release, Input, Unplug };
+    Kind kind = Kind::Unplug;
+    int button = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+// One command line (without its line end); nothing for anything else.
+std::optional<SimCommand> ParseSimCommand(std::string_view line);
+
+class SimMouseControl {
+public:
+    static constexpr int kPollIntervalMs = 20;
+
+    // `onRemoved` gets the mouse's interface path when "unplug" runs.
+    SimMouseControl(SimulatedMouse& mouse, std::string programDir,
+                    std::function<void(const std::string& path)> onRemoved);
+    ~SimMouseControl();
+    SimMouseControl(const SimMouseControl&) = delete;
+    SimMouseControl& operator=(const SimMouseControl&) = delete;
+
+    // Starts a fresh log, attaches it to the mouse and starts the poller.
+    void Start();
+    // Detaches the log and stops the poller (also done on destruction).
+    void Stop();
+    // Runs the complete command lines appended since the last look.
+    void PollCommands();
+    // Starts logging and remembers where the command file ends, without
+    // the poller thread (tests drive PollCommands themselves).
+    void StartWithoutPoller();
+
+private:
+    void WriteLogLine(const LoggedReport& report);
+    void Execute(const SimCommand& command);
+    std::uintmax_t CommandFileSize() const;
+
+    SimulatedMouse& mouse_;
+    const std::filesystem::path logPath_;
+    const std::filesystem::path commandPath_;
+    std::function<void(const std::string& path)> onRemoved_;
+
+    std::mutex logMutex_;
+    std::ofstream log_;
+
+    std::uintmax_t commandOffset_ = 0;  // poller thread only once started
+
+    std::mutex stopMutex_;
+    std::condition_variable stopSignal_;
+    bool stopping_ = false;
+    std::thread poller_;
+};
+
+}  // namespace vx::platform::sim
