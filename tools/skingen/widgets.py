@@ -251,8 +251,9 @@ def _wbutton(img, rect, state):
     if state == 'normal':
         fill_round(img, rect, 5, (52, 56, 64), (36, 39, 45), outline=(88, 94, 104))
     else:
-        fill_round(img, rect, 5, (74, 80, 92), (52, 56, 64), outline=(255, 120, 120))
-        glow(img, rect, (255, 110, 110), 5, 0.35, 2.5)
+        # The program writes these captions in red: light the frame, keep the fill grey.
+        fill_round(img, rect, 5, (82, 88, 100), (58, 62, 72), outline=(255, 176, 40))
+        glow(img, rect, (255, 190, 80), 5, 0.3, 2.0)
 
 
 def draw_element(img, kind, rect, state, number=0):
