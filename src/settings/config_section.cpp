@@ -10,16 +10,24 @@ std::int32_t ReadNumber(platform::ProfileFiles& profiles, const std::string& fil
     return ParseIniInt(profiles.ReadString(file, section, key, capacity));
 }
 
+// "K3", "Config5": appended rather than "lit" + std::string, which trips a
+// false -Wrestrict in GCC 12.
+std::string Numbered(std::string_view prefix, std::int32_t number) {
+    std::string name(prefix);
+    name += FormatIniInt(number);
+    return name;
+}
+
 // Narrow fields keep the low 8 bits, as the device and the interface expect.
 std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(value); }
 
 }  // namespace
 
-std::string ConfigSection(std::int32_t number) { return "Config" + FormatIniInt(number); }
+std::string ConfigSection(std::int32_t number) { return Numbered("Config", number); }
 
 std::string FactorySection(std::int32_t number, UiLanguage language) {
     if (number == 5 && language == UiLanguage::English) return "CfgReset_EN5";
-    return "CfgReset" + FormatIniInt(number);
+    return Numbered("CfgReset", number);
 }
 
 MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::string& file,
@@ -30,13 +38,13 @@ MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::strin
     };
     auto dpiRead = [&](const std::string& key) { return ReadNumber(profiles, file, section, key, kDpiValueCapacity); };
 
-    for (int i = 0; i < 6; ++i) c.Button(i) = shortRead("K" + std::to_string(i));
+    for (int i = 0; i < 6; ++i) c.Button(i) = shortRead(Numbered("K", i));
     c.WHEEL_STATUS = shortRead("WHEEL_STATUS");
     c.MACRO_MODE2 = shortRead("MACRO_MODE2");
     c.DPI_LEVEL = shortRead("DPI_LEVEL");
     for (int level = 0; level < 4; ++level) {
-        c.DpiSet(level) = LowByte(dpiRead("DPI_SET" + std::to_string(level)));
-        c.DpiEnabled(level) = dpiRead("DPI_SET_EN" + std::to_string(level)) != 0;
+        c.DpiSet(level) = LowByte(dpiRead(Numbered("DPI_SET", level)));
+        c.DpiEnabled(level) = dpiRead(Numbered("DPI_SET_EN", level)) != 0;
     }
     c.LED_STATUS = LowByte(shortRead("LED_STATUS"));
     c.DPI_SPEED = LowByte(shortRead("DPI_SPEED"));
@@ -52,13 +60,13 @@ std::vector<platform::ProfileEntry> ConfigEntries(const MouseConfig& c) {
     auto add = [&](std::string key, std::int32_t value) {
         entries.push_back({std::move(key), FormatIniInt(value)});
     };
-    for (int i = 0; i < 6; ++i) add("K" + std::to_string(i), c.Button(i));
+    for (int i = 0; i < 6; ++i) add(Numbered("K", i), c.Button(i));
     add("DPI_LEVEL", c.DPI_LEVEL);
     add("WHEEL_STATUS", c.WHEEL_STATUS);
     add("MACRO_MODE2", c.MACRO_MODE2);
     for (int level = 0; level < 4; ++level) {
-        add("DPI_SET" + std::to_string(level), c.DpiSet(level));
-        add("DPI_SET_EN" + std::to_string(level), c.DpiEnabled(level) ? 1 : 0);
+        add(Numbered("DPI_SET", level), c.DpiSet(level));
+        add(Numbered("DPI_SET_EN", level), c.DpiEnabled(level) ? 1 : 0);
     }
     add("LED_STATUS", c.LED_STATUS);
     add("DPI_SPEED", c.DPI_SPEED);

@@ -17,7 +17,7 @@ namespace {
 class MemoryFixture : public ProfileFixture {
 public:
     ProfileFiles& Profiles() override { return profiles_; }
-    std::string Path(const std::string& name) override { return "C:\\VX230\\" + name; }
+    std::string Path(const std::string& name) override { return std::string("C:\\VX230\\").append(name); }
     void Put(const std::string& name, const std::string& bytes) override { files_.SetFile(Path(name), bytes); }
     std::optional<std::string> Get(const std::string& name) override { return files_.GetFile(Path(name)); }
 
@@ -31,7 +31,7 @@ public:
     PosixFixture() {
         static std::atomic<int> counter{0};
         dir_ = std::filesystem::temp_directory_path() /
-               ("vx-profile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               (std::string("vx-profile-") + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                 std::to_string(counter++) + "-" + std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())));
         std::filesystem::create_directories(dir_);
     }

@@ -33,7 +33,8 @@ TEST_P(ProfileContract, MissingFileSectionOrKeyReadsEmpty) {
 }
 
 TEST_P(ProfileContract, ReadIsCutToCapacityMinusOne) {
-    Put("c.ini", "[A]\r\nlong=123456789\r\nwide=\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97\r\n");
+    // The byte-order mark makes the system read the file as UTF-8 too.
+    Put("c.ini", "\xEF\xBB\xBF[A]\r\nlong=123456789\r\nwide=\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97\r\n");
     EXPECT_EQ(profiles().ReadString(Path("c.ini"), "A", "long", 5), "1234");
     EXPECT_EQ(profiles().ReadString(Path("c.ini"), "A", "long", 10), "123456789");
     EXPECT_EQ(profiles().ReadString(Path("c.ini"), "A", "long", 64), "123456789");
@@ -118,7 +119,7 @@ TEST_P(ProfileContract, WritesFromTwoThreadsAllLand) {
     constexpr int kRounds = 40;
     auto writer = [&](const std::string& section) {
         for (int i = 0; i < kRounds; ++i) {
-            profiles().WriteString(Path("t.ini"), section, "K" + std::to_string(i % 8), std::to_string(i));
+            profiles().WriteString(Path("t.ini"), section, std::string("K") + std::to_string(i % 8), std::to_string(i));
         }
     };
     std::thread first(writer, "Config1");
@@ -127,7 +128,7 @@ TEST_P(ProfileContract, WritesFromTwoThreadsAllLand) {
     second.join();
     for (const std::string section : {"Config1", "Config6"}) {
         for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(profiles().ReadString(Path("t.ini"), section, "K" + std::to_string(k), 8),
+            EXPECT_EQ(profiles().ReadString(Path("t.ini"), section, std::string("K") + std::to_string(k), 8),
                       std::to_string(kRounds - 8 + k))
                 << section << " K" << k;
         }

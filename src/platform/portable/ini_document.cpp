@@ -87,6 +87,14 @@ std::string EncodeUtf16(std::string_view utf8, bool littleEndian) {
     return out;
 }
 
+// Built by appending: "lit" + std::string trips a false -Wrestrict in GCC 12.
+std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a).append(b).append(c);
+    return out;
+}
+
 bool HasLineBreakOrNul(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -159,13 +167,12 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     const auto header = FindSection(section);
     if (!header) {
-        lines_.push_back("[" + std::string(Trim(section)) + "]");
-        lines_.push_back(std::string(Trim(key)) + "=" + std::string(value));
+        lines_.push_back(Joined("[", Trim(section), "]"));
+        lines_.push_back(Joined(Trim(key), "=", value));
         return;
     }
     if (const auto index = FindKey(*header, key)) {
-        const std::string spelling(KeyLineOf(lines_[*index])->key);
-        lines_[*index] = spelling + "=" + std::string(value);
+        lines_[*index] = Joined(KeyLineOf(lines_[*index])->key, "=", value);
         return;
     }
     // After the section's last key, so blank lines or comments that end the
@@ -176,7 +183,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         if (KeyLineOf(lines_[i])) insertAt = i + 1;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  std::string(Trim(key)) + "=" + std::string(value));
+                  Joined(Trim(key), "=", value));
 }
 
 std::string IniDocument::Serialize() const {
