@@ -193,6 +193,24 @@ void Win32MainWindow::ShowAboutBox() {
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUTBOX), Handle(), AboutBoxProc, 0);
 }
 
+void Win32MainWindow::ShowTrayMenu(bool english) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(english ? IDR_TRAY_MENU_EN : IDR_TRAY_MENU_CN));
+    if (menu == nullptr) return;
+    if (menuHook_) menuHook_(menu);
+    if (HMENU popup = GetSubMenu(menu, 0)) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        // Without the foreground the menu would not close when the user
+        // clicks elsewhere.
+        SetForegroundWindow(hwnd);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);
+        PostMessageW(hwnd, WM_NULL, 0, 0);
+    }
+    DestroyMenu(menu);
+}
+
 void Win32MainWindow::AddTrayIcon() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;

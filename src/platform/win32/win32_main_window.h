@@ -19,6 +19,9 @@ public:
     // A hook that sees every message before the built-in routing. It returns
     // true when it handled the message; `result` is then the dialog's answer.
     using MessageHook = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT& result)>;
+    // Called with a popup menu just before it is shown (e.g. to make its
+    // items owner-drawn).
+    using MenuHook = std::function<void(HMENU)>;
 
     Win32MainWindow();
     ~Win32MainWindow() override;
@@ -36,6 +39,7 @@ public:
     void PostRepaint() override;
     void Show(ShowCommand command) override;
     void ShowAboutBox() override;
+    void ShowTrayMenu(bool english) override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
     void Destroy() override;
@@ -51,6 +55,7 @@ public:
     // The device context of the WM_PAINT being handled, null outside it.
     HDC PaintDc() const { return paintDc_; }
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+    void SetMenuHook(MenuHook hook) { menuHook_ = std::move(hook); }
 
     // The executable's file name without folder and extension.
     static std::string ApplicationName();
@@ -68,6 +73,7 @@ private:
     WindowEvents* events_ = nullptr;
     HDC paintDc_ = nullptr;
     MessageHook hook_;
+    MenuHook menuHook_;
     std::vector<HFONT> fonts_;
 
     std::atomic<bool> repaintPosted_{false};

@@ -1,0 +1,58 @@
+// The Windows program's entry. Built twice: as the production program over
+// the real HID devices, and with VX_SIMULATED_MOUSE over the simulated
+// mouse (controlled through simmouse.cmd beside the exe).
+#include "platform/win32/windows_api.h"
+
+#include <string>
+
+#include "app/program.h"
+#include "platform/platform.h"
+#include "platform/portable/portable_profile_files.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_image_decoder.h"
+#include "platform/win32/win32_main_window.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_system_settings.h"
+#include "platform/win32/win32_threads.h"
+
+#ifdef VX_SIMULATED_MOUSE
+#include "platform/sim/sim_factory.h"
+#else
+#include "platform/win32/hid/hid_win32.h"
+#endif
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace vx::platform;
+
+    Win32Process process;
+    Win32FileSystem files;
+    // The portable writer replaces profile files as a whole, so a crash
+    // during a save never leaves a truncated config.ini.
+    PortableProfileFiles profiles(files);
+    Win32SystemSettings systemSettings;
+    Win32Clock clock;
+    Win32Threads threads;
+    Win32Shell shell;
+    Win32ImageDecoder images;
+    Win32MainWindow window;
+
+#ifdef VX_SIMULATED_MOUSE
+    const std::string programDir = FolderOf(process.ModuleFileName());
+    std::unique_ptr<HidApi> simulatedMouse = sim::CreateSimulatedMouseWithControl(
+        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); });
+    HidApi& hid = *simulatedMouse;
+#else
+    Win32HidApi hid([&window]() -> void* { return window.Handle(); });
+#endif
+
+    Platform platform{files, profiles, hid, systemSettings, clock, threads, shell, images, process, window};
+    vx::app::Program program(platform);
+    program.InitInstance();
+
+    // The worker threads never stop and still use the objects above: end the
+    // process here, which stops them first, instead of destroying those
+    // objects under them on the way out of this function.
+    ExitProcess(0);
+}

@@ -1,0 +1,264 @@
+# Shared helpers of the end-to-end scenarios: the Wine prefix, a fresh copy
+# of a run-time tree per scenario, starting the program, reading window
+# texts and the registry, screenshots, and cleaning up every process.
+#
+# A scenario script sources this file, calls e2e_begin, runs its steps with
+# the e2e_expect_* checks and ends with e2e_finish. It needs an X display
+# (run_e2e.sh provides one with xvfb-run).
+#
+# Environment:
+#   VX_WIN_BUILD_DIR  build tree of the windows preset (default build/windows),
+#                     where tools/wintext.exe is
+#   VX_WINEPREFIX     Wine prefix (default build/wineprefix)
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_WIN_BUILD=${VX_WIN_BUILD_DIR:-$E2E_ROOT/build/windows}
+E2E_OUT=$E2E_ROOT/build/e2e
+E2E_WINTEXT=$E2E_WIN_BUILD/tools/wintext.exe
+export WINEPREFIX=${VX_WINEPREFIX:-$E2E_ROOT/build/wineprefix}
+export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+
+E2E_TITLE='VX230 Gaming Mouse Driver'
+E2E_APP_NAME='ZUV_GMouse'
+E2E_EXE='ZUV_GMouse.exe'
+E2E_PIDS=()
+E2E_FAILED=0
+E2E_NAME=
+E2E_DIR=
+
+# Creates the prefix once: no window manager (Managed=N), so windows close
+# without waiting for one.
+e2e_prepare_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+  fi
+}
+
+e2e_log() { echo "[$E2E_NAME] $*"; }
+
+e2e_fail() {
+  e2e_log "FAIL: $*"
+  E2E_FAILED=1
+}
+
+# e2e_begin NAME TREE: TREE is dist (real HID) or dist-sim (simulated mouse).
+# Copies the tree to build/e2e/NAME so the scenario may change its files.
+e2e_begin() {
+  E2E_NAME=$1
+  local tree=$E2E_ROOT/$2
+  E2E_DIR=$E2E_OUT/$E2E_NAME
+  trap e2e_cleanup EXIT
+  trap 'exit 130' INT TERM
+  if [ ! -f "$tree/$E2E_EXE" ]; then
+    e2e_fail "$tree/$E2E_EXE is missing: build the windows preset first"
+    exit 1
+  fi
+  if [ ! -f "$E2E_WINTEXT" ]; then
+    e2e_fail "$E2E_WINTEXT is missing: build the windows preset first"
+    exit 1
+  fi
+  mkdir -p "$E2E_OUT"
+  rm -rf "$E2E_DIR"
+  cp -r "$tree" "$E2E_DIR"
+  e2e_prepare_prefix
+}
+
+# Starts the program of the scenario's tree in the background; its pid is
+# in E2E_LAST_PID. Wine's messages go to wine-<n>.log in the tree.
+e2e_start() {
+  local n=${#E2E_PIDS[@]}
+  (cd "$E2E_DIR" && exec wine "$E2E_EXE" "$@") >"$E2E_DIR/wine-$n.log" 2>&1 &
+  E2E_LAST_PID=$!
+  E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+# wintext.exe with its arguments; output as UTF-8 lines without CR.
+e2e_wintext() {
+  wine "$E2E_WINTEXT" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# Number of the program's top-level windows titled TITLE.
+e2e_window_count() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" --count | tail -1
+}
+
+e2e_visible_window_count() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" --visible --count | tail -1
+}
+
+# e2e_wait_window TITLE [SECONDS]: waits until the program shows a window
+# titled TITLE; false on timeout.
+e2e_wait_window() {
+  local title=$1 limit=$((${2:-20} * 5)) i
+  for ((i = 0; i < limit; i++)); do
+    [ "$(e2e_visible_window_count "$title")" -ge 1 ] 2>/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Texts of the child windows of the program's window titled TITLE, one per
+# line (for a message box: its icon, the OK button and the message).
+e2e_window_texts() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" | awk -F'\t' '/^  / { print $4 }'
+}
+
+# Presses OK (WM_COMMAND IDOK) on the program's window titled TITLE.
+e2e_press_ok() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" --command 1 >/dev/null
+}
+
+# Sends a close request (WM_CLOSE) to the program's window titled TITLE.
+e2e_close_window() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" --close >/dev/null
+}
+
+# e2e_wait_exit PID [SECONDS]: waits for the process to end; its exit code
+# is in E2E_EXIT_CODE. False on timeout.
+e2e_wait_exit() {
+  local pid=$1 limit=$((${2:-15} * 5)) i
+  for ((i = 0; i < limit; i++)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" 2>/dev/null
+      E2E_EXIT_CODE=$?
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+e2e_is_running() { kill -0 "$1" 2>/dev/null; }
+
+e2e_mouse_sensitivity() {
+  wine reg query 'HKCU\Control Panel\Mouse' /v MouseSensitivity 2>/dev/null | tr -d '\r' |
+    awk '$1 == "MouseSensitivity" { print $3 }'
+}
+
+e2e_set_mouse_sensitivity() {
+  wine reg add 'HKCU\Control Panel\Mouse' /v MouseSensitivity /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
+
+# e2e_screenshot NAME: the whole screen to build/e2e/NAME.png.
+e2e_screenshot() {
+  import -window root "$E2E_OUT/$1.png" 2>/dev/null || e2e_log "screenshot $1 failed"
+}
+
+# e2e_ini_set FILE SECTION KEY VALUE: sets a key in an INI file, keeping its
+# encoding (UTF-16LE with BOM, UTF-8 with or without BOM, ASCII).
+e2e_ini_set() {
+  python3 - "$@" <<'PY'
+import sys
+path, section, key, value = sys.argv[1:5]
+try:
+    raw = open(path, 'rb').read()
+except FileNotFoundError:
+    raw = b''
+if raw.startswith(b'\xff\xfe'):
+    encoding, bom, text = 'utf-16-le', b'\xff\xfe', raw[2:].decode('utf-16-le')
+elif raw.startswith(b'\xef\xbb\xbf'):
+    encoding, bom, text = 'utf-8', b'\xef\xbb\xbf', raw[3:].decode('utf-8')
+else:
+    encoding, bom, text = 'utf-8', b'', raw.decode('utf-8', 'surrogateescape')
+lines = text.splitlines()
+newline = '\r\n' if '\r\n' in text or not text else '\n'
+out, in_section, found_section, done = [], False, False, False
+for line in lines:
+    stripped = line.strip()
+    if stripped.startswith('[') and stripped.endswith(']'):
+        if in_section and not done:
+            out.append(f'{key}={value}')
+            done = True
+        in_section = stripped[1:-1].strip().lower() == section.lower()
+        found_section = found_section or in_section
+    elif in_section and '=' in line and line.split('=', 1)[0].strip().lower() == key.lower() and not done:
+        out.append(f'{key}={value}')
+        done = True
+        continue
+    out.append(line)
+if not done:
+    if not found_section:
+        out.append(f'[{section}]')
+    out.append(f'{key}={value}')
+data = newline.join(out) + newline
+open(path, 'wb').write(bom + data.encode(encoding, 'surrogateescape'))
+PY
+}
+
+# e2e_expect_eq WHAT EXPECTED ACTUAL
+e2e_expect_eq() {
+  if [ "$2" == "$3" ]; then
+    e2e_log "ok: $1"
+  else
+    e2e_fail "$1: expected [$2], got [$3]"
+  fi
+}
+
+# e2e_expect WHAT COMMAND...: passes when the command succeeds.
+e2e_expect() {
+  local what=$1
+  shift
+  if "$@"; then e2e_log "ok: $what"; else e2e_fail "$what"; fi
+}
+
+# Ends every process this scenario started, then everything left in the
+# prefix (message boxes, helpers), and waits for the Wine server to go.
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null
+  done
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  for pid in "${E2E_PIDS[@]}"; do
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  E2E_PIDS=()
+}
+
+e2e_finish() {
+  e2e_cleanup
+  trap - EXIT
+  if [ "$E2E_FAILED" -eq 0 ]; then
+    e2e_log "PASSED"
+    exit 0
+  fi
+  e2e_log "FAILED"
+  exit 1
+}
+
+# Starts the program expecting the plug-in message of a missing mouse:
+# checks the box's caption and exact text, takes a screenshot, presses OK,
+# and checks that the program ended cleanly with the pointer speed at 10
+# and no window left.
+# e2e_check_plugin_message EXPECTED_TEXT SCREENSHOT_NAME
+e2e_check_plugin_message() {
+  local expected=$1 shot=$2 pid texts buttons
+  e2e_set_mouse_sensitivity 5
+  e2e_start
+  pid=$E2E_LAST_PID
+  if ! e2e_wait_window "$E2E_APP_NAME" 30; then
+    e2e_fail "no message box titled $E2E_APP_NAME appeared"
+    return
+  fi
+  sleep 0.5  # let the box paint before the screenshot
+  texts=$(e2e_window_texts "$E2E_APP_NAME")
+  buttons=$(e2e_wintext --process "$E2E_EXE" --title "$E2E_APP_NAME" | awk -F'\t' '/^  / && $3 == "Button" { print $4 }')
+  e2e_expect "message text is exactly [$expected]" grep -qxF -- "$expected" <<<"$texts"
+  e2e_expect_eq "the box has only an OK button" "OK" "$buttons"
+  e2e_expect_eq "the main window is not shown behind the box" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
+  e2e_screenshot "$shot"
+  e2e_press_ok "$E2E_APP_NAME"
+  if e2e_wait_exit "$pid" 15; then
+    e2e_expect_eq "the program ended normally" "0" "$E2E_EXIT_CODE"
+  else
+    e2e_fail "the program did not end after OK"
+  fi
+  e2e_expect_eq "pointer speed after exit" "10" "$(e2e_mouse_sensitivity)"
+  e2e_expect_eq "no window of the program left" "0" "$(e2e_wintext --process "$E2E_EXE" --count | tail -1)"
+  e2e_expect "no window titled $E2E_TITLE left" eval "! xdotool search --name '^$E2E_TITLE\$' >/dev/null 2>&1"
+}

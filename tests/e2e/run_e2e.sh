@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs every tests/e2e/scenario_*.sh against the Windows program under Wine
+# inside one virtual display. Prints one line per scenario, then
+# "N passed, M failed"; exits non-zero when any scenario failed.
+# Logs: build/e2e/<scenario>.log; screenshots: build/e2e/*.png.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ "${1:-}" != "--inside-display" ]; then
+  source "$here/lib.sh"
+  e2e_prepare_prefix
+  exec xvfb-run -a -s '-screen 0 1280x800x24' "$here/run_e2e.sh" --inside-display
+fi
+
+source "$here/lib.sh"
+mkdir -p "$E2E_OUT"
+passed=0
+failed=0
+for scenario in "$here"/scenario_*.sh; do
+  name=$(basename "$scenario" .sh)
+  name=${name#scenario_}
+  log=$E2E_OUT/$name.log
+  if timeout 180 bash "$scenario" >"$log" 2>&1; then
+    echo "PASS $name"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $name (log: $log)"
+    grep -F 'FAIL:' "$log" | sed 's/^/    /'
+    failed=$((failed + 1))
+  fi
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
