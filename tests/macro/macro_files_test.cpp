@@ -22,7 +22,7 @@ MacroRecord Named(char16_t first, std::uint8_t events) {
     record.repeatCount = 3;
     record.eventCount = events;
     for (std::uint8_t k = 0; k < events; ++k) {
-        record.events[k] = {static_cast<std::uint8_t>(0x04 + k), ActionPress};
+        record.events[k] = {static_cast<std::uint8_t>(0x04 + k % 26), ActionPress};  // letters
         record.delays[k] = static_cast<std::uint16_t>(20 + k);
     }
     return record;

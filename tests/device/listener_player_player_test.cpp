@@ -1,0 +1,252 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "device/action_player.h"
+#include "device/listener_player_support.h"
+
+namespace vx::device::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using macro::ActionPress;
+using macro::ActionRelease;
+
+constexpr std::uint8_t kA = 0x04;
+constexpr std::uint8_t kB = 0x05;
+
+// One full pass of the two-event macro below, as the mouse sees it.
+const std::vector<std::string> kOnePass{"keys 04", "keys", "mouse FF", "keys"};
+
+class PlayerTest : public ::testing::Test, public WorkerFixture {
+protected:
+    void SetUp() override {
+        state.config.K0 = 41;  // button 0 = device button 1 = event 0xF1
+        macro::MacroRecord record = KeyMacro({{{kA, ActionPress}, 20}, {{kA, ActionRelease}, 0}});
+        record.repeatEnabled = 1;
+        record.repeatCount = 3;
+        state.macros.user[0] = record;
+    }
+    std::vector<std::string> Passes(int n) {
+        std::vector<std::string> out;
+        for (int i = 0; i < n; ++i) out.insert(out.end(), kOnePass.begin(), kOnePass.end());
+        return out;
+    }
+};
+
+TEST_F(PlayerTest, ToggleModePlaysTheRepeatCountWithDelaysAndReleases) {
+    Report({6, 0xF1, 0x01});
+    ASSERT_TRUE(state.ActionRunning.load());
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), Passes(3));
+    // Event delays (0 raised to 15), then 10 + 10 of release, per pass.
+    EXPECT_EQ(clock.sleeps, (std::vector<int>{20, 15, 10, 10, 20, 15, 10, 10, 20, 15, 10, 10, 2}));
+    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_FALSE(state.StopRequested.load());
+}
+
+TEST_F(PlayerTest, ToggleModeSecondPressEndsAfterTheCurrentPass) {
+    Report({6, 0xF1, 0x01});
+    clock.At(5000, [this] { Report({6, 0xF1, 0x01}); });
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), Passes(1));
+    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_FALSE(state.StopRequested.load());
+    // The next press starts a new action.
+    Report({6, 0xF1, 0x01});
+    EXPECT_TRUE(state.ActionRunning.load());
+}
+
+TEST_F(PlayerTest, HoldModeRepeatsUntilTheReleaseAndIgnoresPresses) {
+    state.config.MACRO_MODE2 = 1;
+    Report({6, 0xF1, 0x01});
+    // One pass lasts 55 ms: a press in pass 1 changes nothing, the release
+    // in pass 3 ends playback after that pass.
+    clock.At(10000, [this] {
+        Report({6, 0xF3, 0x01});
+        EXPECT_FALSE(state.StopRequested.load());
+    });
+    clock.At(120000, [this] { Report({6, 0xF1, 0x80}); });
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), Passes(3));
+}
+
+TEST_F(PlayerTest, HoldModeWithoutReleasePlaysTenThousandPasses) {
+    state.config.MACRO_MODE2 = 1;
+    state.macros.user[0] = macro::MacroRecord{};  // one release per pass
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    EXPECT_EQ(Sent().size(), 2u * 10000u);
+}
+
+TEST_F(PlayerTest, ConstantMacroPlaysOncePerPressEvenHeld) {
+    state.config.MACRO_MODE2 = 1;
+    state.config.K0 = 31 + 7;
+    state.macros.constant[7] = KeyMacro({{{kB, ActionPress}, 30}, {{kB, ActionRelease}, 30}});
+    state.macros.constant[7].repeatEnabled = 1;
+    state.macros.constant[7].repeatCount = 5;
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    EXPECT_THAT(Describe(Sent()), ElementsAre("keys 05", "keys", "mouse FF", "keys"));
+}
+
+TEST_F(PlayerTest, RepeatOffPlaysOnceAndRepeatCountZeroSendsNothing) {
+    state.macros.user[0].repeatEnabled = 0;
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), Passes(1));
+
+    hid.ClearFeatureReports();
+    state.macros.user[0].repeatEnabled = 7;  // any non-zero value is on
+    state.macros.user[0].repeatCount = 0;
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_FALSE(state.ActionRunning.load());
+}
+
+TEST_F(PlayerTest, PlaysItsOwnCopyOfTheRecord) {
+    Report({6, 0xF1, 0x01});
+    clock.At(1000, [this] {
+        std::lock_guard lock(state.ConfigLock);
+        state.macros.user[0] = macro::MacroRecord{};
+    });
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), Passes(3));
+}
+
+TEST_F(PlayerTest, DelaysBelowFifteenAreRaisedAndLongerOnesKept) {
+    const macro::MacroRecord record =
+        KeyMacro({{{kA, ActionPress}, 0}, {{kA, ActionRelease}, 14}, {{kB, ActionPress}, 300}, {{kB, ActionRelease}, 15}});
+    PlayMacro(player, record, 1);
+    EXPECT_EQ(clock.sleeps, (std::vector<int>{15, 15, 300, 15, 10, 10}));
+}
+
+TEST_F(PlayerTest, PacedDelaysAbsorbOversleepWithoutEndingEarly) {
+    clock.oversleepMicros = 400;
+    const macro::MacroRecord record = KeyMacro({{{kA, ActionPress}, 15},
+                                                {{kA, ActionRelease}, 15},
+                                                {{kB, ActionPress}, 15},
+                                                {{kB, ActionRelease}, 15}});
+    PlayMacro(player, record, 1);
+    // Every sleep ends on or after its deadline and the error never grows
+    // past one millisecond plus one oversleep.
+    std::int64_t now = 0;
+    std::int64_t deadline = 0;
+    const std::vector<int> nominal{15, 15, 15, 15, 10, 10};
+    ASSERT_GE(clock.sleeps.size(), nominal.size());
+    std::size_t sleep = 0;
+    for (int pause : nominal) {
+        deadline += pause * 1000;
+        while (now < deadline) now += clock.sleeps.at(sleep++) * 1000 + clock.oversleepMicros;
+        EXPECT_LT(now - deadline, 1000 + clock.oversleepMicros);
+    }
+    EXPECT_EQ(sleep, clock.sleeps.size());
+}
+
+TEST_F(PlayerTest, KeySlotsFollowPressOrderAndReleasesShiftDown) {
+    const std::uint8_t x = 0x1B, y = 0x1C, z = 0x1D;
+    SendMacroEvent(player, x, ActionPress);
+    SendMacroEvent(player, y, ActionPress);
+    SendMacroEvent(player, x, ActionRelease);
+    SendMacroEvent(player, z, ActionRelease);
+    SendMacroEvent(player, y, 3);  // unknown action: unchanged, still sent
+    EXPECT_THAT(Describe(Sent()), ElementsAre("keys 1B", "keys 1B 1C", "keys 1C", "keys 1C", "keys 1C"));
+    EXPECT_TRUE(clock.sleeps.empty());
+}
+
+TEST_F(PlayerTest, SeventhKeyIsNotHeldAndTheFirstSixRepeat) {
+    for (std::uint8_t key = 0x04; key < 0x04 + 7; ++key) SendMacroEvent(player, key, ActionPress);
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 7u);
+    EXPECT_EQ(sent[6], (Bytes{0x15, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09}));
+    EXPECT_EQ(sent[5], sent[6]);
+    // Releasing the first frees the last slot.
+    SendMacroEvent(player, 0x04, ActionRelease);
+    EXPECT_EQ(Sent().back(), (Bytes{0x15, 0x05, 0x06, 0x07, 0x08, 0x09, 0x00}));
+}
+
+TEST_F(PlayerTest, MouseButtonsAreActiveLowAndReleaseAllRestoresEverything) {
+    SendMacroEvent(player, macro::MouseLeftCode, ActionPress);
+    SendMacroEvent(player, macro::MouseRightCode, ActionPress);
+    SendMacroEvent(player, kA, ActionPress);
+    SendMacroEvent(player, 0xF7, ActionPress);  // no such button: state unchanged
+    SendMacroEvent(player, macro::MouseLeftCode, ActionRelease);
+    ReleaseAll(player);
+    EXPECT_THAT(Describe(Sent()), ElementsAre("mouse FE", "mouse FC", "keys 04", "mouse FC", "mouse FD", "mouse FF", "keys"));
+    EXPECT_EQ(clock.sleeps, (std::vector<int>{10, 10}));
+    // Byte 2 of a mouse report keeps what the previous report left there.
+    const auto sent = Sent();
+    EXPECT_EQ(sent[3][1], 0x04);
+    EXPECT_EQ(state.player.MouseButtonState, 0xFF);
+}
+
+TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
+    state.config.K1 = 24;  // button 1 = device button 3
+    state.config.K2 = 30;  // device button 2
+    state.config.K3 = 39;  // device button 4
+    state.config.K4 = 40;  // device button 5
+    for (int event : {0xF3, 0xF2, 0xF4, 0xF5}) {
+        Report({6, static_cast<std::uint8_t>(event), 0x01});
+        ActionPlayerStep(player);
+    }
+    EXPECT_THAT(Describe(Sent()), ElementsAre("consumer 00E9", "consumer 0192"));
+    EXPECT_THAT(shell.Programs(), ElementsAre("calc.exe", "cmd.exe"));
+}
+
+TEST_F(PlayerTest, DpiLevelPressIsMirroredAndSavedWithoutAReport) {
+    state.config.K5 = 6;
+    state.MirrorsDpiLevel[5] = true;
+    Report({6, 0xF6, 0x02});
+    ActionPlayerStep(player);
+    EXPECT_EQ(state.config.DPI_LEVEL, 2);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(window.postRepaintCount.load(), 1);
+    EXPECT_EQ(profiles.ReadString(kConfigPath, "Config3", "DPI_LEVEL", 5), "2");
+    EXPECT_FALSE(state.ActionRunning.load());
+}
+
+TEST_F(PlayerTest, ReportRatePressStepsAndWrapsTheUsbSpeed) {
+    state.config.K2 = 14;
+    state.MirrorsUsbSpeed[2] = true;
+    state.config.USB_SPEED = 2;
+    for (int expected : {3, 0, 1}) {
+        Report({6, 0xF2, 0x01});
+        ActionPlayerStep(player);
+        EXPECT_EQ(state.config.USB_SPEED, expected);
+        EXPECT_EQ(profiles.ReadString(kConfigPath, "Config3", "USB_SPEED", 5), std::to_string(expected));
+    }
+    EXPECT_EQ(window.postRepaintCount.load(), 3);
+    EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(PlayerTest, UnknownButtonGivesAnEmptyActionThatEndsAtOnce) {
+    Report({6, 0xF8, 0x01});
+    ASSERT_TRUE(state.ActionRunning.load());
+    ActionPlayerStep(player);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_EQ(clock.sleeps, (std::vector<int>{2}));
+}
+
+TEST_F(PlayerTest, IdlePlayerClearsAStaleStopAndWaitsForTheWakeUp) {
+    state.StopRequested = true;
+    ActionPlayerStep(player);
+    EXPECT_FALSE(state.StopRequested.load());
+    EXPECT_THAT(wake.waits, ElementsAre(2));
+    EXPECT_TRUE(clock.sleeps.empty());
+
+    player.wakeOnHandOver = false;  // the polling player
+    ActionPlayerStep(player);
+    EXPECT_THAT(clock.sleeps, ElementsAre(2));
+}
+
+TEST_F(PlayerTest, WithoutAWriteChannelTimingIsUnchanged) {
+    state.link.WriteChannel.state = ChannelState::Unopened;
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(clock.sleeps.size(), 13u);
+}
+
+}  // namespace
+}  // namespace vx::device::testing
