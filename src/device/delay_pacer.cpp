@@ -5,10 +5,11 @@
 namespace vx::device {
 
 namespace {
-// How far behind the schedule a wait may catch up. Sleep overshoot stays
-// below this; a longer stall (a slow report write) moves the schedule
-// instead of shortening the next pause by all of it.
-constexpr std::int64_t kMaxCatchUpMicros = 1000;
+// How far behind the schedule a wait may catch up. Millisecond rounding
+// plus sleep overshoot stays below this; a longer stall (a slow report
+// write) moves the schedule instead of shortening the next pause by all
+// of it.
+constexpr std::int64_t kMaxCatchUpMicros = 2000;
 }  // namespace
 
 DelayPacer::DelayPacer(platform::Clock& clock) : clock_(clock), deadlineMicros_(clock.NowMicros()) {}
