@@ -16,7 +16,7 @@ E2E_WIN_BUILD=${VX_WIN_BUILD_DIR:-$E2E_ROOT/build/windows}
 E2E_OUT=$E2E_ROOT/build/e2e
 E2E_WINTEXT=$E2E_WIN_BUILD/tools/wintext.exe
 export WINEPREFIX=${VX_WINEPREFIX:-$E2E_ROOT/build/wineprefix}
-export WINEDEBUG=-all LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export WINEDEBUG=-all LANG=zh_CN.UTF-8
 
 E2E_TITLE='VX230 Gaming Mouse Driver'
 E2E_APP_NAME='ZUV_GMouse'
