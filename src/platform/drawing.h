@@ -43,7 +43,7 @@ public:
     virtual TextSize MeasureText(std::string_view text) = 0;
     // Draws UTF-8 text with its cell's top-left corner at `at`, background
     // left transparent.
-    virtual void DrawText(Point at, std::string_view text, Color color) = 0;
+    virtual void DrawTextAt(Point at, std::string_view text, Color color) = 0;
     // Copies the canvas area (0, 0, width, height) to the window's origin,
     // only inside `clip` when one is given.
     virtual void Present(const Region* clip) = 0;

@@ -27,7 +27,7 @@ int CentredStart(std::int32_t start, std::int32_t room, int textSize) {
 void DrawCentred(Drawing& drawing, const skin::LayoutEntry& entry, const std::string& text, Color color) {
     if (text.empty()) return;
     const platform::TextSize size = drawing.MeasureText(text);
-    drawing.DrawText(Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)},
+    drawing.DrawTextAt(Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)},
                      text, color);
 }
 
@@ -48,7 +48,7 @@ void DrawFunctionName(Drawing& drawing, const skin::Layouts& layouts, const Pain
     if (text == nullptr || text->empty()) return;
     const skin::LayoutEntry& entry = layouts.main[static_cast<std::size_t>(element)];
     const platform::TextSize size = drawing.MeasureText(*text);
-    drawing.DrawText(Point{ClampedInt(std::int64_t{entry.x} + kFunctionTextInset),
+    drawing.DrawTextAt(Point{ClampedInt(std::int64_t{entry.x} + kFunctionTextInset),
                            CentredStart(entry.y, entry.height, size.height)},
                      *text, element == in.hotMain ? kHotRed : kCaptionWhite);
 }

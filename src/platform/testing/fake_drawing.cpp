@@ -65,7 +65,7 @@ TextSize FakeDrawing::MeasureText(std::string_view text) {
     return TextSize{charWidth * CodePoints(text), textHeight};
 }
 
-void FakeDrawing::DrawText(Point at, std::string_view text, Color color) {
+void FakeDrawing::DrawTextAt(Point at, std::string_view text, Color color) {
     DrawCall call;
     call.kind = DrawCall::Kind::DrawText;
     call.at = at;

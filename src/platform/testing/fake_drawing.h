@@ -34,7 +34,7 @@ public:
     void FillRect(const Rect& rect, Color color) override;
     void SelectFont(FontHandle font) override;
     TextSize MeasureText(std::string_view text) override;
-    void DrawText(Point at, std::string_view text, Color color) override;
+    void DrawTextAt(Point at, std::string_view text, Color color) override;
     void Present(const Region* clip) override;
 
     // Lets ToString name pictures instead of showing addresses.
