@@ -6,7 +6,7 @@
 namespace vx::device {
 namespace {
 
-WorkerContext ContextFor(app::AppState& state, platform::Platform& platform) {
+WorkerContext ContextFor(app::AppState& state, const platform::Platform& platform) {
     return WorkerContext{state,           platform.hid,      platform.clock,     platform.shell,
                          platform.window, platform.profiles, state.player.wake, true};
 }
@@ -15,13 +15,13 @@ WorkerContext ContextFor(app::AppState& state, platform::Platform& platform) {
 
 void StartDeviceWorkers(app::AppState& state, platform::Platform& platform) {
     platform.threads.Start(
-        [&state, &platform] {
+        [&state, platform] {
             WorkerContext context = ContextFor(state, platform);
             InputListener(context);
         },
         platform::ThreadPriority::Highest);
     platform.threads.Start(
-        [&state, &platform] {
+        [&state, platform] {
             WorkerContext context = ContextFor(state, platform);
             ActionPlayer(context);
         },

@@ -1,0 +1,177 @@
+// The two worker threads for real, against the simulated mouse and the
+// real clock: what the mouse receives after a press.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "app/app_state.h"
+#include "device/action_player.h"
+#include "device/input_listener.h"
+#include "device/workers.h"
+#include "platform/platform.h"
+#include "platform/portable/portable_profile_files.h"
+#include "platform/sim/simulated_mouse.h"
+#include "platform/testing/fake_main_window.h"
+#include "platform/testing/fake_shell.h"
+#include "platform/testing/fake_system_settings.h"
+#include "platform/testing/memory_file_system.h"
+
+namespace vx::device {
+namespace {
+
+using platform::sim::SimulatedMouse;
+using Steady = std::chrono::steady_clock;
+
+class SteadyClock : public platform::Clock {
+public:
+    std::int64_t NowMicros() override {
+        return std::chrono::duration_cast<std::chrono::microseconds>(Steady::now().time_since_epoch()).count();
+    }
+    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+// Keeps the started bodies and runs them on threads the test joins.
+class JoinableThreads : public platform::Threads {
+public:
+    void Start(std::function<void()> body, platform::ThreadPriority priority) override {
+        priorities.push_back(priority);
+        threads.emplace_back(std::move(body));
+    }
+    void JoinAll() {
+        for (auto& thread : threads) thread.join();
+        threads.clear();
+    }
+    std::vector<platform::ThreadPriority> priorities;
+    std::vector<std::thread> threads;
+};
+
+class NoImages : public platform::ImageDecoder {
+public:
+    std::optional<platform::Image> Load(const std::string& /*path*/) override { return std::nullopt; }
+};
+
+class NoProcess : public platform::Process {
+public:
+    std::string ModuleFileName() override { return {}; }
+    bool CreateSingleInstanceLock(const std::string& /*name*/) override { return true; }
+    void CloseSingleInstanceLock() override {}
+    bool RestoreWindowByTitle(const std::string& /*title*/) override { return false; }
+    void InitCommonControls() override {}
+};
+
+class WorkerThreadsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto in = mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Read);
+        const auto out = mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Write);
+        const auto outCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
+        const auto inCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Query));
+        ASSERT_TRUE(outCaps && inCaps);
+        state.link.WriteChannel = Channel{ChannelState::Open, out, *outCaps};
+        state.link.readEndpointStorage = ReadEndpoint{in, inCaps->inputReportLength};
+        state.link.readEndpoint.store(&state.link.readEndpointStorage);
+        // Device button 1 reports to the program (device function 0).
+        const std::uint8_t setFunction[8] = {7, 0x10, 1, 0, 0, 0, 0, 0};
+        mouse.SetFeature(out, setFunction, sizeof setFunction);
+        state.config.K0 = 41;
+        macro::MacroRecord record;
+        record.eventCount = 2;
+        record.events[0] = {0x04, macro::ActionPress};
+        record.delays[0] = 30;
+        record.events[1] = {0x04, macro::ActionRelease};
+        record.delays[1] = 15;
+        state.macros.user[0] = record;
+        platform::Platform bundle{files, profiles, mouse, settings, clock, threads, shell, images, process, window};
+        StartDeviceWorkers(state, bundle);
+    }
+    void TearDown() override {
+        state.player.workersStop = true;
+        mouse.Unplug();  // ends the listener's blocking read
+        threads.JoinAll();
+    }
+
+    // Reports the program sent after set-up, bytes as sent.
+    std::vector<std::vector<std::uint8_t>> Sent() {
+        std::vector<std::vector<std::uint8_t>> out;
+        for (const auto& report : mouse.Log()) {
+            if (report.direction == platform::sim::ReportDirection::Out && report.bytes.size() > 1 &&
+                report.bytes[1] != 0x10) {
+                out.push_back(report.bytes);
+            }
+        }
+        return out;
+    }
+    bool WaitFor(const std::function<bool()>& done) {
+        const auto until = Steady::now() + std::chrono::seconds(5);
+        while (!done()) {
+            if (Steady::now() > until) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    }
+    std::vector<std::int64_t> SentTimes() {
+        std::vector<std::int64_t> times;
+        for (const auto& report : mouse.Log()) {
+            if (report.direction == platform::sim::ReportDirection::Out && report.bytes[1] != 0x10) {
+                times.push_back(report.microsSinceStart);
+            }
+        }
+        return times;
+    }
+
+    SteadyClock clock;
+    SimulatedMouse mouse{clock};
+    app::AppState state;
+    platform::testing::MemoryFileSystem files;
+    platform::PortableProfileFiles profiles{files};
+    platform::testing::FakeSystemSettings settings;
+    JoinableThreads threads;
+    platform::testing::FakeShell shell;
+    NoImages images;
+    NoProcess process;
+    platform::testing::FakeMainWindow window;
+};
+
+TEST_F(WorkerThreadsTest, StartsBothWorkersAtTheHighestPriority) {
+    EXPECT_EQ(threads.priorities,
+              (std::vector{platform::ThreadPriority::Highest, platform::ThreadPriority::Highest}));
+}
+
+TEST_F(WorkerThreadsTest, PressPlaysTheMacroWithItsDelays) {
+    mouse.Press(1);
+    mouse.Release(1);
+    ASSERT_TRUE(WaitFor([this] { return Sent().size() >= 4; }));
+    ASSERT_TRUE(WaitFor([this] { return !state.ActionRunning.load(); }));
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[0], (std::vector<std::uint8_t>{7, 0x15, 0x04, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(sent[1], (std::vector<std::uint8_t>{7, 0x15, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(sent[2][1], 0x16);
+    EXPECT_EQ(sent[2][3], 0xFF);
+    EXPECT_EQ(sent[3], (std::vector<std::uint8_t>{7, 0x15, 0, 0, 0, 0, 0, 0}));
+    const auto times = SentTimes();
+    EXPECT_GE(times[1] - times[0], 29000);  // never much before its delay
+    EXPECT_EQ(mouse.Firmware().keysHeld, (std::array<std::uint8_t, 6>{}));
+}
+
+TEST_F(WorkerThreadsTest, HoldModeEndsAfterTheReleaseAtThePassEnd) {
+    {
+        std::lock_guard lock(state.ConfigLock);
+        state.config.MACRO_MODE2 = 1;
+    }
+    mouse.Press(1);
+    ASSERT_TRUE(WaitFor([this] { return Sent().size() >= 9; }));  // into pass 3
+    mouse.Release(1);
+    ASSERT_TRUE(WaitFor([this] { return !state.ActionRunning.load(); }));
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size() % 4, 0u);  // whole passes only
+    EXPECT_EQ(sent.back(), (std::vector<std::uint8_t>{7, 0x15, 0, 0, 0, 0, 0, 0}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    EXPECT_EQ(Sent().size(), sent.size());
+}
+
+}  // namespace
+}  // namespace vx::device
