@@ -126,7 +126,7 @@ TEST_F(SimulatedMouseTest, ButtonsTheMouseHandlesItselfReportNothing) {
 TEST_F(SimulatedMouseTest, DpiCycleVisitsOnlyEnabledLevelsAndWraps) {
     Send({7, 0x10, 6, 6});
     Send({7, 0x09, 0x40, 0x18, 0x0D});  // levels 0, 2 and 3 enabled
-    for (std::uint8_t expected : {2, 3, 0, 2}) {
+    for (std::uint8_t expected : Bytes{2, 3, 0, 2}) {
         mouse.Press(6);
         EXPECT_EQ(Read(), Input(0xF6, expected));
     }
