@@ -1,0 +1,174 @@
+// How fast a press reaches the mouse as its action, and how exactly macro
+// delays are kept: real threads and the real clock against the simulated
+// mouse. Every figure is printed next to a baseline measured in the same
+// run (the player that only polls every 2 ms; plain relative sleeps).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "app/app_state.h"
+#include "device/action_player.h"
+#include "device/input_listener.h"
+#include "platform/portable/portable_profile_files.h"
+#include "platform/sim/simulated_mouse.h"
+#include "platform/testing/fake_main_window.h"
+#include "platform/testing/fake_shell.h"
+#include "platform/testing/memory_file_system.h"
+
+namespace {
+
+using namespace vx;
+using platform::sim::ReportDirection;
+using platform::sim::SimulatedMouse;
+
+class SteadyClock : public platform::Clock {
+public:
+    std::int64_t NowMicros() override {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+struct Figures {
+    double median = 0;
+    double p99 = 0;
+    double worst = 0;
+};
+
+Figures Summarize(std::vector<double> values) {
+    Figures out;
+    if (values.empty()) return out;
+    std::sort(values.begin(), values.end());
+    out.median = values[values.size() / 2];
+    out.p99 = values[std::min(values.size() - 1, values.size() * 99 / 100)];
+    out.worst = values.back();
+    return out;
+}
+
+double Ratio(double value, double baseline) { return baseline > 0 ? value / baseline : 0; }
+
+// One program's worth of device state wired to a fresh simulated mouse.
+struct Rig {
+    explicit Rig(bool wakeOnHandOver) {
+        const auto in = mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Read);
+        const auto out = mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Write);
+        const auto inCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Query));
+        const auto outCaps =
+            mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
+        if (!inCaps || !outCaps) std::abort();
+        state.link.WriteChannel = device::Channel{device::ChannelState::Open, out, *outCaps};
+        state.link.readEndpointStorage = device::ReadEndpoint{in, inCaps->inputReportLength};
+        state.link.readEndpoint.store(&state.link.readEndpointStorage);
+        const std::uint8_t reportButton1[8] = {7, 0x10, 1, 0, 0, 0, 0, 0};
+        mouse.SetFeature(out, reportButton1, sizeof reportButton1);
+        context.wakeOnHandOver = wakeOnHandOver;
+    }
+
+    SteadyClock clock;
+    SimulatedMouse mouse{clock};
+    app::AppState state;
+    platform::testing::FakeShell shell;
+    platform::testing::FakeMainWindow window;
+    platform::testing::MemoryFileSystem files;
+    platform::PortableProfileFiles profiles{files};
+    device::WorkerContext context{state, mouse, clock, shell, window, profiles, state.player.wake, true};
+};
+
+// Press to first feature report, in microseconds, for `presses` presses of
+// a consumer-key button.
+std::vector<double> MeasureActionLatency(bool wakeOnHandOver, int presses) {
+    Rig rig(wakeOnHandOver);
+    rig.state.config.K0 = 24;  // volume up: one report per press
+    std::thread listener([&rig] { device::InputListener(rig.context); });
+    std::thread player([&rig] { device::ActionPlayer(rig.context); });
+    std::srand(7);
+    for (int i = 0; i < presses; ++i) {
+        // Irregular spacing so presses do not line up with the 2 ms poll.
+        std::this_thread::sleep_for(std::chrono::microseconds(6000 + std::rand() % 3000));
+        rig.mouse.Press(1);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    rig.state.player.workersStop = true;
+    const auto log = rig.mouse.Log();
+    rig.mouse.Unplug();
+    listener.join();
+    player.join();
+
+    std::vector<double> latencies;
+    std::int64_t pressAt = -1;
+    for (const auto& report : log) {
+        if (report.direction == ReportDirection::In) pressAt = report.microsSinceStart;
+        if (report.direction == ReportDirection::Out && report.bytes[1] == 0x17 && pressAt >= 0) {
+            latencies.push_back(static_cast<double>(report.microsSinceStart - pressAt));
+            pressAt = -1;
+        }
+    }
+    return latencies;
+}
+
+// Gap errors (actual minus nominal, microseconds) between the key reports
+// of a macro of `events` events of `delayMs` each.
+std::vector<double> MeasureDelayErrors(bool paced, int delayMs, int events, double* drift) {
+    Rig rig(true);
+    macro::MacroRecord record;
+    record.eventCount = static_cast<std::uint8_t>(events);
+    for (int k = 0; k < events; ++k) {
+        record.events[static_cast<std::size_t>(k)] = {0x04, k % 2 == 0 ? macro::ActionPress : macro::ActionRelease};
+        record.delays[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(delayMs);
+    }
+    if (paced) {
+        device::PlayMacro(rig.context, record, 1);
+    } else {
+        // Baseline: each delay slept on its own, as plain sleeping does.
+        for (int k = 0; k < events; ++k) {
+            device::SendMacroEvent(rig.context, 0x04, record.events[static_cast<std::size_t>(k)].action);
+            rig.clock.SleepMs(delayMs);
+        }
+        device::ReleaseAll(rig.context);
+    }
+    std::vector<std::int64_t> sentAt;
+    for (const auto& report : rig.mouse.Log()) {
+        if (report.direction == ReportDirection::Out && report.bytes[1] == 0x15) sentAt.push_back(report.microsSinceStart);
+    }
+    std::vector<double> errors;
+    for (int k = 1; k < events && k < static_cast<int>(sentAt.size()); ++k) {
+        errors.push_back(static_cast<double>(sentAt[static_cast<std::size_t>(k)] - sentAt[static_cast<std::size_t>(k - 1)] -
+                                             delayMs * 1000));
+    }
+    *drift = static_cast<double>(sentAt[static_cast<std::size_t>(events - 1)] - sentAt[0] -
+                                 static_cast<std::int64_t>(delayMs) * 1000 * (events - 1));
+    return errors;
+}
+
+}  // namespace
+
+int main() {
+    constexpr int kPresses = 300;
+    std::printf("Press to first feature report (%d presses, microseconds)\n", kPresses);
+    const Figures polling = Summarize(MeasureActionLatency(false, kPresses));
+    const Figures waking = Summarize(MeasureActionLatency(true, kPresses));
+    std::printf("  %-22s median %8.0f  p99 %8.0f\n", "polling player (base)", polling.median, polling.p99);
+    std::printf("  %-22s median %8.0f  p99 %8.0f   ratio median %.3f  p99 %.3f\n", "waking player",
+                waking.median, waking.p99, Ratio(waking.median, polling.median), Ratio(waking.p99, polling.p99));
+
+    constexpr int kEvents = 40;
+    std::printf("\nMacro delay error per event (%d events, microseconds; drift = end of pass vs nominal)\n", kEvents);
+    for (int delay : {15, 30, 100}) {
+        double plainDrift = 0;
+        double pacedDrift = 0;
+        const Figures plain = Summarize(MeasureDelayErrors(false, delay, kEvents, &plainDrift));
+        const Figures paced = Summarize(MeasureDelayErrors(true, delay, kEvents, &pacedDrift));
+        std::printf("  %3d ms  plain sleeps (base) median %6.0f  p99 %6.0f  worst %6.0f  drift %7.0f\n", delay,
+                    plain.median, plain.p99, plain.worst, plainDrift);
+        std::printf("  %3d ms  paced player        median %6.0f  p99 %6.0f  worst %6.0f  drift %7.0f"
+                    "   ratio median %.3f  worst %.3f  drift %.3f\n",
+                    delay, paced.median, paced.p99, paced.worst, pacedDrift, Ratio(paced.median, plain.median),
+                    Ratio(paced.worst, plain.worst), Ratio(pacedDrift, plainDrift));
+    }
+    return 0;
+}
