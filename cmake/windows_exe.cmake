@@ -18,12 +18,14 @@ function(vx_add_windows_program target dist_dir)
     OUTPUT_NAME ZUV_GMouse
     RUNTIME_OUTPUT_DIRECTORY ${dist_dir})
   target_link_options(${target} PRIVATE ${VX_EXE_LINK_FLAGS})
-  # Fill the run-time tree after every link: settings file, macro files,
-  # skins (or a placeholder mask until the skin art exists).
-  add_custom_command(TARGET ${target} POST_BUILD
+  # Fill the run-time tree on every build (data/ may change without a
+  # relink): settings file, macro files, skins (or a placeholder mask until
+  # the skin art exists).
+  add_custom_target(${target}_tree ALL
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DDIST_DIR=${dist_dir}
             -P ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
     VERBATIM)
+  add_dependencies(${target}_tree ${target})
 endfunction()
 
 if(EXISTS ${VX_WIN32_DIR}/hid/hid_win32.h)

@@ -3,20 +3,28 @@
 # inside one virtual display. Prints one line per scenario, then
 # "N passed, M failed"; exits non-zero when any scenario failed.
 # Logs: build/e2e/<scenario>.log; screenshots: build/e2e/*.png.
+# Usage: run_e2e.sh [scenario name...]   (default: every scenario)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${1:-}" != "--inside-display" ]; then
   source "$here/lib.sh"
   e2e_prepare_prefix
-  exec xvfb-run -a -s '-screen 0 1280x800x24' "$here/run_e2e.sh" --inside-display
+  exec xvfb-run -a -s '-screen 0 1280x800x24' "$here/run_e2e.sh" --inside-display "$@"
 fi
+shift
 
 source "$here/lib.sh"
 mkdir -p "$E2E_OUT"
 passed=0
 failed=0
-for scenario in "$here"/scenario_*.sh; do
+scenarios=()
+if [ $# -eq 0 ]; then
+  scenarios=("$here"/scenario_*.sh)
+else
+  for name in "$@"; do scenarios+=("$here/scenario_$name.sh"); done
+fi
+for scenario in "${scenarios[@]}"; do
   name=$(basename "$scenario" .sh)
   name=${name#scenario_}
   log=$E2E_OUT/$name.log
