@@ -115,6 +115,14 @@ TEST_P(ProfileContract, WriteStringsEqualsSingleWritesInOrder) {
     EXPECT_EQ(Get("many-new.ini"), Get("one-new.ini"));
 }
 
+TEST_P(ProfileContract, TextThatWouldSplitALineIsRefused) {
+    Put("c.ini", kTwoSections);
+    EXPECT_FALSE(profiles().WriteString(Path("c.ini"), "A", "x", "1\r\n[Init]\r\nCurConfig=9"));
+    EXPECT_FALSE(profiles().WriteString(Path("c.ini"), "A", "bad\nkey", "1"));
+    EXPECT_FALSE(profiles().WriteStrings(Path("c.ini"), "A", {{"y", "5"}, {"z", "a\nb"}}));
+    EXPECT_EQ(Get("c.ini"), kTwoSections);
+}
+
 TEST_P(ProfileContract, WritesFromTwoThreadsAllLand) {
     constexpr int kRounds = 40;
     auto writer = [&](const std::string& section) {
