@@ -6,7 +6,7 @@ target_link_libraries(vx_win32 PUBLIC vx_logic
   gdiplus windowscodecs ole32 oleaut32 uuid setupapi hid shell32 comdlg32 comctl32 gdi32 user32 advapi32 winmm)
 target_compile_definitions(vx_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
-foreach(part exe tests)
+foreach(part exe tests bench)
   if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/windows_${part}.cmake)
     include(${CMAKE_SOURCE_DIR}/cmake/windows_${part}.cmake)
   endif()

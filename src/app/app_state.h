@@ -72,6 +72,8 @@ struct AppState {
     Region WindowRegion;
     Region RepaintRegion;
     bool windowShaped = false;
+    // Set once the exit sequence has begun; start-up stops at once then.
+    bool shutdownStarted = false;
     std::string userMacroFile;
 };
 

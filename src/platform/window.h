@@ -48,13 +48,19 @@ public:
     virtual void OnRepaintRequest() {}
 };
 
+class Drawing;
+
 class MainWindow {
 public:
     virtual ~MainWindow() = default;
+    // The drawing surface of the paint being handled (only inside
+    // WindowEvents::OnPaint); nothing where the backend cannot draw.
+    virtual Drawing* PaintDrawing() { return nullptr; }
     // Modal box with an OK button owned by the main window (or by nothing
     // when it has none yet). An empty caption means the application's name.
     virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
     virtual std::string LoadResourceString(int id) = 0;
+    // Appends a separator, then the item, to the window's system menu.
     virtual void AppendSystemMenuItem(const std::string& text, int commandId) = 0;
     virtual void SetLargeIcon(int iconResourceId) = 0;
     virtual void SetTitle(const std::string& title) = 0;
@@ -69,6 +75,10 @@ public:
     virtual void Show(ShowCommand command) = 0;
     // Modal about box (dialog template 100).
     virtual void ShowAboutBox() = 0;
+    // Shows the tray menu of the language (menu 157 English, 162 Chinese)
+    // at the cursor, the window brought to the foreground first; its
+    // commands arrive through WindowEvents::OnCommand.
+    virtual void ShowTrayMenu(bool english) = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
     // Ends the modal run once the current message is handled.

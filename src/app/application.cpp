@@ -1,0 +1,22 @@
+#include "app/application.h"
+
+namespace vx::app {
+
+bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWindow) {
+    if (!platform.process.CreateSingleInstanceLock(kMutexName)) {
+        // Another instance runs: bring its window forward and leave quietly.
+        platform.process.RestoreWindowByTitle(kWindowTitle);
+        platform.process.CloseSingleInstanceLock();
+        return false;
+    }
+    platform.process.InitCommonControls();
+    platform.window.RunModal(mainWindow);
+    return false;
+}
+
+std::string ProgramDirFromModulePath(const std::string& modulePath) {
+    const auto cut = modulePath.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : modulePath.substr(0, cut);
+}
+
+}  // namespace vx::app

@@ -1,0 +1,15 @@
+#pragma once
+// CZUV_GMouseApp: the single instance and the modal run of the main window.
+#include "app/app_state.h"
+#include "platform/platform.h"
+
+namespace vx::app {
+
+// Returns false always, so that the process ends when it returns.
+bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWindow);
+
+// ProgramDir: the executable's folder, cut at the last backslash (or slash
+// on a native backend), without a trailing separator.
+std::string ProgramDirFromModulePath(const std::string& modulePath);
+
+}  // namespace vx::app

@@ -1,0 +1,64 @@
+#include "app/main_window.h"
+
+#include "app/startup.h"
+#include "app/window_lifecycle.h"
+
+namespace vx::app {
+
+CZUV_GMouseDlg::CZUV_GMouseDlg(AppState& state, platform::Platform& platform, Subsystems& subsystems,
+                               InterfaceEvents& interfaceEvents)
+    : state_(state), platform_(platform), subsystems_(subsystems), interface_(interfaceEvents) {}
+
+void CZUV_GMouseDlg::OnInitDialog() { RunStartupSequence(state_, platform_, subsystems_); }
+
+void CZUV_GMouseDlg::OnCloseRequest() { HideToTray(platform_.window); }
+
+bool CZUV_GMouseDlg::OnSystemCommand(int command) {
+    switch (command & 0xFFF0) {
+        case kAboutCommandId:
+            platform_.window.ShowAboutBox();
+            return true;
+        case kSysCommandMinimize:
+            // Minimised, not hidden: the window stays in the taskbar.
+            platform_.window.Show(platform::ShowCommand::Minimize);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CZUV_GMouseDlg::OnCommand(int commandId) {
+    switch (commandId) {
+        case kCmdExitDriverEn:
+        case kCmdExitDriverCn:
+            ShutdownDriver(state_, platform_, subsystems_);
+            break;
+        case kCmdShowWindowEn:
+        case kCmdShowWindowCn:
+            ShowMainWindow(platform_.window);
+            break;
+        default:
+            interface_.OnCommand(commandId);
+            break;
+    }
+}
+
+long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::MouseButtonEvent event) {
+    return HandleTrayCallback(state_, platform_.window, iconId, event);
+}
+
+void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notification) {
+    if (state_.shutdownStarted || !subsystems_.IsMouseNotification(notification)) return;
+    state_.link.MouseConnected = false;
+    ShutdownDriver(state_, platform_, subsystems_);
+}
+
+void CZUV_GMouseDlg::OnPowerBroadcast() {
+    if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
+}
+
+void CZUV_GMouseDlg::OnRepaintRequest() {
+    if (!state_.shutdownStarted) platform_.window.Invalidate();
+}
+
+}  // namespace vx::app

@@ -1,0 +1,49 @@
+#pragma once
+// CZUV_GMouseDlg: the main window's reactions to the system. Painting and
+// the mouse on the skin are handed to the interface subsystem.
+#include "app/app_state.h"
+#include "app/subsystems.h"
+#include "platform/platform.h"
+
+namespace vx::app {
+
+inline constexpr int kSysCommandMinimize = 0xF020;
+
+// What the skinned interface does with the window's paint and mouse
+// messages and with commands the application core does not own.
+class InterfaceEvents {
+public:
+    virtual ~InterfaceEvents() = default;
+    virtual void OnPaint() {}
+    virtual void OnMouseMove(Point) {}
+    virtual void OnLeftButtonDown(Point) {}
+    virtual void OnLeftButtonUp(Point) {}
+    virtual void OnCommand(int) {}
+};
+
+class CZUV_GMouseDlg : public platform::WindowEvents {
+public:
+    CZUV_GMouseDlg(AppState& state, platform::Platform& platform, Subsystems& subsystems,
+                   InterfaceEvents& interfaceEvents);
+
+    void OnInitDialog() override;
+    void OnCloseRequest() override;
+    bool OnSystemCommand(int command) override;
+    void OnCommand(int commandId) override;
+    long OnTrayCallback(int iconId, platform::MouseButtonEvent event) override;
+    void OnDeviceRemoved(const platform::DeviceNotification& notification) override;
+    void OnPowerBroadcast() override;
+    void OnMouseMove(Point p) override { interface_.OnMouseMove(p); }
+    void OnLeftButtonDown(Point p) override { interface_.OnLeftButtonDown(p); }
+    void OnLeftButtonUp(Point p) override { interface_.OnLeftButtonUp(p); }
+    void OnPaint() override { interface_.OnPaint(); }
+    void OnRepaintRequest() override;
+
+private:
+    AppState& state_;
+    platform::Platform& platform_;
+    Subsystems& subsystems_;
+    InterfaceEvents& interface_;
+};
+
+}  // namespace vx::app

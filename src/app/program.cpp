@@ -1,0 +1,32 @@
+#include "app/program.h"
+
+#include "app/app_state.h"
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/program_interface.h"
+#include "app/program_subsystems.h"
+
+namespace vx::app {
+
+struct Program::Impl {
+    explicit Impl(platform::Platform& p)
+        : platform(p), subsystems(state, p), interface(state, p), dialog(state, p, subsystems, interface) {
+        state.ProgramDir = ProgramDirFromModulePath(p.process.ModuleFileName());
+    }
+
+    AppState state;
+    platform::Platform& platform;
+    ProgramSubsystems subsystems;
+    ProgramInterface interface;
+    CZUV_GMouseDlg dialog;
+};
+
+Program::Program(platform::Platform& platform) : impl_(std::make_unique<Impl>(platform)) {}
+
+Program::~Program() = default;
+
+bool Program::InitInstance() { return app::InitInstance(impl_->platform, impl_->dialog); }
+
+AppState& Program::state() { return impl_->state; }
+
+}  // namespace vx::app

@@ -1,0 +1,41 @@
+#include "app/program_interface.h"
+
+#include "ui/paint.h"
+#include "ui/paint_snapshot.h"
+
+namespace vx::app {
+
+ProgramInterface::ProgramInterface(AppState& state, platform::Platform& platform)
+    : state_(state), platform_(platform), repainter_(platform.window) {}
+
+ui::PointerContext ProgramInterface::Pointer() {
+    return ui::PointerContext{state_.ui, state_.layouts, repainter_, state_.RepaintRegion};
+}
+
+ui::PageSwitchContext ProgramInterface::Pages() {
+    return ui::PageSwitchContext{state_.ui, repainter_, state_.RepaintRegion, noPageEffects_};
+}
+
+void ProgramInterface::OnPaint() {
+    platform::Drawing* drawing = platform_.window.PaintDrawing();
+    if (drawing == nullptr || state_.SkinDir.empty()) return;
+    if (!images_) images_ = std::make_unique<ui::SkinImages>(platform_.images, state_.SkinDir);
+    ui::PaintInputs inputs = ui::SnapshotPaintInputs(state_);
+    inputs.font = state_.UiLanguage == settings::UiLanguage::English ? state_.EnglishFont : state_.ChineseFont;
+    inputs.repaintRegion = state_.windowShaped ? &state_.RepaintRegion : nullptr;
+    ui::PaintMainWindow(*drawing, *images_, state_.layouts, inputs);
+}
+
+void ProgramInterface::OnMouseMove(Point p) { ui::OnMouseMove(Pointer(), p); }
+
+void ProgramInterface::OnLeftButtonDown(Point p) {
+    ui::PageSwitchActions actions(Pages());
+    ui::OnLeftButtonDown(Pointer(), actions, p);
+}
+
+void ProgramInterface::OnLeftButtonUp(Point p) {
+    ui::PageSwitchActions actions(Pages());
+    ui::OnLeftButtonUp(Pointer(), actions, p);
+}
+
+}  // namespace vx::app

@@ -1,0 +1,53 @@
+#include "app/program_subsystems.h"
+
+#include "app/window_lifecycle.h"
+#include "device/apply_configuration.h"
+#include "device/discovery.h"
+#include "device/driver_exit.h"
+#include "device/workers.h"
+#include "macro/macro_files.h"
+#include "skin/layout_loaders.h"
+
+namespace vx::app {
+
+void ProgramSubsystems::StartWorkers() { device::StartDeviceWorkers(state_, platform_); }
+
+template <typename Loader>
+void ProgramSubsystems::LoadLayout(Loader loader) {
+    const skin::LayoutSource source{platform_.profiles, platform_.window,
+                                    [this] { ShutdownDriver(state_, platform_, *this); }, state_.SkinDir,
+                                    state_.UiLanguage};
+    loader(source, state_.layouts);
+}
+
+void ProgramSubsystems::LoadMainLayout() { LoadLayout(skin::LoadMainLayout); }
+void ProgramSubsystems::LoadColorLayout() { LoadLayout(skin::LoadColorLayout); }
+void ProgramSubsystems::LoadAdvancedLayout() { LoadLayout(skin::LoadAdvancedLayout); }
+void ProgramSubsystems::LoadWarningLayout() { LoadLayout(skin::LoadWarningLayout); }
+
+std::array<Rect, 3> ProgramSubsystems::RepaintCutouts() {
+    const auto& layouts = state_.layouts;
+    return {layouts.macroEditRects[1], layouts.macroDisplayRects[1], layouts.macroDisplayRects[0]};
+}
+
+void ProgramSubsystems::LoadUserMacros(const std::string& file) {
+    macro::LoadUserMacros(state_, platform_.profiles, platform_.window, file);
+}
+
+void ProgramSubsystems::LoadConstantMacros(const std::string& file) {
+    macro::LoadConstantMacros(state_, platform_.profiles, platform_.window, file);
+}
+
+void ProgramSubsystems::ResetMacroInterfaceState() { state_.ui.menuOpen = false; }
+
+bool ProgramSubsystems::FindMouse() { return device::FindMouse(state_, platform_.hid); }
+
+bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& notification) {
+    return device::IsMouseNotification(state_, notification);
+}
+
+void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_, platform_); }
+
+void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_, platform_.hid); }
+
+}  // namespace vx::app

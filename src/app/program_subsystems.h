@@ -1,0 +1,37 @@
+#pragma once
+// The real subsystems behind app::Subsystems.
+#include "app/app_state.h"
+#include "app/subsystems.h"
+#include "platform/platform.h"
+
+namespace vx::app {
+
+class ProgramSubsystems : public Subsystems {
+public:
+    ProgramSubsystems(AppState& state, platform::Platform& platform) : state_(state), platform_(platform) {}
+
+    void StartWorkers() override;
+    void LoadMainLayout() override;
+    void LoadColorLayout() override;
+    void LoadAdvancedLayout() override;
+    void AllocateAdvancedControls() override {}
+    void LoadWarningLayout() override;
+    std::array<Rect, 3> RepaintCutouts() override;
+    void LoadUserMacros(const std::string& file) override;
+    void LoadConstantMacros(const std::string& file) override;
+    void ResetMacroInterfaceState() override;
+    void LoadLanguageMenus(settings::UiLanguage) override {}
+    bool FindMouse() override;
+    bool IsMouseNotification(const platform::DeviceNotification& notification) override;
+    void ApplyConfiguration() override;
+    void SendDriverExit() override;
+
+private:
+    template <typename Loader>
+    void LoadLayout(Loader loader);
+
+    AppState& state_;
+    platform::Platform& platform_;
+};
+
+}  // namespace vx::app

@@ -1,0 +1,29 @@
+#pragma once
+// The start-up sequence of the main window and the texts it shows.
+#include <string>
+
+#include "app/app_state.h"
+#include "app/subsystems.h"
+#include "platform/platform.h"
+
+namespace vx::app {
+
+inline constexpr int kAboutStringId = 101;
+inline constexpr int kAboutCommandId = 16;
+inline constexpr int kMainIconId = 159;
+
+// "Please plug-in【<title>】USB Mouse" or "请插入【<title>】USB鼠标".
+std::string PlugInMessage(settings::UiLanguage language);
+
+platform::FontSpec EnglishFontSpec();
+platform::FontSpec ChineseFontSpec();
+
+// Runs the window's initialisation (OnInitDialog) steps in order. Ends early
+// when a step has started the exit sequence (no mouse, missing layout).
+void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystems& subsystems);
+
+// Cuts the window shape from "<SkinDir>\main_mask.jpg" and gives it to the
+// window. A missing or unreadable mask leaves the window unshaped.
+void ShapeWindow(AppState& state, platform::Platform& platform, Subsystems& subsystems);
+
+}  // namespace vx::app

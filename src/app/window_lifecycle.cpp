@@ -1,0 +1,35 @@
+#include "app/window_lifecycle.h"
+
+namespace vx::app {
+
+void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
+    state.shutdownStarted = true;
+    platform.window.RemoveTrayIcon();
+    subsystems.SendDriverExit();
+    if (platform.systemSettings.GetMouseSpeed()) platform.systemSettings.SetMouseSpeed(10);
+    platform.window.Destroy();
+}
+
+void HideToTray(platform::MainWindow& window) {
+    window.Show(platform::ShowCommand::Minimize);
+    window.Show(platform::ShowCommand::Hide);
+    window.AddTrayIcon();
+}
+
+void ShowMainWindow(platform::MainWindow& window) {
+    window.Show(platform::ShowCommand::Show);
+    window.Show(platform::ShowCommand::Restore);
+}
+
+long HandleTrayCallback(const AppState& state, platform::MainWindow& window, int iconId,
+                        platform::MouseButtonEvent event) {
+    if (iconId != kTrayIconId) return 1;
+    if (event == platform::MouseButtonEvent::LeftDoubleClick) {
+        ShowMainWindow(window);
+    } else if (event == platform::MouseButtonEvent::RightUp) {
+        window.ShowTrayMenu(state.UiLanguage == settings::UiLanguage::English);
+    }
+    return 0;
+}
+
+}  // namespace vx::app

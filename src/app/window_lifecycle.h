@@ -1,0 +1,26 @@
+#pragma once
+// The window's life in the notification area and the one exit sequence.
+#include "app/app_state.h"
+#include "app/subsystems.h"
+#include "platform/platform.h"
+
+namespace vx::app {
+
+inline constexpr int kTrayIconId = 153;
+inline constexpr int kCmdExitDriverEn = 32800;
+inline constexpr int kCmdShowWindowEn = 32801;
+inline constexpr int kCmdShowWindowCn = 32837;
+inline constexpr int kCmdExitDriverCn = 32838;
+
+// Removes the tray icon, tells the mouse the driver ends, puts the pointer
+// speed back to 10 and destroys the window, which ends the program.
+void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& subsystems);
+
+void HideToTray(platform::MainWindow& window);
+void ShowMainWindow(platform::MainWindow& window);
+
+// Tray callback (message 0x401): the answer for the window procedure.
+long HandleTrayCallback(const AppState& state, platform::MainWindow& window, int iconId,
+                        platform::MouseButtonEvent event);
+
+}  // namespace vx::app

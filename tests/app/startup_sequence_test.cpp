@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/window_lifecycle.h"
+#include "recording_platform.h"
+
+namespace vx::app {
+namespace {
+
+using testing::Log;
+
+constexpr const char* kConfig = "C:\\Games\\VX230\\config.ini";
+
+class StartupSequence : public ::testing::Test {
+protected:
+    void SetUp() override { state.ProgramDir = "C:\\Games\\VX230"; }
+
+    void WriteConfig(const std::string& text) { rig.files.ReplaceAll(kConfig, text); }
+
+    Log Run() {
+        CZUV_GMouseDlg dialog(state, rig.platform, subsystems, noInterface);
+        InitInstance(rig.platform, dialog);
+        return rig.log;
+    }
+
+    static std::ptrdiff_t IndexOf(const Log& log, const std::string& step) {
+        const auto it = std::find(log.begin(), log.end(), step);
+        return it == log.end() ? -1 : it - log.begin();
+    }
+
+    testing::RecordingPlatform rig;
+    testing::RecordingSubsystems subsystems{rig.log};
+    InterfaceEvents noInterface;
+    AppState state;
+};
+
+TEST_F(StartupSequence, RunsEveryStepInOrderWhenTheMouseIsPresent) {
+    WriteConfig("[Init]\r\nCurConfig=2\r\nVER_SEL=1\r\n[Config2]\r\nK0=1\r\nDPI_SPEED=4\r\n");
+    const Log log = Run();
+    const Log expected = {
+        "CreateMutex:CZUV_GMouseApp",
+        "InitCommonControls",
+        "RunModal",
+        "StartWorkers",
+        "AppendSystemMenuItem:&About ZUV_GMouse...:16",
+        "SetLargeIcon:159",
+        "SetTitle:VX230 Gaming Mouse Driver",
+        "LoadMainLayout",
+        "LoadColorLayout",
+        "LoadAdvancedLayout",
+        "AllocateAdvancedControls",
+        "LoadWarningLayout",
+        "CreateFont:Consolas",
+        "CreateFont:宋体",
+        "LoadUserMacros:C:\\Games\\VX230\\Macro_EN.dat",
+        "LoadConstantMacros:C:\\Games\\VX230\\constMacro.dat",
+        "ResetMacroInterfaceState",
+        "LoadLanguageMenus:1",
+        "FindMouse",
+        "Sleep:5",
+        "ApplyConfiguration",
+        "AddTrayIcon",
+    };
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(state.CurrentConfigNumber.load(), 2);
+    EXPECT_EQ(state.UiLanguage, settings::UiLanguage::English);
+    EXPECT_EQ(state.config.K0, 1);
+    EXPECT_EQ(state.config.DPI_SPEED, 4);
+    EXPECT_EQ(state.ConfigPath, kConfig);
+    EXPECT_EQ(state.SkinDir, "C:\\Games\\VX230\\skins");
+    EXPECT_TRUE(state.link.MouseConnected);
+}
+
+TEST_F(StartupSequence, ClearsTheHandOverFlagsBeforeTheWorkersStart) {
+    state.ActionRunning = true;
+    state.StopRequested = true;
+    bool clearedWhenStarted = false;
+    struct Probe : testing::RecordingSubsystems {
+        using RecordingSubsystems::RecordingSubsystems;
+        AppState* state = nullptr;
+        bool* cleared = nullptr;
+        void StartWorkers() override { *cleared = !state->ActionRunning && !state->StopRequested; }
+    } probe{rig.log};
+    probe.state = &state;
+    probe.cleared = &clearedWhenStarted;
+    CZUV_GMouseDlg dialog(state, rig.platform, probe, noInterface);
+    dialog.OnInitDialog();
+    EXPECT_TRUE(clearedWhenStarted);
+}
+
+TEST_F(StartupSequence, WithoutAMouseShowsThePlugInMessageThenEndsTheProgram) {
+    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=1\r\n");
+    subsystems.mousePresent = false;
+    const Log log = Run();
+    const auto box = IndexOf(log, "MessageBox:Please plug-in【VX230 Gaming Mouse Driver】USB Mouse|");
+    ASSERT_GE(box, 0);
+    const Log tail(log.begin() + box + 1, log.end());
+    const Log expectedTail = {"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"};
+    EXPECT_EQ(tail, expectedTail);
+    EXPECT_FALSE(state.link.MouseConnected);
+    EXPECT_FALSE(rig.window.exists);
+}
+
+TEST_F(StartupSequence, PlugInMessageFollowsTheChineseInterface) {
+    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=0\r\n");
+    subsystems.mousePresent = false;
+    const Log log = Run();
+    EXPECT_GE(IndexOf(log, "MessageBox:请插入【VX230 Gaming Mouse Driver】USB鼠标|"), 0);
+    EXPECT_GE(IndexOf(log, "LoadUserMacros:C:\\Games\\VX230\\Macro_CN.dat"), 0);
+}
+
+TEST_F(StartupSequence, ExitLeavesThePointerSpeedAloneWhenItCannotBeRead) {
+    subsystems.mousePresent = false;
+    rig.systemSettings.queriesSucceed = false;
+    const Log log = Run();
+    EXPECT_EQ(IndexOf(log, "SetMouseSpeed:10"), -1);
+    EXPECT_GE(IndexOf(log, "Destroy"), 0);
+}
+
+TEST_F(StartupSequence, MissingSettingsFileMeansConfigurationZeroAndChinese) {
+    const Log log = Run();
+    EXPECT_EQ(state.CurrentConfigNumber.load(), 0);
+    EXPECT_EQ(state.UiLanguage, settings::UiLanguage::Chinese);
+    EXPECT_EQ(state.config, settings::MouseConfig{});
+    EXPECT_GE(IndexOf(log, "ApplyConfiguration"), 0);
+}
+
+TEST_F(StartupSequence, CurConfigIsReadByItsFirstFourCharacters) {
+    WriteConfig("[Init]\r\nCurConfig=12345\r\n");
+    Run();
+    EXPECT_EQ(state.CurrentConfigNumber.load(), 1234);
+}
+
+TEST_F(StartupSequence, NonNumericCurConfigReadsAsZero) {
+    WriteConfig("[Init]\r\nCurConfig=abc\r\n[Config0]\r\nK0=9\r\n");
+    Run();
+    EXPECT_EQ(state.CurrentConfigNumber.load(), 0);
+    EXPECT_EQ(state.config.K0, 9);
+}
+
+TEST_F(StartupSequence, EmptyAboutStringAddsNoSystemMenuItem) {
+    rig.window.aboutText.clear();
+    const Log log = Run();
+    EXPECT_TRUE(std::none_of(log.begin(), log.end(),
+                             [](const std::string& s) { return s.rfind("AppendSystemMenuItem", 0) == 0; }));
+}
+
+TEST_F(StartupSequence, SecondInstanceRestoresTheFirstAndDoesNothingElse) {
+    rig.process.otherInstanceRuns = true;
+    const Log log = Run();
+    const Log expected = {"CreateMutex:CZUV_GMouseApp", "RestoreWindow:VX230 Gaming Mouse Driver", "CloseMutex"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(StartupSequence, AMissingLayoutFileEndsStartUpAtOnce) {
+    for (const std::string failing : {"LoadMainLayout", "LoadColorLayout", "LoadAdvancedLayout", "LoadWarningLayout"}) {
+        testing::RecordingPlatform freshRig;
+        testing::RecordingSubsystems freshSubsystems{freshRig.log};
+        AppState freshState;
+        freshState.ProgramDir = "C:\\p";
+        freshSubsystems.failingLayout = failing;
+        freshSubsystems.onLayoutFailure = [&] { ShutdownDriver(freshState, freshRig.platform, freshSubsystems); };
+        CZUV_GMouseDlg dialog(freshState, freshRig.platform, freshSubsystems, noInterface);
+        dialog.OnInitDialog();
+        ASSERT_FALSE(freshRig.log.empty());
+        EXPECT_EQ(freshRig.log.back(), "Destroy") << failing;
+        EXPECT_EQ(IndexOf(freshRig.log, "FindMouse"), -1) << failing;
+        EXPECT_EQ(IndexOf(freshRig.log, "CreateFont:Consolas"), -1) << failing;
+    }
+}
+
+TEST(ProgramDir, IsTheModuleFolderWithoutTrailingSeparator) {
+    EXPECT_EQ(ProgramDirFromModulePath("C:\\Games\\VX230\\ZUV_GMouse.exe"), "C:\\Games\\VX230");
+    EXPECT_EQ(ProgramDirFromModulePath("/opt/vx230/zuv"), "/opt/vx230");
+    EXPECT_EQ(ProgramDirFromModulePath("noseparator"), "");
+}
+
+TEST(Fonts, MatchTheInterfaceFaces) {
+    const auto en = EnglishFontSpec();
+    const auto cn = ChineseFontSpec();
+    EXPECT_EQ(en.face, "Consolas");
+    EXPECT_EQ(en.height, 14);
+    EXPECT_EQ(en.width, 7);
+    EXPECT_TRUE(en.fixedPitchRoman);
+    EXPECT_EQ(cn.face, "宋体");
+    EXPECT_EQ(cn.height, 12);
+    EXPECT_EQ(cn.width, 6);
+    EXPECT_FALSE(cn.fixedPitchRoman);
+}
+
+}  // namespace
+}  // namespace vx::app

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/window_lifecycle.h"
+#include "recording_platform.h"
+
+namespace vx::app {
+namespace {
+
+using testing::Log;
+
+class WindowLifecycle : public ::testing::Test {
+protected:
+    Log TakeLog() {
+        Log log = rig.log;
+        rig.log.clear();
+        return log;
+    }
+
+    struct CommandProbe : InterfaceEvents {
+        std::vector<int> commands;
+        void OnCommand(int id) override { commands.push_back(id); }
+    };
+
+    testing::RecordingPlatform rig;
+    testing::RecordingSubsystems subsystems{rig.log};
+    CommandProbe probe;
+    AppState state;
+    CZUV_GMouseDlg dialog{state, rig.platform, subsystems, probe};
+};
+
+TEST_F(WindowLifecycle, CloseRequestHidesToTheTrayAndTheProgramGoesOn) {
+    dialog.OnCloseRequest();
+    EXPECT_EQ(TakeLog(), (Log{"Show:Minimize", "Show:Hide", "AddTrayIcon"}));
+    EXPECT_FALSE(state.shutdownStarted);
+}
+
+TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::LeftDoubleClick), 0);
+    EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore"}));
+}
+
+TEST_F(WindowLifecycle, TrayRightClickShowsTheMenuOfTheInterfaceLanguage) {
+    state.UiLanguage = settings::UiLanguage::English;
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
+    state.UiLanguage = settings::UiLanguage::Chinese;
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
+    EXPECT_EQ(TakeLog(), (Log{"ShowTrayMenu:en", "ShowTrayMenu:cn"}));
+}
+
+TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {
+    EXPECT_EQ(dialog.OnTrayCallback(154, platform::MouseButtonEvent::LeftDoubleClick), 1);
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::LeftDown), 0);
+    EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(WindowLifecycle, ExitCommandsOfBothLanguagesRunTheExitSequenceOnce) {
+    for (int command : {kCmdExitDriverEn, kCmdExitDriverCn}) {
+        testing::RecordingPlatform freshRig;
+        testing::RecordingSubsystems freshSubsystems{freshRig.log};
+        AppState freshState;
+        CZUV_GMouseDlg freshDialog{freshState, freshRig.platform, freshSubsystems, probe};
+        freshDialog.OnCommand(command);
+        EXPECT_EQ(freshRig.log, (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+    }
+}
+
+TEST_F(WindowLifecycle, ShowCommandsOfBothLanguagesShowTheWindow) {
+    dialog.OnCommand(kCmdShowWindowEn);
+    dialog.OnCommand(kCmdShowWindowCn);
+    EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore", "Show:Show", "Show:Restore"}));
+}
+
+TEST_F(WindowLifecycle, OtherCommandsGoToTheInterface) {
+    dialog.OnCommand(32790);
+    EXPECT_EQ(probe.commands, (std::vector<int>{32790}));
+    EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(WindowLifecycle, SystemCommandsAboutAndMinimiseAreHandledOthersAreNot) {
+    EXPECT_TRUE(dialog.OnSystemCommand(16));
+    EXPECT_TRUE(dialog.OnSystemCommand(kSysCommandMinimize | 0x2));  // low bits ignored
+    EXPECT_FALSE(dialog.OnSystemCommand(0xF060));                      // close: default processing
+    EXPECT_EQ(TakeLog(), (Log{"ShowAboutBox", "Show:Minimize"}));
+}
+
+TEST_F(WindowLifecycle, UnpluggingTheMouseEndsTheProgram) {
+    state.link.MouseConnected = true;
+    dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
+    EXPECT_FALSE(state.link.MouseConnected);
+    EXPECT_EQ(TakeLog(), (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+    // A second notification after the window is gone changes nothing.
+    dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
+    EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(WindowLifecycle, RemovalOfAnotherDeviceChangesNothing) {
+    state.link.MouseConnected = true;
+    dialog.OnDeviceRemoved(platform::DeviceNotification{true, "\\\\?\\hid#vid_046d&pid_c077"});
+    dialog.OnDeviceRemoved(platform::DeviceNotification{false, subsystems.mousePath});
+    EXPECT_TRUE(state.link.MouseConnected);
+    EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(WindowLifecycle, EveryPowerEventSendsTheConfigurationAgain) {
+    dialog.OnPowerBroadcast();
+    dialog.OnPowerBroadcast();
+    EXPECT_EQ(TakeLog(), (Log{"ApplyConfiguration", "ApplyConfiguration"}));
+}
+
+TEST_F(WindowLifecycle, WorkerRepaintRequestsRepaintTheWindow) {
+    dialog.OnRepaintRequest();
+    EXPECT_EQ(TakeLog(), (Log{"Invalidate"}));
+}
+
+}  // namespace
+}  // namespace vx::app
