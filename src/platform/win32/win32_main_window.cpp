@@ -10,6 +10,7 @@
 
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/win32_drawing.h"
 
 namespace vx::platform {
 namespace {
@@ -85,6 +86,12 @@ std::string Win32MainWindow::ApplicationName() {
     std::size_t dot = name.find_last_of(L'.');
     if (dot != std::wstring::npos && dot > 0) name.resize(dot);
     return Narrow(name);
+}
+
+Drawing* Win32MainWindow::PaintDrawing() {
+    if (paintDc_ == nullptr) return nullptr;
+    if (!paintDrawing_) paintDrawing_ = CreateWin32Drawing(paintDc_, Handle());
+    return paintDrawing_.get();
 }
 
 void Win32MainWindow::MessageBox(const std::string& text, const std::string& caption) {
@@ -344,6 +351,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             PAINTSTRUCT paint{};
             paintDc_ = BeginPaint(hwnd, &paint);
             events_->OnPaint();
+            paintDrawing_.reset();
             paintDc_ = nullptr;
             EndPaint(hwnd, &paint);
             return TRUE;

@@ -6,10 +6,12 @@
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/drawing.h"
 #include "platform/window.h"
 
 namespace vx::platform {
@@ -28,6 +30,9 @@ public:
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
+    // A GDI drawing over the paint being handled, made on first use and
+    // gone when the paint ends.
+    Drawing* PaintDrawing() override;
     void MessageBox(const std::string& text, const std::string& caption) override;
     std::string LoadResourceString(int id) override;
     void AppendSystemMenuItem(const std::string& text, int commandId) override;
@@ -72,6 +77,7 @@ private:
     bool destroyed_ = false;
     WindowEvents* events_ = nullptr;
     HDC paintDc_ = nullptr;
+    std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;
     MenuHook menuHook_;
     std::vector<HFONT> fonts_;

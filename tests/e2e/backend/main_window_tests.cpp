@@ -23,6 +23,7 @@ public:
     std::function<void()> onRepaint;
     std::function<void(const DeviceNotification&)> onRemoved;
     std::function<void(int)> onCommand;
+    std::function<void()> onPaint;
     int initCount = 0;
     int closeCount = 0;
     int repaintCount = 0;
@@ -54,6 +55,9 @@ public:
     void OnDeviceRemoved(const DeviceNotification& notification) override {
         removals.push_back(notification);
         if (onRemoved) onRemoved(notification);
+    }
+    void OnPaint() override {
+        if (onPaint) onPaint();
     }
     void OnMouseMove(Point p) override { moves.push_back(p); }
     void OnLeftButtonDown(Point p) override { downs.push_back(p); }
@@ -201,6 +205,27 @@ TEST(Win32MainWindow, RepaintRequestsCoalesceUntilHandled) {
     events.onCommand = [&](int) { window.Destroy(); };
     window.RunModal(events);
     EXPECT_EQ(events.repaintCount, 2);
+}
+
+TEST(Win32MainWindow, DrawingExistsOnlyDuringAPaint) {
+    Win32MainWindow window;
+    RecordingEvents events;
+    Drawing* during = nullptr;
+    Drawing* again = nullptr;
+    Drawing* after = reinterpret_cast<Drawing*>(1);
+    events.onPaint = [&] {
+        during = window.PaintDrawing();
+        again = window.PaintDrawing();
+    };
+    events.script = [&] {
+        SendMessageW(window.Handle(), WM_PAINT, 0, 0);
+        after = window.PaintDrawing();
+        window.Destroy();
+    };
+    window.RunModal(events);
+    EXPECT_NE(during, nullptr);
+    EXPECT_EQ(again, during) << "one drawing per paint";
+    EXPECT_EQ(after, nullptr);
 }
 
 TEST(Win32MainWindow, ShapeSizesTheWindowAndCutsTheRegion) {
