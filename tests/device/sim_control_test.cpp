@@ -104,6 +104,28 @@ TEST_F(SimControlTest, CommandsAppendedAfterTheStartDriveTheMouse) {
     EXPECT_EQ(removed, (std::vector<std::string>{SimulatedMouse::kFeatureCollectionPath}));
 }
 
+TEST_F(SimControlTest, AFileWrittenAfreshIsReadFromItsStart) {
+    AppendCommands("input 06 F1 01\ninput 06 F2");  // history, then a line being written
+    SimulatedMouse mouse(clock);
+    SimMouseControl control(mouse, dir.string(), nullptr);
+    control.StartWithoutPoller();
+    AppendCommands(" 01\n");
+    control.PollCommands();
+    ASSERT_EQ(LogLines().size(), 1u);
+    EXPECT_EQ(LogLines()[0], "0.000 IN 06 F2 01 00 00 00 00 00");
+
+    // Replaced by a file of the same length: still new commands.
+    {
+        std::ofstream out(dir / "simmouse.cmd", std::ios::trunc | std::ios::binary);
+        out << "input 06 F3 01\ninput 06 F4 01\n";
+    }
+    control.PollCommands();
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "0.000 IN 06 F3 01 00 00 00 00 00");
+    EXPECT_EQ(lines[2], "0.000 IN 06 F4 01 00 00 00 00 00");
+}
+
 TEST_F(SimControlTest, MissingCommandFileIsTolerated) {
     SimulatedMouse mouse(clock);
     SimMouseControl control(mouse, dir.string(), nullptr);

@@ -2,7 +2,7 @@
 
 #include <cctype>
 #include <chrono>
-#include <system_error>
+#include <iterator>
 
 namespace vx::platform::sim {
 
@@ -74,6 +74,8 @@ std::optional<std::uint8_t> ParseHexByte(std::string_view word) {
     return static_cast<std::uint8_t>(value);
 }
 
+std::size_t HashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
+
 std::optional<int> ParseButton(std::string_view word) {
     if (word.size() != 1 || word[0] < '1' || word[0] > '6') return std::nullopt;
     return word[0] - '0';
@@ -125,7 +127,11 @@ void SimMouseControl::StartWithoutPoller() {
         log_.open(logPath_, std::ios::out | std::ios::trunc | std::ios::binary);
     }
     // Commands left from an earlier run are history, not requests.
-    commandOffset_ = CommandFileSize();
+    // A line still being written when the control starts is a new one.
+    const std::string text = ReadCommandFile().value_or(std::string());
+    const std::size_t lastEnd = text.rfind('\n');
+    const std::size_t start = lastEnd == std::string::npos ? 0 : lastEnd + 1;
+    position_ = ReadPosition{start, HashOf(std::string_view(text).substr(0, start))};
     mouse_.SetReportObserver([this](const LoggedReport& report) { WriteLogLine(report); });
 }
 
@@ -161,31 +167,26 @@ void SimMouseControl::WriteLogLine(const LoggedReport& report) {
     log_.flush();
 }
 
-std::uintmax_t SimMouseControl::CommandFileSize() const {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(commandPath_, error);
-    return error ? 0 : size;
+std::optional<std::string> SimMouseControl::ReadCommandFile() const {
+    std::ifstream file(commandPath_, std::ios::in | std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return std::nullopt;
+    return text;
 }
 
 void SimMouseControl::PollCommands() {
-    std::ifstream file(commandPath_, std::ios::in | std::ios::binary);
-    if (!file) return;
-    file.seekg(0, std::ios::end);
-    const std::streamoff end = file.tellg();
-    if (end < 0) return;
-    const auto size = static_cast<std::uintmax_t>(end);
-    if (size < commandOffset_) commandOffset_ = 0;  // the file was started afresh
-    if (size == commandOffset_) return;
-    std::string appended(static_cast<std::size_t>(size - commandOffset_), '\0');
-    file.seekg(static_cast<std::streamoff>(commandOffset_));
-    file.read(appended.data(), static_cast<std::streamsize>(appended.size()));
-    appended.resize(static_cast<std::size_t>(file.gcount()));
+    const std::optional<std::string> text = ReadCommandFile();
+    if (!text) return;
+    const bool sameStart = text->size() >= position_.offset &&
+                           HashOf(std::string_view(*text).substr(0, position_.offset)) == position_.prefixHash;
+    if (!sameStart) position_ = ReadPosition{0, HashOf({})};  // the file was started afresh
 
     // A last line without its line end is still being written: next time.
-    const std::size_t lastEnd = appended.rfind('\n');
-    if (lastEnd == std::string::npos) return;
-    commandOffset_ += lastEnd + 1;
-    std::string_view complete(appended.data(), lastEnd + 1);
+    const std::size_t lastEnd = text->rfind('\n');
+    if (lastEnd == std::string::npos || lastEnd + 1 <= position_.offset) return;
+    std::string_view complete = std::string_view(*text).substr(position_.offset, lastEnd + 1 - position_.offset);
+    position_ = ReadPosition{lastEnd + 1, HashOf(std::string_view(*text).substr(0, lastEnd + 1))};
     while (!complete.empty()) {
         const std::size_t newline = complete.find('\n');
         std::string_view line = complete.substr(0, newline);

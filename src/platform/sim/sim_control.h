@@ -62,7 +62,14 @@ public:
 private:
     void WriteLogLine(const LoggedReport& report);
     void Execute(const SimCommand& command);
-    std::uintmax_t CommandFileSize() const;
+    // Where the unread commands start; the text before it is remembered
+    // by its hash so that a file written afresh is noticed even when it is
+    // no shorter than before.
+    struct ReadPosition {
+        std::size_t offset = 0;
+        std::size_t prefixHash = 0;
+    };
+    std::optional<std::string> ReadCommandFile() const;
 
     SimulatedMouse& mouse_;
     const std::filesystem::path logPath_;
@@ -72,7 +79,7 @@ private:
     std::mutex logMutex_;
     std::ofstream log_;
 
-    std::uintmax_t commandOffset_ = 0;  // poller thread only once started
+    ReadPosition position_;  // poller thread only once started
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;
