@@ -26,18 +26,13 @@ class Win32Drawing final : public Drawing {
 public:
     Win32Drawing(HDC target, HWND window) : target_(target), window_(window) {}
 
-    ~Win32Drawing() override {
-        if (memoryDc_ != nullptr) {
-            SelectObject(memoryDc_, previousBitmap_);
-            DeleteDC(memoryDc_);
-        }
-        if (bitmap_ != nullptr) DeleteObject(bitmap_);
-    }
+    ~Win32Drawing() override { ReleaseCanvas(); }
 
     Win32Drawing(const Win32Drawing&) = delete;
     Win32Drawing& operator=(const Win32Drawing&) = delete;
 
     void BeginCanvas(const Image& background, int width, int height) override {
+        ReleaseCanvas();  // a second paint through the same object starts afresh
         if ((width <= 0 || height <= 0) && window_ != nullptr) {
             RECT client{};
             GetClientRect(window_, &client);
@@ -135,6 +130,19 @@ public:
     }
 
 private:
+    void ReleaseCanvas() {
+        if (memoryDc_ != nullptr) {
+            SelectObject(memoryDc_, previousBitmap_);
+            DeleteDC(memoryDc_);
+        }
+        if (bitmap_ != nullptr) DeleteObject(bitmap_);
+        memoryDc_ = nullptr;
+        bitmap_ = nullptr;
+        previousBitmap_ = nullptr;
+        pixels_ = nullptr;
+        width_ = height_ = 0;
+    }
+
     HDC target_;
     HWND window_;
     HDC memoryDc_ = nullptr;
