@@ -74,7 +74,6 @@ struct AppState {
     bool windowShaped = false;
     // Set once the exit sequence has begun; start-up stops at once then.
     bool shutdownStarted = false;
-    std::string userMacroFile;
 };
 
 }  // namespace vx::app

@@ -71,10 +71,10 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     state.ChineseFont = window.CreateFont(ChineseFontSpec());
     ShapeWindow(state, platform, subsystems);
 
-    state.userMacroFile = state.ProgramDir + (state.UiLanguage == settings::UiLanguage::English
+    state.macros.userMacroFile = state.ProgramDir + (state.UiLanguage == settings::UiLanguage::English
                                                   ? "\\Macro_EN.dat"
                                                   : "\\Macro_CN.dat");
-    subsystems.LoadUserMacros(state.userMacroFile);
+    subsystems.LoadUserMacros(state.macros.userMacroFile);
     subsystems.LoadConstantMacros(state.ProgramDir + "\\constMacro.dat");
     subsystems.ResetMacroInterfaceState();
     subsystems.LoadLanguageMenus(state.UiLanguage);
