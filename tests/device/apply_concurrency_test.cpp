@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "device/apply_configuration.h"
+#include "device/command_tables.h"
+#include "device/device_test_platform.h"
+#include "device/discovery.h"
+#include "device/feature_report.h"
+#include "platform/sim/simulated_mouse.h"
+
+namespace vx::device {
+namespace {
+
+// Another thread sending consumer-key reports while the configuration is
+// applied: the two never mix inside one report.
+TEST(ApplyConcurrencyTest, ReportsOfTwoThreadsNeverMix) {
+    platform::testing::FakeClock clock;
+    platform::sim::SimulatedMouse mouse(clock);
+    test_support::DevicePlatform fakes(mouse);
+    app::AppState state;
+    state.ConfigPath = "C:\\VX230\\config.ini";
+    state.CurrentConfigNumber = 2;
+    ASSERT_TRUE(FindMouse(state, mouse));
+    state.config.K0 = 1;
+    state.config.FIRE_TIME = 50;
+
+    std::atomic<bool> done{false};
+    std::thread player([&] {
+        while (!done) {
+            std::lock_guard lock(state.ReportLock);
+            state.ReportBuffer[1] = kCmdConsumerKey;
+            state.ReportBuffer[2] = 0x00;
+            state.ReportBuffer[3] = 0xE9;
+            SendFeatureReport(state, mouse);
+        }
+    });
+    platform::Platform bundle = fakes.Bundle();
+    for (int i = 0; i < 20; ++i) ApplyConfiguration(state, bundle);
+    done = true;
+    player.join();
+
+    int applyReports = 0;
+    for (const auto& entry : mouse.Log()) {
+        const auto& bytes = entry.bytes;
+        ASSERT_EQ(bytes[0], 7);
+        if (bytes[1] == kCmdConsumerKey) {
+            EXPECT_EQ(bytes[3], 0xE9);
+            continue;
+        }
+        ++applyReports;
+        if (bytes[1] == kCmdSetButtonFunction) {
+            EXPECT_NE(bytes[2], 0);
+        } else if (bytes[1] == kCmdSetLedMode) {
+            EXPECT_EQ(bytes[2], 0x7F);
+        } else if (bytes[1] == kCmdSetFireTime) {
+            EXPECT_EQ(bytes[3], 6);
+        }
+    }
+    EXPECT_EQ(applyReports, 20 * 13);
+}
+
+}  // namespace
+}  // namespace vx::device
