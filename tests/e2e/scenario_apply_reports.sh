@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Start-up with the shipped config.ini sends the whole configuration as
+# thirteen feature reports, byte for byte, saves the applied copy and sets
+# the pointer speed and wheel lines of configuration 1.
+source "$(dirname "$0")/lib.sh"
+e2e_begin apply_reports dist-sim
+e2e_set_mouse_sensitivity 3
+e2e_start
+if ! e2e_wait_window "$E2E_TITLE" 30; then
+  e2e_fail "the main window did not appear"
+  e2e_finish
+fi
+sleep 2
+expected="07 10 01 01 00 00 00 00
+07 10 03 03 00 00 00 00
+07 10 02 02 00 00 00 00
+07 10 04 04 00 00 00 00
+07 10 05 05 00 00 00 00
+07 10 06 06 00 00 00 00
+07 11 00 00 00 00 00 00
+07 09 40 48 0F 00 00 00
+07 09 40 69 0F 00 00 00
+07 09 40 7A 0F 00 00 00
+07 09 40 BB 0F 00 00 00
+07 13 7F 10 0F 00 00 00
+07 12 00 06 00 00 00 00"
+actual=$(awk '$2 == "OUT" { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$E2E_DIR/simmouse.log" | head -13)
+e2e_expect_eq "the thirteen reports of the apply" "$expected" "$actual"
+ini=$(tr -d '\r' <"$E2E_DIR/config.ini")
+e2e_expect "CurConfig written" grep -q '^CurConfig=1$' <<<"$ini"
+e2e_expect "the applied copy [Config6] written" grep -q '^\[Config6\]$' <<<"$ini"
+e2e_expect_eq "pointer speed of DPI_SPEED 4" "8" "$(e2e_mouse_sensitivity)"
+lines=$(wine reg query 'HKCU\Control Panel\Desktop' /v WheelScrollLines 2>/dev/null | tr -d '\r' |
+  awk '$1 == "WheelScrollLines" { print $3 }')
+e2e_expect_eq "wheel lines of WHEEL_SPEED 2" "3" "$lines"
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_finish

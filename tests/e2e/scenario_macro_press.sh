@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A button holding a user macro plays it through the mouse with its recorded
+# delays; the DPI button's level change is saved in the current profile.
+source "$(dirname "$0")/lib.sh"
+e2e_begin macro_press dist-sim
+# Back button (device button 4) plays user macro 0 "Double click" in toggle
+# mode; the English interface reads Macro_EN.dat.
+sed -i 's/^VER_SEL=.*/VER_SEL=1\r/; /^\[Config1\]/,/^\[/ s/^K3=.*/K3=41\r/' "$E2E_DIR/config.ini"
+e2e_start
+if ! e2e_wait_window "$E2E_TITLE" 30; then
+  e2e_fail "the main window did not appear"
+  e2e_finish
+fi
+sleep 1
+echo "press 4" >>"$E2E_DIR/simmouse.cmd"
+sleep 0.3
+echo "release 4" >>"$E2E_DIR/simmouse.cmd"
+sleep 1.5
+log=$E2E_DIR/simmouse.log
+# The reports after the press: four mouse-button events, then the release of
+# everything (buttons, then keys).
+played=$(awk '/ IN 06 F4 / { on = 1; next } on && $2 == "OUT" { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$log" | head -6)
+expected="07 16 00 FE 00 00 00 00
+07 16 00 FF 00 00 00 00
+07 16 00 FE 00 00 00 00
+07 16 00 FF 00 00 00 00
+07 16 00 FF 00 00 00 00
+07 15 00 00 00 00 00 00"
+e2e_expect_eq "the macro's reports" "$expected" "$played"
+# Each event waits its recorded delay (20, 40, 20 ms) before the next one.
+gaps=$(awk '/ IN 06 F4 / { on = 1; next } on && $2 == "OUT" { if (n++ > 0) printf "%d\n", ($1 - last); last = $1 }' "$log" | head -3 | tr '\n' ' ')
+read -r g1 g2 g3 <<<"$gaps"
+e2e_expect "delays kept (got: $gaps ms)" test "${g1:-0}" -ge 20 -a "${g2:-0}" -ge 40 -a "${g3:-0}" -ge 20
+# The DPI button: the mouse steps to level 1 and the program saves it.
+echo "press 6" >>"$E2E_DIR/simmouse.cmd"
+sleep 1
+level=$(tr -d '\r' <"$E2E_DIR/config.ini" | awk '/^\[Config1\]/ { on = 1; next } /^\[/ { on = 0 } on && /^DPI_LEVEL=/ { sub(/DPI_LEVEL=/, ""); print }')
+e2e_expect_eq "DPI_LEVEL saved in [Config1]" "1" "$level"
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_finish
