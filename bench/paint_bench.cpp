@@ -61,8 +61,9 @@ public:
 private:
     static std::array<float, 64> Coefficients(unsigned seed, int bx, int by, int channel) {
         std::array<float, 64> coefficients{};
-        unsigned state = seed ^ static_cast<unsigned>(bx * 73856093) ^ static_cast<unsigned>(by * 19349663) ^
-                         static_cast<unsigned>(channel * 83492791);
+        // Unsigned arithmetic: the hash is meant to wrap.
+        unsigned state = seed ^ (static_cast<unsigned>(bx) * 73856093u) ^ (static_cast<unsigned>(by) * 19349663u) ^
+                         (static_cast<unsigned>(channel) * 83492791u);
         coefficients[0] = static_cast<float>(channel == 0 ? 600 : 0);
         for (std::size_t i = 1; i < 12; ++i) {
             state = state * 1664525u + 1013904223u;
