@@ -22,7 +22,10 @@ void ProgramInterface::OnPaint() {
     if (!images_) images_ = std::make_unique<ui::SkinImages>(platform_.images, state_.SkinDir);
     ui::PaintInputs inputs = ui::SnapshotPaintInputs(state_);
     inputs.font = state_.UiLanguage == settings::UiLanguage::English ? state_.EnglishFont : state_.ChineseFont;
-    inputs.repaintRegion = state_.windowShaped ? &state_.RepaintRegion : nullptr;
+    // The repaint region leaves room for the macro editor's child controls;
+    // until they exist the whole page is drawn, so no stale pixels remain
+    // where they will stand.
+    inputs.repaintRegion = nullptr;
     ui::PaintMainWindow(*drawing, *images_, state_.layouts, inputs);
 }
 
