@@ -24,6 +24,14 @@ count_plain() {  # reads an "N passed, M failed" line from a log
   failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
 }
 
+count_gtest() {  # adds up GoogleTest summaries ("[  PASSED  ] N tests.") of a log
+  local p f
+  p=$(grep -E '^\[  PASSED  \] [0-9]+ tests?' "$1" | sed -E 's/[^0-9]*([0-9]+).*/\1/' | awk '{ s += $1 } END { if (NR) print s }')
+  f=$(grep -E '^\[  FAILED  \] [0-9]+ tests?,' "$1" | sed -E 's/[^0-9]*([0-9]+).*/\1/' | awk '{ s += $1 } END { if (NR) print s }')
+  passed=$((passed + ${p:-0})); failed=$((failed + ${f:-0}))
+  if [ -z "$p" ] && [ -z "$f" ]; then failed=$((failed + 1)); fi
+}
+
 mkdir -p build/logs
 for preset in native asan tsan; do
   echo "== unit tests ($preset)"
@@ -37,12 +45,13 @@ done
 
 echo "== benchmarks build (native) and Windows program"
 if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then
-  for t in tests/e2e/run_windows_unit_tests.sh tests/e2e/run_e2e.sh; do
-    [ -x "$t" ] || continue
-    echo "== $t"
-    "$t" 2>&1 | tee "build/logs/$(basename "$t" .sh).log" | tail -5
-    count_plain "build/logs/$(basename "$t" .sh).log"
-  done
+  echo "== profile behaviour under Wine"
+  tests/e2e/run_windows_unit_tests.sh > build/logs/windows-unit.log 2>&1
+  grep -E '^\[  (PASSED|FAILED)  \]' build/logs/windows-unit.log
+  count_gtest build/logs/windows-unit.log
+  echo "== end-to-end under Wine"
+  tests/e2e/run_e2e.sh 2>&1 | tee build/logs/e2e.log | tail -12
+  count_plain build/logs/e2e.log
 else
   tail -30 build/logs/build-windows.log; echo "build failed: windows"; failed=$((failed + 1))
 fi
