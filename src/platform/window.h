@@ -64,7 +64,7 @@ public:
     virtual void AppendSystemMenuItem(const std::string& text, int commandId) = 0;
     virtual void SetLargeIcon(int iconResourceId) = 0;
     virtual void SetTitle(const std::string& title) = 0;
-    virtual FontHandle CreateFont(const FontSpec& spec) = 0;
+    virtual FontHandle CreateFont(const FontSpec& fontSpec) = 0;
     // Sizes the client area to width x height and gives the window the
     // region's shape.
     virtual void SetShape(const Region& region, int width, int height) = 0;

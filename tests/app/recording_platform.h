@@ -27,9 +27,9 @@ public:
     }
     void SetLargeIcon(int id) override { log_.push_back("SetLargeIcon:" + std::to_string(id)); }
     void SetTitle(const std::string& title) override { log_.push_back("SetTitle:" + title); }
-    platform::FontHandle CreateFont(const platform::FontSpec& spec) override {
-        fonts.push_back(spec);
-        log_.push_back("CreateFont:" + spec.face);
+    platform::FontHandle CreateFont(const platform::FontSpec& fontSpec) override {
+        fonts.push_back(fontSpec);
+        log_.push_back("CreateFont:" + fontSpec.face);
         return static_cast<platform::FontHandle>(fonts.size());
     }
     void SetShape(const Region& region, int width, int height) override {

@@ -54,7 +54,7 @@ protected:
         return reports;
     }
 
-    // Bytes 1..4 of every report sent, the part each command writes.
+    // Bytes 1..4 of every report sent, the bytes each command writes.
     std::vector<Bytes> Payloads() const {
         std::vector<Bytes> payloads;
         for (const Bytes& report : Sent()) payloads.emplace_back(report.begin() + 1, report.begin() + 5);

@@ -31,7 +31,7 @@ public:
         std::lock_guard lock(mutex_);
         title_ = title;
     }
-    FontHandle CreateFont(const FontSpec& /*spec*/) override { return ++fonts_; }
+    FontHandle CreateFont(const FontSpec& /*fontSpec*/) override { return ++fonts_; }
     void SetShape(const Region& /*region*/, int /*width*/, int /*height*/) override {}
     void Invalidate() override { ++invalidateCount; }
     void PostRepaint() override { ++postRepaintCount; }

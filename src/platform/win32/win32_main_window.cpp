@@ -124,13 +124,13 @@ void Win32MainWindow::SetTitle(const std::string& title) {
     SetWindowTextW(Handle(), Widen(title).c_str());
 }
 
-FontHandle Win32MainWindow::CreateFont(const FontSpec& spec) {
-    const DWORD outPrecision = spec.fixedPitchRoman ? OUT_CHARACTER_PRECIS : OUT_DEFAULT_PRECIS;
-    const DWORD clipPrecision = spec.fixedPitchRoman ? CLIP_CHARACTER_PRECIS : CLIP_DEFAULT_PRECIS;
-    const DWORD pitchFamily = spec.fixedPitchRoman ? (FIXED_PITCH | FF_ROMAN) : (DEFAULT_PITCH | FF_SWISS);
-    HFONT font = CreateFontW(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+FontHandle Win32MainWindow::CreateFont(const FontSpec& fontSpec) {
+    const DWORD outPrecision = fontSpec.fixedPitchRoman ? OUT_CHARACTER_PRECIS : OUT_DEFAULT_PRECIS;
+    const DWORD clipPrecision = fontSpec.fixedPitchRoman ? CLIP_CHARACTER_PRECIS : CLIP_DEFAULT_PRECIS;
+    const DWORD pitchFamily = fontSpec.fixedPitchRoman ? (FIXED_PITCH | FF_ROMAN) : (DEFAULT_PITCH | FF_SWISS);
+    HFONT font = CreateFontW(fontSpec.height, fontSpec.width, 0, 0, fontSpec.weight, FALSE, FALSE, FALSE,
                              ANSI_CHARSET, outPrecision, clipPrecision, DEFAULT_QUALITY, pitchFamily,
-                             Widen(spec.face).c_str());
+                             Widen(fontSpec.face).c_str());
     if (font == nullptr) return 0;
     fonts_.push_back(font);
     return reinterpret_cast<FontHandle>(font);

@@ -38,7 +38,7 @@ public:
     void AppendSystemMenuItem(const std::string& text, int commandId) override;
     void SetLargeIcon(int iconResourceId) override;
     void SetTitle(const std::string& title) override;
-    FontHandle CreateFont(const FontSpec& spec) override;
+    FontHandle CreateFont(const FontSpec& fontSpec) override;
     void SetShape(const Region& region, int width, int height) override;
     void Invalidate() override;
     void PostRepaint() override;
