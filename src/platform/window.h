@@ -70,6 +70,10 @@ public:
     virtual void SetShape(const Region& region, int width, int height) = 0;
     // Repaints the whole window (interface thread), background erased.
     virtual void Invalidate() = 0;
+    // Repaints only the region (interface thread), background erased.
+    virtual void InvalidateRegion(const Region& /*region*/) { Invalidate(); }
+    // Paints what is marked for repainting at once, not from the message loop.
+    virtual void UpdateNow() {}
     // Asks for a repaint from any thread.
     virtual void PostRepaint() = 0;
     virtual void Show(ShowCommand command) = 0;

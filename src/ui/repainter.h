@@ -16,15 +16,13 @@ public:
     virtual void UpdateNow() = 0;
 };
 
-// Over the main window as it stands: it repaints the whole window and
-// paints from the message loop, so a region becomes the whole window and
-// an immediate update becomes nothing.
+// Over the main window's own invalidation.
 class MainWindowRepainter : public Repainter {
 public:
     explicit MainWindowRepainter(platform::MainWindow& window) : window_(window) {}
     void InvalidateAll() override { window_.Invalidate(); }
-    void InvalidateRegion(const Region& /*region*/) override { window_.Invalidate(); }
-    void UpdateNow() override {}
+    void InvalidateRegion(const Region& region) override { window_.InvalidateRegion(region); }
+    void UpdateNow() override { window_.UpdateNow(); }
 
 private:
     platform::MainWindow& window_;

@@ -136,15 +136,12 @@ FontHandle Win32MainWindow::CreateFont(const FontSpec& fontSpec) {
     return reinterpret_cast<FontHandle>(font);
 }
 
-void Win32MainWindow::SetShape(const Region& region, int width, int height) {
-    HWND hwnd = Handle();
-    if (hwnd == nullptr || width <= 0 || height <= 0) return;
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+namespace {
 
-    // The whole shape goes to the system in one region call, however many
-    // rectangles the mask produced.
+// A region of any number of rectangles in one system call.
+HRGN CreateRegionFromRects(const Region& region) {
     const std::size_t count = region.rects.size();
-    if (count > (static_cast<std::size_t>(INT_MAX) - sizeof(RGNDATAHEADER)) / sizeof(RECT)) return;
+    if (count > (static_cast<std::size_t>(INT_MAX) - sizeof(RGNDATAHEADER)) / sizeof(RECT)) return nullptr;
     const std::size_t bytes = sizeof(RGNDATAHEADER) + count * sizeof(RECT);
     std::vector<unsigned char> buffer(bytes);
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
@@ -167,10 +164,32 @@ void Win32MainWindow::SetShape(const Region& region, int width, int height) {
         }
     }
     data->rdh.rcBound = bounds;
-    HRGN shape = ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), data);
+    return ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), data);
+}
+
+}  // namespace
+
+void Win32MainWindow::SetShape(const Region& region, int width, int height) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr || width <= 0 || height <= 0) return;
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HRGN shape = CreateRegionFromRects(region);
     if (shape == nullptr) return;
     // The window owns the region from here on.
     if (SetWindowRgn(hwnd, shape, TRUE) == 0) DeleteObject(shape);
+}
+
+void Win32MainWindow::InvalidateRegion(const Region& region) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    HRGN area = CreateRegionFromRects(region);
+    if (area == nullptr) return;
+    InvalidateRgn(hwnd, area, TRUE);
+    DeleteObject(area);
+}
+
+void Win32MainWindow::UpdateNow() {
+    if (HWND hwnd = Handle()) UpdateWindow(hwnd);
 }
 
 void Win32MainWindow::Invalidate() {

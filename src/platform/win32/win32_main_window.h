@@ -41,6 +41,8 @@ public:
     FontHandle CreateFont(const FontSpec& fontSpec) override;
     void SetShape(const Region& region, int width, int height) override;
     void Invalidate() override;
+    void InvalidateRegion(const Region& region) override;
+    void UpdateNow() override;
     void PostRepaint() override;
     void Show(ShowCommand command) override;
     void ShowAboutBox() override;
