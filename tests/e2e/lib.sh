@@ -77,7 +77,15 @@ e2e_start() {
 
 # wintext.exe with its arguments; output as UTF-8 lines without CR.
 e2e_wintext() {
-  wine "$E2E_WINTEXT" "$@" 2>/dev/null | tr -d '\r'
+  # Wine now and then starts a console program while the previous one's
+  # process is still being torn down and prints nothing: ask again.
+  local out attempt
+  for attempt in 1 2 3; do
+    out=$(wine "$E2E_WINTEXT" "$@" 2>/dev/null | tr -d '\r')
+    [ -n "$out" ] && break
+    sleep 0.5
+  done
+  printf '%s\n' "$out"
 }
 
 # Number of the program's top-level windows titled TITLE.
