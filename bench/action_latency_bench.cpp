@@ -9,7 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/app_state.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
+#include "settings/settings_store.h"
 #include "device/action_player.h"
 #include "device/input_listener.h"
 #include "platform/portable/portable_profile_files.h"
@@ -61,29 +63,31 @@ struct Rig {
         const auto outCaps =
             mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
         if (!inCaps || !outCaps) std::abort();
-        state.link.WriteChannel = device::Channel{device::ChannelState::Open, out, *outCaps};
-        state.link.readEndpointStorage = device::ReadEndpoint{in, inCaps->inputReportLength};
-        state.link.readEndpoint.store(&state.link.readEndpointStorage);
+        session.link.WriteChannel = device::Channel{device::ChannelState::Open, out, *outCaps};
+        session.link.readEndpointStorage = device::ReadEndpoint{in, inCaps->inputReportLength};
+        session.link.readEndpoint.store(&session.link.readEndpointStorage);
         const std::uint8_t reportButton1[8] = {7, 0x10, 1, 0, 0, 0, 0, 0};
         mouse.SetFeature(out, reportButton1, sizeof reportButton1);
-        context.wakeOnHandOver = wakeOnHandOver;
+        context.idle = wakeOnHandOver ? device::PlayerIdle::WakeOnHandOver : device::PlayerIdle::Poll;
     }
 
     SteadyClock clock;
     SimulatedMouse mouse{clock};
-    app::AppState state;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
     platform::testing::MemoryFileSystem files;
     platform::PortableProfileFiles profiles{files};
-    device::WorkerContext context{state, mouse, clock, shell, window, profiles, state.player.wake, true};
+    device::WorkerContext context{settings, session, macros, mouse, clock, shell, window, profiles, session.player.wake};
 };
 
 // Press to first feature report, in microseconds, for `presses` presses of
 // a consumer-key button.
 std::vector<double> MeasureActionLatency(bool wakeOnHandOver, int presses) {
     Rig rig(wakeOnHandOver);
-    rig.state.config.K0 = 24;  // volume up: one report per press
+    rig.settings.config.K0 = 24;  // volume up: one report per press
     std::thread listener([&rig] { device::InputListener(rig.context); });
     std::thread player([&rig] { device::ActionPlayer(rig.context); });
     std::srand(7);
@@ -93,7 +97,7 @@ std::vector<double> MeasureActionLatency(bool wakeOnHandOver, int presses) {
         rig.mouse.Press(1);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    rig.state.player.workersStop = true;
+    rig.session.player.workersStop = true;
     const auto log = rig.mouse.Log();
     rig.mouse.Unplug();
     listener.join();

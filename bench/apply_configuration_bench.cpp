@@ -11,7 +11,9 @@
 #include <string>
 #include <thread>
 
-#include "app/app_state.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
+#include "settings/settings_store.h"
 #include "device/apply_configuration.h"
 #include "device/discovery.h"
 #include "platform/portable/portable_profile_files.h"
@@ -105,15 +107,16 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     NoProcess process;
     platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window};
 
-    app::AppState state;
-    state.ConfigPath = dir.string() + "\\config.ini";
-    state.CurrentConfigNumber = 1;
-    state.config = FactoryDefaults();
-    if (!device::FindMouse(state, mouse)) {
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    settings.ConfigPath = dir.string() + "\\config.ini";
+    settings.CurrentConfigNumber = 1;
+    settings.config = FactoryDefaults();
+    if (!device::FindMouse(session, mouse)) {
         run.SkipWithError("simulated mouse not found");
         return;
     }
-    for (auto _ : run) device::ApplyConfiguration(state, bundle);
+    for (auto _ : run) device::ApplyConfiguration(settings, session, bundle);
     fs::remove_all(dir);
 }
 

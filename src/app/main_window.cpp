@@ -44,12 +44,12 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
 }
 
 long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::MouseButtonEvent event) {
-    return HandleTrayCallback(state_, platform_.window, iconId, event);
+    return HandleTrayCallback(state_.settings.UiLanguage, platform_.window, iconId, event);
 }
 
 void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notification) {
     if (state_.shutdownStarted || !subsystems_.IsMouseNotification(notification)) return;
-    state_.link.MouseConnected = false;
+    state_.device.link.MouseConnected = false;
     ShutdownDriver(state_, platform_, subsystems_);
 }
 

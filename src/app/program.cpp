@@ -11,7 +11,7 @@ namespace vx::app {
 struct Program::Impl {
     explicit Impl(platform::Platform& p)
         : platform(p), subsystems(state, p), interface(state, p), dialog(state, p, subsystems, interface) {
-        state.ProgramDir = ProgramDirFromModulePath(p.process.ModuleFileName());
+        state.settings.ProgramDir = ProgramDirFromModulePath(p.process.ModuleFileName());
     }
 
     AppState state;

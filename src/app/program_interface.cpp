@@ -9,19 +9,20 @@ ProgramInterface::ProgramInterface(AppState& state, platform::Platform& platform
     : state_(state), platform_(platform), repainter_(platform.window) {}
 
 ui::PointerContext ProgramInterface::Pointer() {
-    return ui::PointerContext{state_.ui, state_.layouts, repainter_, state_.RepaintRegion};
+    return ui::PointerContext{state_.ui, state_.layouts, repainter_, state_.window.RepaintRegion};
 }
 
 ui::PageSwitchContext ProgramInterface::Pages() {
-    return ui::PageSwitchContext{state_.ui, repainter_, state_.RepaintRegion, noPageEffects_};
+    return ui::PageSwitchContext{state_.ui, repainter_, state_.window.RepaintRegion, noPageEffects_};
 }
 
 void ProgramInterface::OnPaint() {
     platform::Drawing* drawing = platform_.window.PaintDrawing();
-    if (drawing == nullptr || state_.SkinDir.empty()) return;
-    if (!images_) images_ = std::make_unique<ui::SkinImages>(platform_.images, state_.SkinDir);
-    ui::PaintInputs inputs = ui::SnapshotPaintInputs(state_);
-    inputs.font = state_.UiLanguage == settings::UiLanguage::English ? state_.EnglishFont : state_.ChineseFont;
+    const std::string& skinDir = state_.settings.SkinDir;
+    if (drawing == nullptr || skinDir.empty()) return;
+    if (!images_) images_ = std::make_unique<ui::SkinImages>(platform_.images, skinDir);
+    ui::PaintInputs inputs =
+        ui::SnapshotPaintInputs(state_.ui, state_.settings, state_.device.applied, state_.macros, state_.window);
     // The repaint region leaves room for the macro editor's child controls;
     // until they exist the whole page is drawn, so no stale pixels remain
     // where they will stand.

@@ -10,13 +10,15 @@
 
 namespace vx::app {
 
-void ProgramSubsystems::StartWorkers() { device::StartDeviceWorkers(state_, platform_); }
+void ProgramSubsystems::StartWorkers() {
+    device::StartDeviceWorkers(state_.settings, state_.device, state_.macros, platform_);
+}
 
 template <typename Loader>
 void ProgramSubsystems::LoadLayout(Loader loader) {
     const skin::LayoutSource source{platform_.profiles, platform_.window,
-                                    [this] { ShutdownDriver(state_, platform_, *this); }, state_.SkinDir,
-                                    state_.UiLanguage};
+                                    [this] { ShutdownDriver(state_, platform_, *this); }, state_.settings.SkinDir,
+                                    state_.settings.UiLanguage};
     loader(source, state_.layouts);
 }
 
@@ -31,23 +33,23 @@ std::array<Rect, 3> ProgramSubsystems::RepaintCutouts() {
 }
 
 void ProgramSubsystems::LoadUserMacros(const std::string& file) {
-    macro::LoadUserMacros(state_, platform_.profiles, platform_.window, file);
+    macro::LoadUserMacros(state_.macros, state_.settings.ConfigLock, platform_.profiles, platform_.window, file);
 }
 
 void ProgramSubsystems::LoadConstantMacros(const std::string& file) {
-    macro::LoadConstantMacros(state_, platform_.profiles, platform_.window, file);
+    macro::LoadConstantMacros(state_.macros, state_.settings.ConfigLock, platform_.profiles, platform_.window, file);
 }
 
 void ProgramSubsystems::ResetMacroInterfaceState() { state_.ui.menuOpen = false; }
 
-bool ProgramSubsystems::FindMouse() { return device::FindMouse(state_, platform_.hid); }
+bool ProgramSubsystems::FindMouse() { return device::FindMouse(state_.device, platform_.hid); }
 
 bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& notification) {
-    return device::IsMouseNotification(state_, notification);
+    return device::IsMouseNotification(state_.device.link, notification);
 }
 
-void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_, platform_); }
+void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_.settings, state_.device, platform_); }
 
-void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_, platform_.hid); }
+void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_.device, platform_.hid); }
 
 }  // namespace vx::app

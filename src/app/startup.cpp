@@ -2,6 +2,7 @@
 
 #include "app/window_lifecycle.h"
 #include "app/window_shape.h"
+#include "macro/macro_files.h"
 #include "settings/settings_file.h"
 
 namespace vx::app {
@@ -21,39 +22,42 @@ platform::FontSpec ChineseFontSpec() {
     return platform::FontSpec{"宋体", 12, 6, 400, false};
 }
 
-void ShapeWindow(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
-    const auto mask = platform.images.Load(state.SkinDir + "\\main_mask.jpg");
+void ShapeWindow(const std::string& skinDir, ui::WindowResources& resources, platform::Platform& platform,
+                 Subsystems& subsystems) {
+    const auto mask = platform.images.Load(skinDir + "\\main_mask.jpg");
     if (!mask || mask->width <= 0 || mask->height <= 0) {
-        state.windowShaped = false;
+        resources.windowShaped = false;
         return;
     }
     WindowShape shape = BuildWindowShape(*mask, subsystems.RepaintCutouts());
-    state.WindowRegion = std::move(shape.window);
-    state.RepaintRegion = std::move(shape.repaint);
-    state.windowShaped = true;
-    platform.window.SetShape(state.WindowRegion, shape.width, shape.height);
+    resources.WindowRegion = std::move(shape.window);
+    resources.RepaintRegion = std::move(shape.repaint);
+    resources.windowShaped = true;
+    platform.window.SetShape(resources.WindowRegion, shape.width, shape.height);
 }
 
 void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
     auto& window = platform.window;
     auto& profiles = platform.profiles;
+    settings::SettingsStore& settings = state.settings;
 
     // The workers read these flags as soon as they run.
-    state.ActionRunning.store(false);
-    state.StopRequested.store(false);
+    state.device.ActionRunning.store(false);
+    state.device.StopRequested.store(false);
     subsystems.StartWorkers();
 
     const std::string aboutText = window.LoadResourceString(kAboutStringId);
     if (!aboutText.empty()) window.AppendSystemMenuItem(aboutText, kAboutCommandId);
     window.SetLargeIcon(kMainIconId);
 
-    state.ConfigPath = state.ProgramDir + "\\config.ini";
-    state.CurrentConfigNumber.store(settings::ReadCurrentConfigNumber(profiles, state.ConfigPath));
-    state.UiLanguage = static_cast<settings::UiLanguage>(settings::ReadLanguage(profiles, state.ConfigPath));
-    settings::LoadConfig(state, profiles, state.ConfigPath, state.CurrentConfigNumber.load(), false);
+    settings.ConfigPath = settings.ProgramDir + "\\config.ini";
+    settings.CurrentConfigNumber.store(settings::ReadCurrentConfigNumber(profiles, settings.ConfigPath));
+    settings.UiLanguage = static_cast<settings::UiLanguage>(settings::ReadLanguage(profiles, settings.ConfigPath));
+    settings::LoadConfig(settings, profiles, settings.ConfigPath, settings.CurrentConfigNumber.load(),
+                         settings::ConfigSource::UserSection);
 
     window.SetTitle(kWindowTitle);
-    state.SkinDir = state.ProgramDir + "\\skins";
+    settings.SkinDir = settings.ProgramDir + "\\skins";
 
     // A missing layout file ends the program; the rest of start-up would
     // work on a window that no longer exists.
@@ -67,21 +71,19 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     subsystems.LoadWarningLayout();
     if (state.shutdownStarted) return;
 
-    state.EnglishFont = window.CreateFont(EnglishFontSpec());
-    state.ChineseFont = window.CreateFont(ChineseFontSpec());
-    ShapeWindow(state, platform, subsystems);
+    state.window.EnglishFont = window.CreateFont(EnglishFontSpec());
+    state.window.ChineseFont = window.CreateFont(ChineseFontSpec());
+    ShapeWindow(settings.SkinDir, state.window, platform, subsystems);
 
-    state.macros.userMacroFile = state.ProgramDir + (state.UiLanguage == settings::UiLanguage::English
-                                                  ? "\\Macro_EN.dat"
-                                                  : "\\Macro_CN.dat");
+    state.macros.userMacroFile = macro::UserMacroFilePath(settings.ProgramDir, settings.UiLanguage);
     subsystems.LoadUserMacros(state.macros.userMacroFile);
-    subsystems.LoadConstantMacros(state.ProgramDir + "\\constMacro.dat");
+    subsystems.LoadConstantMacros(macro::ConstantMacroFilePath(settings.ProgramDir));
     subsystems.ResetMacroInterfaceState();
-    subsystems.LoadLanguageMenus(state.UiLanguage);
+    subsystems.LoadLanguageMenus(settings.UiLanguage);
 
-    state.link.MouseConnected = subsystems.FindMouse();
-    if (!state.link.MouseConnected) {
-        window.MessageBox(PlugInMessage(state.UiLanguage), "");
+    state.device.link.MouseConnected = subsystems.FindMouse();
+    if (!state.device.link.MouseConnected) {
+        window.MessageBox(PlugInMessage(settings.UiLanguage), "");
         ShutdownDriver(state, platform, subsystems);
         return;
     }

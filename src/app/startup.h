@@ -24,6 +24,7 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
 
 // Cuts the window shape from "<SkinDir>\main_mask.jpg" and gives it to the
 // window. A missing or unreadable mask leaves the window unshaped.
-void ShapeWindow(AppState& state, platform::Platform& platform, Subsystems& subsystems);
+void ShapeWindow(const std::string& skinDir, ui::WindowResources& resources, platform::Platform& platform,
+                 Subsystems& subsystems);
 
 }  // namespace vx::app

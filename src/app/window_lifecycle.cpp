@@ -21,13 +21,13 @@ void ShowMainWindow(platform::MainWindow& window) {
     window.Show(platform::ShowCommand::Restore);
 }
 
-long HandleTrayCallback(const AppState& state, platform::MainWindow& window, int iconId,
+long HandleTrayCallback(settings::UiLanguage language, platform::MainWindow& window, int iconId,
                         platform::MouseButtonEvent event) {
     if (iconId != kTrayIconId) return 1;
     if (event == platform::MouseButtonEvent::LeftDoubleClick) {
         ShowMainWindow(window);
     } else if (event == platform::MouseButtonEvent::RightUp) {
-        window.ShowTrayMenu(state.UiLanguage == settings::UiLanguage::English);
+        window.ShowTrayMenu(language == settings::UiLanguage::English ? kTrayMenuEn : kTrayMenuCn);
     }
     return 0;
 }

@@ -11,6 +11,8 @@ inline constexpr int kCmdExitDriverEn = 32800;
 inline constexpr int kCmdShowWindowEn = 32801;
 inline constexpr int kCmdShowWindowCn = 32837;
 inline constexpr int kCmdExitDriverCn = 32838;
+inline constexpr int kTrayMenuEn = 157;
+inline constexpr int kTrayMenuCn = 162;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.
@@ -20,7 +22,7 @@ void HideToTray(platform::MainWindow& window);
 void ShowMainWindow(platform::MainWindow& window);
 
 // Tray callback (message 0x401): the answer for the window procedure.
-long HandleTrayCallback(const AppState& state, platform::MainWindow& window, int iconId,
+long HandleTrayCallback(settings::UiLanguage language, platform::MainWindow& window, int iconId,
                         platform::MouseButtonEvent event);
 
 }  // namespace vx::app

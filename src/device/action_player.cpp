@@ -23,21 +23,21 @@ constexpr std::uint8_t kMouseButtonBits = 0x07;
 constexpr std::uint8_t kHighestUsbSpeed = 3;
 
 void SendKeyboardKeys(WorkerContext& context) {
-    app::AppState& state = context.state;
-    std::lock_guard lock(state.ReportLock);
-    state.ReportBuffer[0] = kFeatureReportId;
-    state.ReportBuffer[1] = kCmdKeyboardKeys;
-    std::copy(state.player.KeySlots.begin(), state.player.KeySlots.end(), state.ReportBuffer.begin() + 2);
-    SendFeatureReport(state, context.hid);
+    DeviceSession& session = context.session;
+    std::lock_guard lock(session.ReportLock);
+    session.ReportBuffer[0] = kFeatureReportId;
+    session.ReportBuffer[1] = kCmdKeyboardKeys;
+    std::copy(session.player.KeySlots.begin(), session.player.KeySlots.end(), session.ReportBuffer.begin() + 2);
+    SendFeatureReport(session, context.hid);
 }
 
 void SendMouseButtons(WorkerContext& context) {
-    app::AppState& state = context.state;
-    std::lock_guard lock(state.ReportLock);
-    state.ReportBuffer[0] = kFeatureReportId;
-    state.ReportBuffer[1] = kCmdMouseButtons;
-    state.ReportBuffer[3] = state.player.MouseButtonState;
-    SendFeatureReport(state, context.hid);
+    DeviceSession& session = context.session;
+    std::lock_guard lock(session.ReportLock);
+    session.ReportBuffer[0] = kFeatureReportId;
+    session.ReportBuffer[1] = kCmdMouseButtons;
+    session.ReportBuffer[3] = session.player.MouseButtonState;
+    SendFeatureReport(session, context.hid);
 }
 
 void PressKey(std::array<std::uint8_t, 6>& slots, std::uint8_t code) {
@@ -53,10 +53,10 @@ void ReleaseKey(std::array<std::uint8_t, 6>& slots, std::uint8_t code) {
 
 void ReleaseAllPaced(WorkerContext& context, DelayPacer& pacer) {
     pacer.Wait(kReleasePauseMs);
-    context.state.player.MouseButtonState |= kMouseButtonBits;
+    context.session.player.MouseButtonState |= kMouseButtonBits;
     SendMouseButtons(context);
     pacer.Wait(kReleasePauseMs);
-    context.state.player.KeySlots.fill(0);
+    context.session.player.KeySlots.fill(0);
     SendKeyboardKeys(context);
 }
 
@@ -72,20 +72,21 @@ struct PressPlan {
     macro::MacroRecord record;  // the copy that is played
 };
 
-void PlanPress(app::AppState& state, int button, std::uint8_t eventValue, PressPlan& plan) {
+void PlanPress(WorkerContext& context, int button, std::uint8_t eventValue, PressPlan& plan) {
     const auto index = static_cast<std::size_t>(button);
-    std::lock_guard lock(state.ConfigLock);
-    plan.function = state.config.Button(button);
-    plan.mirrorsDpiLevel = state.MirrorsDpiLevel[index];
-    plan.mirrorsUsbSpeed = state.MirrorsUsbSpeed[index];
-    plan.holdMode = state.config.MACRO_MODE2 != 0;
-    if (plan.mirrorsDpiLevel) state.config.DPI_LEVEL = eventValue;
+    settings::SettingsStore& settings = context.settings;
+    std::lock_guard lock(settings.ConfigLock);
+    plan.function = settings.config.Button(button);
+    plan.mirrorsDpiLevel = context.session.applied.MirrorsDpiLevel[index];
+    plan.mirrorsUsbSpeed = context.session.applied.MirrorsUsbSpeed[index];
+    plan.holdMode = settings.config.MACRO_MODE2 != 0;
+    if (plan.mirrorsDpiLevel) settings.config.DPI_LEVEL = eventValue;
     if (plan.mirrorsUsbSpeed) {
-        const std::uint8_t speed = state.config.USB_SPEED;
-        state.config.USB_SPEED = speed == kHighestUsbSpeed ? 0 : static_cast<std::uint8_t>(speed + 1);
+        const std::uint8_t speed = settings.config.USB_SPEED;
+        settings.config.USB_SPEED = speed == kHighestUsbSpeed ? 0 : static_cast<std::uint8_t>(speed + 1);
     }
     if (plan.function >= kFirstUserMacro && plan.function <= kLastUserMacro) {
-        plan.record = state.macros.user[static_cast<std::size_t>(plan.function - kFirstUserMacro)];
+        plan.record = context.macros.user[static_cast<std::size_t>(plan.function - kFirstUserMacro)];
         plan.playsMacro = true;
         if (plan.holdMode) {
             plan.passes = kHoldModePasses;
@@ -93,21 +94,21 @@ void PlanPress(app::AppState& state, int button, std::uint8_t eventValue, PressP
             plan.passes = plan.record.repeatEnabled != 0 ? plan.record.repeatCount : 1;
         }
     } else if (plan.function >= kFirstConstantMacro && plan.function <= kLastConstantMacro) {
-        plan.record = state.macros.constant[static_cast<std::size_t>(plan.function - kFirstConstantMacro)];
+        plan.record = context.macros.constant[static_cast<std::size_t>(plan.function - kFirstConstantMacro)];
         plan.playsMacro = true;
         plan.passes = 1;
     }
 }
 
 void CarryOut(WorkerContext& context, const PressPlan& plan) {
-    app::AppState& state = context.state;
+    settings::SettingsStore& settings = context.settings;
     if (plan.mirrorsDpiLevel) {
         context.window.PostRepaint();
-        settings::SaveDpiLevel(state, context.profiles, state.ConfigPath, state.CurrentConfigNumber.load());
+        settings::SaveDpiLevel(settings, context.profiles, settings.ConfigPath, settings.CurrentConfigNumber.load());
     }
     if (plan.mirrorsUsbSpeed) {
         context.window.PostRepaint();
-        settings::SaveUsbSpeed(state, context.profiles, state.ConfigPath, state.CurrentConfigNumber.load());
+        settings::SaveUsbSpeed(settings, context.profiles, settings.ConfigPath, settings.CurrentConfigNumber.load());
     }
     if (plan.playsMacro) {
         PlayMacro(context, plan.record, plan.passes);
@@ -123,7 +124,7 @@ void CarryOut(WorkerContext& context, const PressPlan& plan) {
 }  // namespace
 
 void SendMacroEvent(WorkerContext& context, std::uint8_t code, std::uint8_t action) {
-    PlayerState& player = context.state.player;
+    PlayerState& player = context.session.player;
     if (code < macro::MouseLeftCode) {
         if (action == macro::ActionPress) PressKey(player.KeySlots, code);
         if (action == macro::ActionRelease) ReleaseKey(player.KeySlots, code);
@@ -153,35 +154,35 @@ void PlayMacro(WorkerContext& context, const macro::MacroRecord& record, int pas
         }
         ReleaseAllPaced(context, pacer);
         // Looked at only between passes: a pass always runs to its end.
-        if (context.state.StopRequested.load(std::memory_order_acquire)) break;
+        if (context.session.StopRequested.load(std::memory_order_acquire)) break;
     }
 }
 
 void SendConsumerKey(WorkerContext& context, std::uint16_t usage) {
-    app::AppState& state = context.state;
-    std::lock_guard lock(state.ReportLock);
-    state.ReportBuffer[0] = kFeatureReportId;
-    state.ReportBuffer[1] = kCmdConsumerKey;
-    state.ReportBuffer[2] = static_cast<std::uint8_t>(usage >> 8);
-    state.ReportBuffer[3] = static_cast<std::uint8_t>(usage & 0xFF);
-    SendFeatureReport(state, context.hid);
+    DeviceSession& session = context.session;
+    std::lock_guard lock(session.ReportLock);
+    session.ReportBuffer[0] = kFeatureReportId;
+    session.ReportBuffer[1] = kCmdConsumerKey;
+    session.ReportBuffer[2] = static_cast<std::uint8_t>(usage >> 8);
+    session.ReportBuffer[3] = static_cast<std::uint8_t>(usage & 0xFF);
+    SendFeatureReport(session, context.hid);
 }
 
 void RunAction(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {
     for (int button = 0; button < kButtonCount; ++button) {
         if (kButtonEventBase + DeviceButtonNumbers[static_cast<std::size_t>(button)] != eventCode) continue;
         PressPlan plan;
-        PlanPress(context.state, button, eventValue, plan);
+        PlanPress(context, button, eventValue, plan);
         CarryOut(context, plan);
         return;  // the numbers are distinct: one button at most
     }
 }
 
 void ActionPlayerStep(WorkerContext& context) {
-    app::AppState& state = context.state;
-    if (!state.ActionRunning.load(std::memory_order_acquire)) {
-        state.StopRequested.store(false, std::memory_order_release);
-        if (context.wakeOnHandOver) {
+    DeviceSession& session = context.session;
+    if (!session.ActionRunning.load(std::memory_order_acquire)) {
+        session.StopRequested.store(false, std::memory_order_release);
+        if (context.idle == PlayerIdle::WakeOnHandOver) {
             (void)context.wake.WaitForWake(kPlayerPollMs);
         } else {
             context.clock.SleepMs(kPlayerPollMs);
@@ -189,16 +190,16 @@ void ActionPlayerStep(WorkerContext& context) {
         return;
     }
     // Written before ActionRunning was raised, so they belong to this press.
-    const std::uint8_t code = state.PendingEventCode.load(std::memory_order_relaxed);
-    const std::uint8_t value = state.PendingEventValue.load(std::memory_order_relaxed);
+    const std::uint8_t code = session.PendingEventCode.load(std::memory_order_relaxed);
+    const std::uint8_t value = session.PendingEventValue.load(std::memory_order_relaxed);
     RunAction(context, code, value);
-    state.ActionRunning.store(false, std::memory_order_release);
-    state.StopRequested.store(false, std::memory_order_release);
+    session.ActionRunning.store(false, std::memory_order_release);
+    session.StopRequested.store(false, std::memory_order_release);
     context.clock.SleepMs(kPlayerPollMs);
 }
 
 void ActionPlayer(WorkerContext& context) {
-    while (!context.state.player.workersStop.load(std::memory_order_acquire)) {
+    while (!context.session.player.workersStop.load(std::memory_order_acquire)) {
         ActionPlayerStep(context);
     }
 }

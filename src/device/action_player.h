@@ -33,7 +33,7 @@ void RunAction(WorkerContext& context, std::uint8_t eventCode, std::uint8_t even
 // after 2 ms), or run the requested action to its end.
 void ActionPlayerStep(WorkerContext& context);
 
-// The thread body: iterates until state.player.workersStop is set.
+// The thread body: iterates until session.player.workersStop is set.
 void ActionPlayer(WorkerContext& context);
 
 }  // namespace vx::device

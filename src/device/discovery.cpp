@@ -24,9 +24,8 @@ void OpenChannel(Channel& channel, const platform::HidCaps& caps, platform::HidA
     channel.state = channel.handle == platform::kInvalidHidHandle ? ChannelState::Failed : ChannelState::Open;
 }
 
-void OpenReadChannel(app::AppState& state, platform::HidApi& hid, const platform::HidCaps& caps,
+void OpenReadChannel(DeviceLink& link, platform::HidApi& hid, const platform::HidCaps& caps,
                      const std::string& path) {
-    DeviceLink& link = state.link;
     if (link.ReadChannel.state == ChannelState::Open) return;
     OpenChannel(link.ReadChannel, caps, hid, path, platform::HidAccess::Read);
     if (link.ReadChannel.state != ChannelState::Open) return;
@@ -35,11 +34,11 @@ void OpenReadChannel(app::AppState& state, platform::HidApi& hid, const platform
     link.readEndpoint.store(&link.readEndpointStorage, std::memory_order_release);
 }
 
-void OpenWriteChannel(app::AppState& state, platform::HidApi& hid, const platform::HidCaps& caps,
+void OpenWriteChannel(DeviceSession& session, platform::HidApi& hid, const platform::HidCaps& caps,
                       const std::string& path) {
     // Senders read WriteChannel under ReportLock.
-    std::lock_guard lock(state.ReportLock);
-    OpenChannel(state.link.WriteChannel, caps, hid, path, platform::HidAccess::Write);
+    std::lock_guard lock(session.ReportLock);
+    OpenChannel(session.link.WriteChannel, caps, hid, path, platform::HidAccess::Write);
 }
 
 bool BothChannelsAttempted(const DeviceLink& link) {
@@ -47,22 +46,22 @@ bool BothChannelsAttempted(const DeviceLink& link) {
 }
 
 // Steps for one interface of the mouse; true when the search is over.
-bool ExamineMouseInterface(app::AppState& state, platform::HidApi& hid, platform::HidHandle query,
+bool ExamineMouseInterface(DeviceSession& session, platform::HidApi& hid, platform::HidHandle query,
                            const std::string& path) {
-    DeviceLink& link = state.link;
+    DeviceLink& link = session.link;
     link.MouseConnected = true;
     link.MouseDevicePath = path;
     hid.RegisterForNotifications();
     if (const std::optional<platform::HidCaps> caps = hid.GetCaps(query)) {
-        if (IsCollection(*caps, kReadUsagePage)) OpenReadChannel(state, hid, *caps, path);
-        if (IsCollection(*caps, kWriteUsagePage)) OpenWriteChannel(state, hid, *caps, path);
+        if (IsCollection(*caps, kReadUsagePage)) OpenReadChannel(link, hid, *caps, path);
+        if (IsCollection(*caps, kWriteUsagePage)) OpenWriteChannel(session, hid, *caps, path);
     }
     return BothChannelsAttempted(link);
 }
 
 }  // namespace
 
-bool FindMouse(app::AppState& state, platform::HidApi& hid) {
+bool FindMouse(DeviceSession& session, platform::HidApi& hid) {
     hid.BeginEnumeration();
     for (int index = 0; index < kMaxInterfaceIndices; ++index) {
         const std::optional<std::string> path = hid.InterfacePath(index);
@@ -71,17 +70,17 @@ bool FindMouse(app::AppState& state, platform::HidApi& hid) {
         const platform::HidHandle query = hid.Open(*path, platform::HidAccess::Query);
         std::optional<platform::HidAttributes> attributes;
         if (query != platform::kInvalidHidHandle) attributes = hid.GetAttributes(query);
-        state.link.MouseConnected = false;
+        session.link.MouseConnected = false;
 
         bool searchOver = false;
         if (attributes && attributes->vendorId == kMouseVendorId && attributes->productId == kMouseProductId) {
-            searchOver = ExamineMouseInterface(state, hid, query, *path);
+            searchOver = ExamineMouseInterface(session, hid, query, *path);
         }
         if (query != platform::kInvalidHidHandle) hid.Close(query);
         if (searchOver) break;
     }
     hid.EndEnumeration();
-    return state.link.MouseConnected;
+    return session.link.MouseConnected;
 }
 
 namespace {
@@ -96,11 +95,11 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-bool IsMouseNotification(const app::AppState& state, const platform::DeviceNotification& notification) {
+bool IsMouseNotification(const DeviceLink& link, const platform::DeviceNotification& notification) {
     if (!notification.isDeviceInterface) return false;
     // Without a saved path no notification can be about the mouse.
-    if (state.link.MouseDevicePath.empty()) return false;
-    return EqualIgnoringCase(notification.interfacePath, state.link.MouseDevicePath);
+    if (link.MouseDevicePath.empty()) return false;
+    return EqualIgnoringCase(notification.interfacePath, link.MouseDevicePath);
 }
 
 }  // namespace vx::device

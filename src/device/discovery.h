@@ -1,7 +1,7 @@
 #pragma once
 // Finding the mouse among the present HID interfaces and opening its two
 // vendor collections.
-#include "app/app_state.h"
+#include "device/device_session.h"
 #include "platform/hid.h"
 
 namespace vx::device {
@@ -18,10 +18,10 @@ inline constexpr std::uint16_t kMaxReportLength = 256;
 // Searches the first 100 HID interface indices, registers the main window
 // for notifications once per interface of the mouse and opens ReadChannel
 // and WriteChannel. Returns MouseConnected.
-bool FindMouse(app::AppState& state, platform::HidApi& hid);
+bool FindMouse(DeviceSession& session, platform::HidApi& hid);
 
 // True when a device-change notification is about the mouse's saved
 // interface (paths compared without regard to letter case).
-bool IsMouseNotification(const app::AppState& state, const platform::DeviceNotification& notification);
+bool IsMouseNotification(const DeviceLink& link, const platform::DeviceNotification& notification);
 
 }  // namespace vx::device

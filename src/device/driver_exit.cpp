@@ -7,15 +7,15 @@
 
 namespace vx::device {
 
-void SendDriverExit(app::AppState& state, platform::HidApi& hid) {
-    std::lock_guard lock(state.ReportLock);
-    if (state.link.WriteChannel.state != ChannelState::Open) return;
-    auto& buffer = state.ReportBuffer;
+void SendDriverExit(DeviceSession& session, platform::HidApi& hid) {
+    std::lock_guard lock(session.ReportLock);
+    if (session.link.WriteChannel.state != ChannelState::Open) return;
+    auto& buffer = session.ReportBuffer;
     buffer[0] = kFeatureReportId;
     buffer[1] = kCmdDriverExit;
     buffer[2] = 0;
     buffer[3] = 0;
-    SendFeatureReport(state, hid);
+    SendFeatureReport(session, hid);
 }
 
 }  // namespace vx::device

@@ -1,13 +1,19 @@
 #pragma once
-// Sending one feature report from the shared ReportBuffer.
-#include "app/app_state.h"
+// Sending one feature report from the shared report buffer.
+#include "device/device_link.h"
+#include "device/device_session.h"
 #include "platform/hid.h"
 
 namespace vx::device {
 
-// Sends ReportBuffer on the WriteChannel with the collection's declared
+// Sends the buffer on the write channel with the collection's declared
 // feature-report length; nothing when the channel is not open. The caller
 // holds ReportLock while it fills the buffer and sends.
-void SendFeatureReport(app::AppState& state, platform::HidApi& hid);
+void SendFeatureReport(const Channel& writeChannel, const ReportBytes& buffer, platform::HidApi& hid);
+
+// The same for the session's own channel and buffer.
+inline void SendFeatureReport(DeviceSession& session, platform::HidApi& hid) {
+    SendFeatureReport(session.link.WriteChannel, session.ReportBuffer, hid);
+}
 
 }  // namespace vx::device

@@ -11,14 +11,14 @@ namespace {
 constexpr std::uint8_t kLastOtherEvent = 0xF0;
 constexpr std::uint8_t kReleasedValue = 0x80;
 
-bool InHoldMode(app::AppState& state) {
-    std::lock_guard lock(state.ConfigLock);
-    return state.config.MACRO_MODE2 != 0;
+bool InHoldMode(settings::SettingsStore& settings) {
+    std::lock_guard lock(settings.ConfigLock);
+    return settings.config.MACRO_MODE2 != 0;
 }
 
 // Reads one report into the buffer; false when there is none.
 bool ReadReport(WorkerContext& context, InputBuffer& buffer) {
-    const ReadEndpoint* endpoint = context.state.link.readEndpoint.load(std::memory_order_acquire);
+    const ReadEndpoint* endpoint = context.session.link.readEndpoint.load(std::memory_order_acquire);
     if (endpoint == nullptr || endpoint->handle == platform::kInvalidHidHandle) return false;
     const std::size_t length = std::min<std::size_t>(endpoint->inputReportLength, buffer.size());
     if (length == 0) return false;
@@ -30,24 +30,24 @@ bool ReadReport(WorkerContext& context, InputBuffer& buffer) {
 }  // namespace
 
 void HandleButtonEvent(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {
-    app::AppState& state = context.state;
+    DeviceSession& session = context.session;
     if (eventCode <= kLastOtherEvent) {
-        if (state.ActionRunning.load(std::memory_order_acquire)) state.StopRequested.store(true, std::memory_order_release);
+        if (session.ActionRunning.load(std::memory_order_acquire)) session.StopRequested.store(true, std::memory_order_release);
         return;
     }
     if (eventValue == kReleasedValue) {
-        if (InHoldMode(state)) state.StopRequested.store(true, std::memory_order_release);
+        if (InHoldMode(context.settings)) session.StopRequested.store(true, std::memory_order_release);
         return;
     }
-    if (!state.ActionRunning.load(std::memory_order_acquire)) {
+    if (!session.ActionRunning.load(std::memory_order_acquire)) {
         // Code and value first: the player reads them once it sees the flag.
-        state.PendingEventCode.store(eventCode, std::memory_order_relaxed);
-        state.PendingEventValue.store(eventValue, std::memory_order_relaxed);
-        state.ActionRunning.store(true, std::memory_order_release);
+        session.PendingEventCode.store(eventCode, std::memory_order_relaxed);
+        session.PendingEventValue.store(eventValue, std::memory_order_relaxed);
+        session.ActionRunning.store(true, std::memory_order_release);
         context.wake.Notify();
         return;
     }
-    if (!InHoldMode(state)) state.StopRequested.store(true, std::memory_order_release);
+    if (!InHoldMode(context.settings)) session.StopRequested.store(true, std::memory_order_release);
 }
 
 void InputListenerStep(WorkerContext& context, InputBuffer& buffer) {
@@ -59,7 +59,7 @@ void InputListenerStep(WorkerContext& context, InputBuffer& buffer) {
 
 void InputListener(WorkerContext& context) {
     InputBuffer buffer{};
-    while (!context.state.player.workersStop.load(std::memory_order_acquire)) {
+    while (!context.session.player.workersStop.load(std::memory_order_acquire)) {
         InputListenerStep(context, buffer);
     }
 }

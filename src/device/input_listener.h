@@ -18,7 +18,7 @@ void HandleButtonEvent(WorkerContext& context, std::uint8_t eventCode, std::uint
 // pause 2 ms.
 void InputListenerStep(WorkerContext& context, InputBuffer& buffer);
 
-// The thread body: iterates until state.player.workersStop is set.
+// The thread body: iterates until session.player.workersStop is set.
 void InputListener(WorkerContext& context);
 
 }  // namespace vx::device

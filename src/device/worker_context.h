@@ -1,26 +1,38 @@
 #pragma once
-// What the input listener and the action player work with: the shared state
-// and the platform operations they call. Tests build one over doubles.
-#include "app/app_state.h"
+// What the input listener and the action player work with: the state they
+// share with the interface and the platform operations they call. Tests
+// build one over doubles.
 #include "device/action_wake.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
 #include "platform/clock.h"
 #include "platform/hid.h"
 #include "platform/profile_files.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "settings/settings_store.h"
 
 namespace vx::device {
 
+// How an idle player learns of a press.
+enum class PlayerIdle {
+    WakeOnHandOver,  // the listener wakes it at once
+    Poll,            // it looks every 2 ms (the measured baseline)
+};
+
 struct WorkerContext {
-    app::AppState& state;
+    // The configuration, its lock and the current configuration number.
+    settings::SettingsStore& settings;
+    DeviceSession& session;
+    // Read under settings.ConfigLock.
+    const macro::MacroStore& macros;
     platform::HidApi& hid;
     platform::Clock& clock;
     platform::Shell& shell;
     platform::MainWindow& window;
     platform::ProfileFiles& profiles;
     ActionWake& wake;
-    // false: the idle player only polls every 2 ms (the measured baseline).
-    bool wakeOnHandOver = true;
+    PlayerIdle idle = PlayerIdle::WakeOnHandOver;
 };
 
 // Sleeps between worker iterations.

@@ -4,25 +4,23 @@
 #include "device/input_listener.h"
 
 namespace vx::device {
-namespace {
 
-WorkerContext ContextFor(app::AppState& state, const platform::Platform& platform) {
-    return WorkerContext{state,           platform.hid,      platform.clock,     platform.shell,
-                         platform.window, platform.profiles, state.player.wake, true};
-}
-
-}  // namespace
-
-void StartDeviceWorkers(app::AppState& state, platform::Platform& platform) {
+void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& session, const macro::MacroStore& macros,
+                        platform::Platform& platform) {
+    // Each thread gets its own copy of the bundle: the caller's may go.
+    auto contextFor = [&settings, &session, &macros](const platform::Platform& p) {
+        return WorkerContext{settings, session,  macros,     p.hid,          p.clock,
+                             p.shell,  p.window, p.profiles, session.player.wake};
+    };
     platform.threads.Start(
-        [&state, platform] {
-            WorkerContext context = ContextFor(state, platform);
+        [contextFor, platform] {
+            WorkerContext context = contextFor(platform);
             InputListener(context);
         },
         platform::ThreadPriority::Highest);
     platform.threads.Start(
-        [&state, platform] {
-            WorkerContext context = ContextFor(state, platform);
+        [contextFor, platform] {
+            WorkerContext context = contextFor(platform);
             ActionPlayer(context);
         },
         platform::ThreadPriority::Highest);

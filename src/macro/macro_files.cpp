@@ -16,7 +16,7 @@ constexpr const char* kCountKey = "macroNum";
 constexpr std::size_t kCountCapacity = 3;
 constexpr std::size_t kRecordCapacity = kRecordDigits + 1;
 
-bool IsEnglish(const app::AppState& state) { return state.UiLanguage == settings::UiLanguage::English; }
+bool IsEnglish(settings::UiLanguage language) { return language == settings::UiLanguage::English; }
 
 struct LoadedMacros {
     std::int16_t count = 0;
@@ -48,41 +48,38 @@ void StoreRecords(std::array<MacroRecord, N>& slots, const LoadedMacros& loaded)
 
 }  // namespace
 
-std::string UserMacroFilePath(const app::AppState& state) {
-    return state.ProgramDir + (IsEnglish(state) ? "\\Macro_EN.dat" : "\\Macro_CN.dat");
+std::string UserMacroFilePath(const std::string& programDir, settings::UiLanguage language) {
+    return programDir + (IsEnglish(language) ? "\\Macro_EN.dat" : "\\Macro_CN.dat");
 }
 
-std::string ConstantMacroFilePath(const app::AppState& state) { return state.ProgramDir + "\\constMacro.dat"; }
+std::string ConstantMacroFilePath(const std::string& programDir) { return programDir + "\\constMacro.dat"; }
 
-std::string DefaultMacroFilePath(const app::AppState& state) {
-    return state.SkinDir + (IsEnglish(state) ? "\\INI_EN\\defMacro.dat" : "\\INI_CN\\defMacro.dat");
+std::string DefaultMacroFilePath(const std::string& skinDir, settings::UiLanguage language) {
+    return skinDir + (IsEnglish(language) ? "\\INI_EN\\defMacro.dat" : "\\INI_CN\\defMacro.dat");
 }
 
-void SelectUserMacroFile(app::AppState& state) { state.macros.userMacroFile = UserMacroFilePath(state); }
-
-void LoadUserMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window,
-                    const std::string& path) {
+void LoadUserMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
+                    platform::MainWindow& window, const std::string& path) {
     const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kUserMacroSlots);
-    std::lock_guard lock(state.ConfigLock);
-    MacroStore& store = state.macros;
+    std::lock_guard lock(configLock);
     store.userMacroCount = loaded.count;
     store.selectedMacro = loaded.count > 0 ? loaded.count - 1 : 0;
     StoreRecords(store.user, loaded);
 }
 
-void LoadConstantMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window,
-                        const std::string& path) {
+void LoadConstantMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
+                        platform::MainWindow& window, const std::string& path) {
     const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kConstantMacroSlots);
-    std::lock_guard lock(state.ConfigLock);
-    state.macros.constantMacroCount = loaded.count;
-    StoreRecords(state.macros.constant, loaded);
+    std::lock_guard lock(configLock);
+    store.constantMacroCount = loaded.count;
+    StoreRecords(store.constant, loaded);
 }
 
-void SaveUserMacros(app::AppState& state, platform::ProfileFiles& profiles, const std::string& path) {
+bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
+                    const std::string& path) {
     std::vector<platform::ProfileEntry> entries;
     {
-        std::lock_guard lock(state.ConfigLock);
-        const MacroStore& store = state.macros;
+        std::lock_guard lock(configLock);
         // The count only ever holds 0..12 here, but a stray value must not
         // read past the slots.
         const int count = std::clamp<int>(store.userMacroCount, 0, static_cast<int>(kUserMacroSlots));
@@ -91,12 +88,14 @@ void SaveUserMacros(app::AppState& state, platform::ProfileFiles& profiles, cons
             entries.push_back({std::to_string(i), FormatRecordDigits(store.user[static_cast<std::size_t>(i)])});
         }
     }
-    profiles.WriteStrings(path, kSection, entries);
+    return profiles.WriteStrings(path, kSection, entries);
 }
 
-void RestoreDefaultMacros(app::AppState& state, platform::ProfileFiles& profiles, platform::MainWindow& window) {
-    LoadUserMacros(state, profiles, window, DefaultMacroFilePath(state));
-    SaveUserMacros(state, profiles, UserMacroFilePath(state));
+void RestoreDefaultMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
+                          platform::MainWindow& window, const std::string& defaultsPath,
+                          const std::string& userPath) {
+    LoadUserMacros(store, configLock, profiles, window, defaultsPath);
+    SaveUserMacros(store, configLock, profiles, userPath);
 }
 
 }  // namespace vx::macro

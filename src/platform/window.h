@@ -82,7 +82,7 @@ public:
     // Shows the tray menu of the language (menu 157 English, 162 Chinese)
     // at the cursor, the window brought to the foreground first; its
     // commands arrive through WindowEvents::OnCommand.
-    virtual void ShowTrayMenu(bool english) = 0;
+    virtual void ShowTrayMenu(int menuResourceId) = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
     // Ends the modal run once the current message is handled.

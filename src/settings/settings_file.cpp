@@ -7,40 +7,41 @@
 
 namespace vx::settings {
 
-void LoadConfig(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
-                std::int32_t number, bool fromDefaults) {
-    const std::string section = fromDefaults ? FactorySection(number, state.UiLanguage) : ConfigSection(number);
+void LoadConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
+                std::int32_t number, ConfigSource source) {
+    const std::string section = source == ConfigSource::FactoryDefaults ? FactorySection(number, settings.UiLanguage)
+                                                                        : ConfigSection(number);
     const MouseConfig loaded = ReadConfigSection(profiles, file, section);
-    std::lock_guard guard(state.ConfigLock);
-    state.config = loaded;
+    std::lock_guard guard(settings.ConfigLock);
+    settings.config = loaded;
 }
 
-bool SaveConfig(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+bool SaveConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
                 std::int32_t number) {
     MouseConfig snapshot;
     {
-        std::lock_guard guard(state.ConfigLock);
-        snapshot = state.config;
+        std::lock_guard guard(settings.ConfigLock);
+        snapshot = settings.config;
     }
     return profiles.WriteStrings(file, ConfigSection(number), ConfigEntries(snapshot));
 }
 
-bool SaveDpiLevel(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+bool SaveDpiLevel(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
                   std::int32_t number) {
     std::int32_t level = 0;
     {
-        std::lock_guard guard(state.ConfigLock);
-        level = state.config.DPI_LEVEL;
+        std::lock_guard guard(settings.ConfigLock);
+        level = settings.config.DPI_LEVEL;
     }
     return profiles.WriteString(file, ConfigSection(number), "DPI_LEVEL", FormatIniInt(level));
 }
 
-bool SaveUsbSpeed(app::AppState& state, platform::ProfileFiles& profiles, const std::string& file,
+bool SaveUsbSpeed(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
                   std::int32_t number) {
     std::uint8_t speed = 0;
     {
-        std::lock_guard guard(state.ConfigLock);
-        speed = state.config.USB_SPEED;
+        std::lock_guard guard(settings.ConfigLock);
+        speed = settings.config.USB_SPEED;
     }
     return profiles.WriteString(file, ConfigSection(number), "USB_SPEED", FormatIniInt(speed));
 }

@@ -4,23 +4,25 @@
 
 namespace vx::ui {
 
-PaintInputs SnapshotPaintInputs(app::AppState& state) {
+PaintInputs SnapshotPaintInputs(const InterfaceState& ui, settings::SettingsStore& settings,
+                                const device::ApplyResults& applied, const macro::MacroStore& macros,
+                                const WindowResources& window) {
     PaintInputs in;
-    in.page = state.ui.Page();
-    in.hotMain = state.ui.hotMain;
-    in.hotColor = state.ui.hotColor;
-    in.hotAdvanced = state.ui.hotAdvanced;
-    in.pressed = state.ui.pressed;
-    in.currentConfigNumber = state.CurrentConfigNumber.load();
-    in.language = state.UiLanguage;
-    in.font = state.UiLanguage == settings::UiLanguage::English ? state.EnglishFont : state.ChineseFont;
-    in.repaintRegion = &state.RepaintRegion;
+    in.page = ui.Page();
+    in.hotMain = ui.hotMain;
+    in.hotColor = ui.hotColor;
+    in.hotAdvanced = ui.hotAdvanced;
+    in.pressed = ui.pressed;
+    in.currentConfigNumber = settings.CurrentConfigNumber.load();
+    in.language = settings.UiLanguage;
+    in.font = window.FontFor(settings.UiLanguage);
+    in.repaintRegion = &window.RepaintRegion;
     {
-        std::lock_guard lock(state.ConfigLock);
-        in.config = state.config;
-        in.sentDpiCodes = state.SentDpiCodes;
-        in.userMacroNames = UserMacroNames(state.macros);
-        in.selectedMacroRepeats = SelectedMacroRepeats(state.macros);
+        std::lock_guard lock(settings.ConfigLock);
+        in.config = settings.config;
+        in.sentDpiCodes = applied.SentDpiCodes;
+        in.userMacroNames = UserMacroNames(macros);
+        in.selectedMacroRepeats = SelectedMacroRepeats(macros);
     }
     return in;
 }

@@ -43,7 +43,7 @@ public:
         log_.push_back(std::string("Show:") + names[static_cast<int>(command)]);
     }
     void ShowAboutBox() override { log_.push_back("ShowAboutBox"); }
-    void ShowTrayMenu(bool english) override { log_.push_back(english ? "ShowTrayMenu:en" : "ShowTrayMenu:cn"); }
+    void ShowTrayMenu(int menuResourceId) override { log_.push_back("ShowTrayMenu:" + std::to_string(menuResourceId)); }
     void AddTrayIcon() override { log_.push_back("AddTrayIcon"); }
     void RemoveTrayIcon() override { log_.push_back("RemoveTrayIcon"); }
     void Destroy() override { exists = false; log_.push_back("Destroy"); }

@@ -18,7 +18,7 @@ constexpr const char* kConfig = "C:\\Games\\VX230\\config.ini";
 
 class StartupSequence : public ::testing::Test {
 protected:
-    void SetUp() override { state.ProgramDir = "C:\\Games\\VX230"; }
+    void SetUp() override { state.settings.ProgramDir = "C:\\Games\\VX230"; }
 
     void WriteConfig(const std::string& text) { rig.files.ReplaceAll(kConfig, text); }
 
@@ -67,24 +67,24 @@ TEST_F(StartupSequence, RunsEveryStepInOrderWhenTheMouseIsPresent) {
         "AddTrayIcon",
     };
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(state.CurrentConfigNumber.load(), 2);
-    EXPECT_EQ(state.UiLanguage, settings::UiLanguage::English);
-    EXPECT_EQ(state.config.K0, 1);
-    EXPECT_EQ(state.config.DPI_SPEED, 4);
-    EXPECT_EQ(state.ConfigPath, kConfig);
-    EXPECT_EQ(state.SkinDir, "C:\\Games\\VX230\\skins");
-    EXPECT_TRUE(state.link.MouseConnected);
+    EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 2);
+    EXPECT_EQ(state.settings.UiLanguage, settings::UiLanguage::English);
+    EXPECT_EQ(state.settings.config.K0, 1);
+    EXPECT_EQ(state.settings.config.DPI_SPEED, 4);
+    EXPECT_EQ(state.settings.ConfigPath, kConfig);
+    EXPECT_EQ(state.settings.SkinDir, "C:\\Games\\VX230\\skins");
+    EXPECT_TRUE(state.device.link.MouseConnected);
 }
 
 TEST_F(StartupSequence, ClearsTheHandOverFlagsBeforeTheWorkersStart) {
-    state.ActionRunning = true;
-    state.StopRequested = true;
+    state.device.ActionRunning = true;
+    state.device.StopRequested = true;
     bool clearedWhenStarted = false;
     struct Probe : testing::RecordingSubsystems {
         using RecordingSubsystems::RecordingSubsystems;
         AppState* state = nullptr;
         bool* cleared = nullptr;
-        void StartWorkers() override { *cleared = !state->ActionRunning && !state->StopRequested; }
+        void StartWorkers() override { *cleared = !state->device.ActionRunning && !state->device.StopRequested; }
     } probe{rig.log};
     probe.state = &state;
     probe.cleared = &clearedWhenStarted;
@@ -102,7 +102,7 @@ TEST_F(StartupSequence, WithoutAMouseShowsThePlugInMessageThenEndsTheProgram) {
     const Log tail(log.begin() + box + 1, log.end());
     const Log expectedTail = {"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"};
     EXPECT_EQ(tail, expectedTail);
-    EXPECT_FALSE(state.link.MouseConnected);
+    EXPECT_FALSE(state.device.link.MouseConnected);
     EXPECT_FALSE(rig.window.exists);
 }
 
@@ -124,23 +124,23 @@ TEST_F(StartupSequence, ExitLeavesThePointerSpeedAloneWhenItCannotBeRead) {
 
 TEST_F(StartupSequence, MissingSettingsFileMeansConfigurationZeroAndChinese) {
     const Log log = Run();
-    EXPECT_EQ(state.CurrentConfigNumber.load(), 0);
-    EXPECT_EQ(state.UiLanguage, settings::UiLanguage::Chinese);
-    EXPECT_EQ(state.config, settings::MouseConfig{});
+    EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 0);
+    EXPECT_EQ(state.settings.UiLanguage, settings::UiLanguage::Chinese);
+    EXPECT_EQ(state.settings.config, settings::MouseConfig{});
     EXPECT_GE(IndexOf(log, "ApplyConfiguration"), 0);
 }
 
 TEST_F(StartupSequence, CurConfigIsReadByItsFirstFourCharacters) {
     WriteConfig("[Init]\r\nCurConfig=12345\r\n");
     Run();
-    EXPECT_EQ(state.CurrentConfigNumber.load(), 1234);
+    EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 1234);
 }
 
 TEST_F(StartupSequence, NonNumericCurConfigReadsAsZero) {
     WriteConfig("[Init]\r\nCurConfig=abc\r\n[Config0]\r\nK0=9\r\n");
     Run();
-    EXPECT_EQ(state.CurrentConfigNumber.load(), 0);
-    EXPECT_EQ(state.config.K0, 9);
+    EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 0);
+    EXPECT_EQ(state.settings.config.K0, 9);
 }
 
 TEST_F(StartupSequence, EmptyAboutStringAddsNoSystemMenuItem) {
@@ -162,7 +162,7 @@ TEST_F(StartupSequence, AMissingLayoutFileEndsStartUpAtOnce) {
         testing::RecordingPlatform freshRig;
         testing::RecordingSubsystems freshSubsystems{freshRig.log};
         AppState freshState;
-        freshState.ProgramDir = "C:\\p";
+        freshState.settings.ProgramDir = "C:\\p";
         freshSubsystems.failingLayout = failing;
         freshSubsystems.onLayoutFailure = [&] { ShutdownDriver(freshState, freshRig.platform, freshSubsystems); };
         CZUV_GMouseDlg dialog(freshState, freshRig.platform, freshSubsystems, noInterface);

@@ -42,11 +42,11 @@ TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
 }
 
 TEST_F(WindowLifecycle, TrayRightClickShowsTheMenuOfTheInterfaceLanguage) {
-    state.UiLanguage = settings::UiLanguage::English;
+    state.settings.UiLanguage = settings::UiLanguage::English;
     EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
-    state.UiLanguage = settings::UiLanguage::Chinese;
+    state.settings.UiLanguage = settings::UiLanguage::Chinese;
     EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
-    EXPECT_EQ(TakeLog(), (Log{"ShowTrayMenu:en", "ShowTrayMenu:cn"}));
+    EXPECT_EQ(TakeLog(), (Log{"ShowTrayMenu:157", "ShowTrayMenu:162"}));
 }
 
 TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {
@@ -86,9 +86,9 @@ TEST_F(WindowLifecycle, SystemCommandsAboutAndMinimiseAreHandledOthersAreNot) {
 }
 
 TEST_F(WindowLifecycle, UnpluggingTheMouseEndsTheProgram) {
-    state.link.MouseConnected = true;
+    state.device.link.MouseConnected = true;
     dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
-    EXPECT_FALSE(state.link.MouseConnected);
+    EXPECT_FALSE(state.device.link.MouseConnected);
     EXPECT_EQ(TakeLog(), (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
     // A second notification after the window is gone changes nothing.
     dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
@@ -96,10 +96,10 @@ TEST_F(WindowLifecycle, UnpluggingTheMouseEndsTheProgram) {
 }
 
 TEST_F(WindowLifecycle, RemovalOfAnotherDeviceChangesNothing) {
-    state.link.MouseConnected = true;
+    state.device.link.MouseConnected = true;
     dialog.OnDeviceRemoved(platform::DeviceNotification{true, "\\\\?\\hid#vid_046d&pid_c077"});
     dialog.OnDeviceRemoved(platform::DeviceNotification{false, subsystems.mousePath});
-    EXPECT_TRUE(state.link.MouseConnected);
+    EXPECT_TRUE(state.device.link.MouseConnected);
     EXPECT_TRUE(TakeLog().empty());
 }
 

@@ -20,25 +20,26 @@ TEST(ApplyConcurrencyTest, ReportsOfTwoThreadsNeverMix) {
     platform::testing::FakeClock clock;
     platform::sim::SimulatedMouse mouse(clock);
     test_support::DevicePlatform fakes(mouse);
-    app::AppState state;
-    state.ConfigPath = "C:\\VX230\\config.ini";
-    state.CurrentConfigNumber = 2;
-    ASSERT_TRUE(FindMouse(state, mouse));
-    state.config.K0 = 1;
-    state.config.FIRE_TIME = 50;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    settings.ConfigPath = "C:\\VX230\\config.ini";
+    settings.CurrentConfigNumber = 2;
+    ASSERT_TRUE(FindMouse(session, mouse));
+    settings.config.K0 = 1;
+    settings.config.FIRE_TIME = 50;
 
     std::atomic<bool> done{false};
     std::thread player([&] {
         while (!done) {
-            std::lock_guard lock(state.ReportLock);
-            state.ReportBuffer[1] = kCmdConsumerKey;
-            state.ReportBuffer[2] = 0x00;
-            state.ReportBuffer[3] = 0xE9;
-            SendFeatureReport(state, mouse);
+            std::lock_guard lock(session.ReportLock);
+            session.ReportBuffer[1] = kCmdConsumerKey;
+            session.ReportBuffer[2] = 0x00;
+            session.ReportBuffer[3] = 0xE9;
+            SendFeatureReport(session, mouse);
         }
     });
     platform::Platform bundle = fakes.Bundle();
-    for (int i = 0; i < 20; ++i) ApplyConfiguration(state, bundle);
+    for (int i = 0; i < 20; ++i) ApplyConfiguration(settings, session, bundle);
     done = true;
     player.join();
 

@@ -39,13 +39,13 @@ protected:
             FakeInterface{"read", HidAttributes{0x18F8, 0x1286}, HidCaps{0xFF00, 1, 8, 0}},
             FakeInterface{"write", HidAttributes{0x18F8, 0x1286}, HidCaps{0xFF01, 1, 0, featureLength}},
         };
-        ASSERT_TRUE(FindMouse(state, hid));
+        ASSERT_TRUE(FindMouse(session, hid));
     }
 
     void Apply(const settings::MouseConfig& config) {
-        state.config = config;
+        settings.config = config;
         platform::Platform bundle = fakes.Bundle();
-        ApplyConfiguration(state, bundle);
+        ApplyConfiguration(settings, session, bundle);
     }
 
     std::vector<Bytes> Sent() const {
@@ -67,12 +67,13 @@ protected:
 
     FakeHidApi hid;
     test_support::DevicePlatform fakes{hid};
-    app::AppState state;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
 
 public:
     ApplyConfigurationTest() {
-        state.ConfigPath = kConfigPath;
-        state.CurrentConfigNumber = 3;
+        settings.ConfigPath = kConfigPath;
+        settings.CurrentConfigNumber = 3;
     }
 };
 
@@ -89,12 +90,12 @@ TEST_F(ApplyConfigurationTest, FactoryDefaultsGiveTheThirteenReportsInOrder) {
         {7, 0x12, 0x00, 0x06, 0, 0, 0, 0},
     };
     EXPECT_EQ(Sent(), expected);
-    for (const auto& report : hid.FeatureReports()) EXPECT_EQ(report.handle, state.link.WriteChannel.handle);
+    for (const auto& report : hid.FeatureReports()) EXPECT_EQ(report.handle, session.link.WriteChannel.handle);
 
-    EXPECT_EQ(state.MirrorsDpiLevel, (std::array<bool, 6>{false, false, false, false, false, true}));
-    EXPECT_EQ(state.MirrorsUsbSpeed, (std::array<bool, 6>{}));
-    EXPECT_EQ(state.SentDpiCodes, (std::array<std::uint8_t, 4>{4, 6, 7, 11}));
-    EXPECT_EQ(state.AppliedLedMode, 0);
+    EXPECT_EQ(session.applied.MirrorsDpiLevel, (std::array<bool, 6>{false, false, false, false, false, true}));
+    EXPECT_EQ(session.applied.MirrorsUsbSpeed, (std::array<bool, 6>{}));
+    EXPECT_EQ(session.applied.SentDpiCodes, (std::array<std::uint8_t, 4>{4, 6, 7, 11}));
+    EXPECT_EQ(session.applied.AppliedLedMode, 0);
     EXPECT_EQ(fakes.window.invalidateCount, 1);
 }
 
@@ -112,8 +113,8 @@ TEST_F(ApplyConfigurationTest, ButtonCodesMapToDeviceFunctionsAndFlags) {
     EXPECT_EQ(payloads[3], (Bytes{0x10, 4, 11, 0}));
     EXPECT_EQ(payloads[4], (Bytes{0x10, 5, 12, 0}));
     EXPECT_EQ(payloads[5], (Bytes{0x10, 6, 0, 0}));
-    EXPECT_EQ(state.MirrorsUsbSpeed, (std::array<bool, 6>{true, false, false, false, false, false}));
-    EXPECT_EQ(state.MirrorsDpiLevel, (std::array<bool, 6>{false, false, false, true, true, false}));
+    EXPECT_EQ(session.applied.MirrorsUsbSpeed, (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_EQ(session.applied.MirrorsDpiLevel, (std::array<bool, 6>{false, false, false, true, true, false}));
 }
 
 TEST_F(ApplyConfigurationTest, FlagsOfAnEarlierApplyAreCleared) {
@@ -123,8 +124,8 @@ TEST_F(ApplyConfigurationTest, FlagsOfAnEarlierApplyAreCleared) {
     config.K5 = 1;
     config.K0 = 14;
     Apply(config);
-    EXPECT_EQ(state.MirrorsDpiLevel, (std::array<bool, 6>{}));
-    EXPECT_EQ(state.MirrorsUsbSpeed, (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_EQ(session.applied.MirrorsDpiLevel, (std::array<bool, 6>{}));
+    EXPECT_EQ(session.applied.MirrorsUsbSpeed, (std::array<bool, 6>{true, false, false, false, false, false}));
 }
 
 TEST_F(ApplyConfigurationTest, DpiLevelsCarryTheActiveLevelAndEnableMask) {
@@ -156,8 +157,8 @@ TEST_F(ApplyConfigurationTest, ValuesOutsideTheDpiAndLedTablesAreSentAsZero) {
     EXPECT_EQ(payloads[9][2], 0xFA);
     EXPECT_EQ(payloads[10][2], 0x1B);
     EXPECT_EQ(payloads[11], (Bytes{0x13, 0x7F, 0x10, 0x0F}));
-    EXPECT_EQ(state.SentDpiCodes, (std::array<std::uint8_t, 4>{1, 1, 15, 1}));
-    EXPECT_EQ(state.AppliedLedMode, 4);
+    EXPECT_EQ(session.applied.SentDpiCodes, (std::array<std::uint8_t, 4>{1, 1, 15, 1}));
+    EXPECT_EQ(session.applied.AppliedLedMode, 4);
 }
 
 TEST_F(ApplyConfigurationTest, LedModesUseTheLedCodeTable) {
@@ -169,7 +170,7 @@ TEST_F(ApplyConfigurationTest, LedModesUseTheLedCodeTable) {
         config.LED_STATUS = led;
         Apply(config);
         EXPECT_EQ(Payloads()[11], (Bytes{0x13, 0x7F, expected[led], 0x0F})) << "LED_STATUS " << int{led};
-        EXPECT_EQ(state.AppliedLedMode, led);
+        EXPECT_EQ(session.applied.AppliedLedMode, led);
     }
 }
 
@@ -250,7 +251,7 @@ TEST_F(ApplyConfigurationTest, WithoutTheMouseSettingsAreStillWrittenAndSet) {
     EXPECT_EQ(fakes.systemSettings.wheelLinesSets, (std::vector<unsigned>{3}));
     EXPECT_EQ(fakes.window.invalidateCount, 1);
     // The results of the apply are still recorded for the colour page.
-    EXPECT_EQ(state.SentDpiCodes, (std::array<std::uint8_t, 4>{4, 6, 7, 11}));
+    EXPECT_EQ(session.applied.SentDpiCodes, (std::array<std::uint8_t, 4>{4, 6, 7, 11}));
 }
 
 TEST_F(ApplyConfigurationTest, RejectedReportsDoNotStopTheSequence) {
@@ -264,7 +265,7 @@ TEST_F(ApplyConfigurationTest, RejectedReportsDoNotStopTheSequence) {
 TEST_F(ApplyConfigurationTest, BytesBeyondThoseACommandWritesCarryOver) {
     ConnectMouse(9);
     // What an earlier run-time report left in the shared buffer.
-    for (std::size_t i = 2; i <= 8; ++i) state.ReportBuffer[i] = 0xA5;
+    for (std::size_t i = 2; i <= 8; ++i) session.ReportBuffer[i] = 0xA5;
     Apply(FactoryDefaults());
 
     const std::vector<Bytes> sent = Sent();
@@ -280,13 +281,13 @@ TEST_F(ApplyConfigurationTest, BytesBeyondThoseACommandWritesCarryOver) {
 class DriverExitTest : public ApplyConfigurationTest {};
 
 TEST_F(DriverExitTest, SentOnlyWhileTheWriteChannelIsOpen) {
-    state.ReportBuffer[4] = 0x33;
-    SendDriverExit(state, hid);
+    session.ReportBuffer[4] = 0x33;
+    SendDriverExit(session, hid);
     EXPECT_TRUE(hid.FeatureReports().empty());
-    EXPECT_EQ(state.ReportBuffer[0], 0);
+    EXPECT_EQ(session.ReportBuffer[0], 0);
 
     ConnectMouse(8);
-    SendDriverExit(state, hid);
+    SendDriverExit(session, hid);
     ASSERT_EQ(hid.FeatureReports().size(), 1u);
     EXPECT_EQ(hid.FeatureReports()[0].bytes, (Bytes{7, 0x20, 0, 0, 0x33, 0, 0, 0}));
 }
@@ -297,8 +298,8 @@ TEST_F(DriverExitTest, AFailedWriteChannelSendsNothing) {
         FakeInterface{"write", HidAttributes{0x18F8, 0x1286}, HidCaps{0xFF01, 1, 0, 8}},
     };
     hid.interfaces[1].writeOpenFails = true;
-    ASSERT_TRUE(FindMouse(state, hid));
-    SendDriverExit(state, hid);
+    ASSERT_TRUE(FindMouse(session, hid));
+    SendDriverExit(session, hid);
     Apply(FactoryDefaults());
     EXPECT_TRUE(hid.FeatureReports().empty());
 }

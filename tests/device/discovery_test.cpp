@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
+#include "settings/settings_store.h"
 #include "platform/testing/fake_hid_api.h"
 
 namespace vx::device {
@@ -48,7 +50,9 @@ int CountCalls(const FakeHidApi& hid, const std::string& prefix) {
 
 class DiscoveryTest : public ::testing::Test {
 protected:
-    app::AppState state;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
     FakeHidApi hid;
 };
 
@@ -57,9 +61,9 @@ TEST_F(DiscoveryTest, FourMouseInterfacesOpenBothChannelsAndStopAtTheWriteCollec
     for (const FakeInterface& item : FourMouseInterfaces()) hid.interfaces.push_back(item);
     hid.interfaces.push_back(MouseInterface("\\\\?\\hid#after", 0xFF00, 1));
 
-    EXPECT_TRUE(FindMouse(state, hid));
+    EXPECT_TRUE(FindMouse(session, hid));
 
-    const DeviceLink& link = state.link;
+    const DeviceLink& link = session.link;
     EXPECT_TRUE(link.MouseConnected);
     EXPECT_EQ(link.MouseDevicePath, kWritePath);
     EXPECT_EQ(hid.RegistrationCount(), 4);
@@ -85,15 +89,15 @@ TEST_F(DiscoveryTest, FourMouseInterfacesOpenBothChannelsAndStopAtTheWriteCollec
 }
 
 TEST_F(DiscoveryTest, NoMouseOrNoInterfacesReturnsFalse) {
-    EXPECT_FALSE(FindMouse(state, hid));
+    EXPECT_FALSE(FindMouse(session, hid));
     EXPECT_EQ(hid.EnumeratedIndices().size(), 100u);
 
-    app::AppState other;
+    device::DeviceSession session_other;
     FakeHidApi others;
     others.interfaces = {OtherDevice("a"), OtherDevice("b")};
-    EXPECT_FALSE(FindMouse(other, others));
-    EXPECT_EQ(other.link.ReadChannel.state, ChannelState::Unopened);
-    EXPECT_EQ(other.link.readEndpoint.load(), nullptr);
+    EXPECT_FALSE(FindMouse(session_other, others));
+    EXPECT_EQ(session_other.link.ReadChannel.state, ChannelState::Unopened);
+    EXPECT_EQ(session_other.link.readEndpoint.load(), nullptr);
     EXPECT_EQ(others.RegistrationCount(), 0);
     EXPECT_TRUE(others.OpenHandles().empty());
 }
@@ -102,9 +106,9 @@ TEST_F(DiscoveryTest, VendorCollectionWithUsageTwoOpensNoChannel) {
     hid.interfaces = {MouseInterface("usage2", 0xFF00, 2), MouseInterface("usage2w", 0xFF01, 2)};
 
     // The last interface belonged to the mouse, but no channel was opened.
-    EXPECT_TRUE(FindMouse(state, hid));
-    EXPECT_EQ(state.link.ReadChannel.state, ChannelState::Unopened);
-    EXPECT_EQ(state.link.WriteChannel.state, ChannelState::Unopened);
+    EXPECT_TRUE(FindMouse(session, hid));
+    EXPECT_EQ(session.link.ReadChannel.state, ChannelState::Unopened);
+    EXPECT_EQ(session.link.WriteChannel.state, ChannelState::Unopened);
     EXPECT_EQ(CountCalls(hid, "Open Read"), 0);
     EXPECT_EQ(CountCalls(hid, "Open Write"), 0);
     EXPECT_EQ(hid.EnumeratedIndices().size(), 100u);
@@ -115,27 +119,27 @@ TEST_F(DiscoveryTest, FailedOpensCountAsAttempted) {
     hid.interfaces[2].readOpenFails = true;
     hid.interfaces.push_back(MouseInterface("never", 0xFF00, 1));
 
-    EXPECT_TRUE(FindMouse(state, hid));
-    EXPECT_EQ(state.link.ReadChannel.state, ChannelState::Failed);
-    EXPECT_EQ(state.link.ReadChannel.handle, platform::kInvalidHidHandle);
-    EXPECT_EQ(state.link.WriteChannel.state, ChannelState::Open);
+    EXPECT_TRUE(FindMouse(session, hid));
+    EXPECT_EQ(session.link.ReadChannel.state, ChannelState::Failed);
+    EXPECT_EQ(session.link.ReadChannel.handle, platform::kInvalidHidHandle);
+    EXPECT_EQ(session.link.WriteChannel.state, ChannelState::Open);
     EXPECT_EQ(hid.EnumeratedIndices().size(), 4u);
-    EXPECT_EQ(state.link.readEndpoint.load(), nullptr);
+    EXPECT_EQ(session.link.readEndpoint.load(), nullptr);
 }
 
 TEST_F(DiscoveryTest, LastEnumerableInterfaceDecidesWhenTheSearchRunsOut) {
     // Read channel opened, write collection missing: the search runs through
     // all indices and the result follows the last interface it could read.
     hid.interfaces = {MouseInterface(kReadPath, 0xFF00, 1), OtherDevice("other")};
-    EXPECT_FALSE(FindMouse(state, hid));
-    EXPECT_EQ(state.link.ReadChannel.state, ChannelState::Open);
-    EXPECT_EQ(state.link.MouseDevicePath, kReadPath);
+    EXPECT_FALSE(FindMouse(session, hid));
+    EXPECT_EQ(session.link.ReadChannel.state, ChannelState::Open);
+    EXPECT_EQ(session.link.MouseDevicePath, kReadPath);
 
-    app::AppState second;
+    device::DeviceSession session_second;
     FakeHidApi secondHid;
     secondHid.interfaces = {OtherDevice("other"), MouseInterface(kReadPath, 0xFF00, 1), OtherDevice("broken")};
     secondHid.interfaces[2].enumerationFails = true;
-    EXPECT_TRUE(FindMouse(second, secondHid));
+    EXPECT_TRUE(FindMouse(session_second, secondHid));
 }
 
 TEST_F(DiscoveryTest, InterfacesWhoseQueriesFailDoNotMatch) {
@@ -146,9 +150,9 @@ TEST_F(DiscoveryTest, InterfacesWhoseQueriesFailDoNotMatch) {
     hid.interfaces[3].caps.reset();
 
     // The last one matches without a channel.
-    EXPECT_TRUE(FindMouse(state, hid));
-    EXPECT_EQ(state.link.MouseDevicePath, "nocaps");
-    EXPECT_EQ(state.link.WriteChannel.state, ChannelState::Unopened);
+    EXPECT_TRUE(FindMouse(session, hid));
+    EXPECT_EQ(session.link.MouseDevicePath, "nocaps");
+    EXPECT_EQ(session.link.WriteChannel.state, ChannelState::Unopened);
     EXPECT_EQ(hid.RegistrationCount(), 2);
     EXPECT_EQ(hid.OpenHandles().size(), 1u);  // the read channel only
 }
@@ -157,7 +161,7 @@ TEST_F(DiscoveryTest, InterfacesBeyondIndex99AreNeverExamined) {
     for (int i = 0; i < 100; ++i) hid.interfaces.push_back(OtherDevice("other" + std::to_string(i)));
     for (const FakeInterface& item : FourMouseInterfaces()) hid.interfaces.push_back(item);
 
-    EXPECT_FALSE(FindMouse(state, hid));
+    EXPECT_FALSE(FindMouse(session, hid));
     const std::vector<int> indices = hid.EnumeratedIndices();
     ASSERT_EQ(indices.size(), 100u);
     EXPECT_EQ(indices.back(), 99);
@@ -170,19 +174,19 @@ TEST_F(DiscoveryTest, CollectionsWithReportsLongerThanTheBuffersCountAsNotFound)
                       MouseInterface("fits-read", 0xFF00, 1, 256, 0),
                       MouseInterface("fits-write", 0xFF01, 1, 0, 256)};
 
-    EXPECT_TRUE(FindMouse(state, hid));
-    EXPECT_EQ(hid.PathOf(state.link.ReadChannel.handle), "fits-read");
-    EXPECT_EQ(hid.PathOf(state.link.WriteChannel.handle), "fits-write");
-    EXPECT_EQ(state.link.readEndpoint.load()->inputReportLength, 256);
+    EXPECT_TRUE(FindMouse(session, hid));
+    EXPECT_EQ(hid.PathOf(session.link.ReadChannel.handle), "fits-read");
+    EXPECT_EQ(hid.PathOf(session.link.WriteChannel.handle), "fits-write");
+    EXPECT_EQ(session.link.readEndpoint.load()->inputReportLength, 256);
 }
 
 TEST_F(DiscoveryTest, AnOpenChannelIsNotOpenedAgain) {
     hid.interfaces = {MouseInterface(kReadPath, 0xFF00, 1), MouseInterface("second-read", 0xFF00, 1),
                       MouseInterface(kWritePath, 0xFF01, 1)};
 
-    EXPECT_TRUE(FindMouse(state, hid));
+    EXPECT_TRUE(FindMouse(session, hid));
     EXPECT_EQ(CountCalls(hid, "Open Read"), 1);
-    EXPECT_EQ(hid.PathOf(state.link.ReadChannel.handle), kReadPath);
+    EXPECT_EQ(hid.PathOf(session.link.ReadChannel.handle), kReadPath);
     EXPECT_EQ(hid.OpenHandles().size(), 2u);
 }
 
@@ -190,26 +194,28 @@ class NotificationTest : public DiscoveryTest {
 protected:
     void SetUp() override {
         hid.interfaces = FourMouseInterfaces();
-        ASSERT_TRUE(FindMouse(state, hid));
+        ASSERT_TRUE(FindMouse(session, hid));
     }
 };
 
 TEST_F(NotificationTest, PathComparedWithoutRegardToCase) {
     std::string upper = kWritePath;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    EXPECT_TRUE(IsMouseNotification(state, {true, kWritePath}));
-    EXPECT_TRUE(IsMouseNotification(state, {true, upper}));
+    EXPECT_TRUE(IsMouseNotification(session.link, {true, kWritePath}));
+    EXPECT_TRUE(IsMouseNotification(session.link, {true, upper}));
 }
 
 TEST_F(NotificationTest, OtherInterfacesAndOtherDeviceTypesAreNotTheMouse) {
-    EXPECT_FALSE(IsMouseNotification(state, {true, kReadPath}));
-    EXPECT_FALSE(IsMouseNotification(state, {true, kWritePath + "x"}));
-    EXPECT_FALSE(IsMouseNotification(state, {false, kWritePath}));
+    EXPECT_FALSE(IsMouseNotification(session.link, {true, kReadPath}));
+    EXPECT_FALSE(IsMouseNotification(session.link, {true, kWritePath + "x"}));
+    EXPECT_FALSE(IsMouseNotification(session.link, {false, kWritePath}));
 }
 
 TEST(NotificationWithoutMouseTest, NothingMatchesBeforeAMouseWasFound) {
-    app::AppState state;
-    EXPECT_FALSE(IsMouseNotification(state, {true, ""}));
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
+    EXPECT_FALSE(IsMouseNotification(session.link, {true, ""}));
 }
 
 }  // namespace

@@ -10,16 +10,16 @@ using ::testing::ElementsAre;
 
 class ListenerTest : public ::testing::Test, public WorkerFixture {
 protected:
-    bool Running() const { return state.ActionRunning.load(); }
-    bool Stopping() const { return state.StopRequested.load(); }
+    bool Running() const { return session.ActionRunning.load(); }
+    bool Stopping() const { return session.StopRequested.load(); }
 };
 
 TEST_F(ListenerTest, PressWhileIdleHandsOverCodeAndValueAndWakesThePlayer) {
     Report({6, 0xF4, 0x03, 0x55});
     EXPECT_TRUE(Running());
     EXPECT_FALSE(Stopping());
-    EXPECT_EQ(state.PendingEventCode.load(), 0xF4);
-    EXPECT_EQ(state.PendingEventValue.load(), 0x03);
+    EXPECT_EQ(session.PendingEventCode.load(), 0xF4);
+    EXPECT_EQ(session.PendingEventValue.load(), 0x03);
     EXPECT_EQ(wake.notifications, 1);
     EXPECT_THAT(listenerClock.Sleeps(), ElementsAre(2));
 }
@@ -34,12 +34,12 @@ TEST_F(ListenerTest, ToggleModeNextPressOfAnyButtonStopsAndReleasesAreIgnored) {
     Report({6, 0xF5, 0x01});
     EXPECT_TRUE(Stopping());
     // The running action keeps the code of the press that started it.
-    EXPECT_EQ(state.PendingEventCode.load(), 0xF1);
+    EXPECT_EQ(session.PendingEventCode.load(), 0xF1);
     EXPECT_EQ(wake.notifications, 1);
 }
 
 TEST_F(ListenerTest, HoldModeReleaseStopsAndPressesDuringAnActionDoNot) {
-    state.config.MACRO_MODE2 = 2;  // any non-zero mode holds
+    settings.config.MACRO_MODE2 = 2;  // any non-zero mode holds
     Report({6, 0xF1, 0x01});
     Report({6, 0xF2, 0x01});
     EXPECT_FALSE(Stopping());
@@ -47,8 +47,8 @@ TEST_F(ListenerTest, HoldModeReleaseStopsAndPressesDuringAnActionDoNot) {
     EXPECT_TRUE(Stopping());
 
     // A release while idle also raises the stop; the idle player clears it.
-    state.ActionRunning = false;
-    state.StopRequested = false;
+    session.ActionRunning = false;
+    session.StopRequested = false;
     Report({6, 0xF3, 0x80});
     EXPECT_TRUE(Stopping());
     EXPECT_FALSE(Running());
@@ -71,7 +71,7 @@ TEST_F(ListenerTest, ReportsOfOtherIdsAreIgnored) {
 }
 
 TEST_F(ListenerTest, ClosedChannelOrFailedReadOnlyPauses) {
-    state.link.readEndpoint.store(nullptr);
+    session.link.readEndpoint.store(nullptr);
     hid.QueueInput({6, 0xF1, 0x01});
     InputListenerStep(listener, inputBuffer);
     EXPECT_FALSE(Running());
@@ -82,7 +82,7 @@ TEST_F(ListenerTest, ClosedChannelOrFailedReadOnlyPauses) {
     InputListenerStep(listener, inputBuffer);
     EXPECT_TRUE(Running());
 
-    state.ActionRunning = false;
+    session.ActionRunning = false;
     hid.FailReads();
     InputListenerStep(listener, inputBuffer);
     EXPECT_FALSE(Running());
@@ -103,12 +103,12 @@ TEST_F(ListenerTest, ShortAndOversizedReportLengthsStayInsideTheBuffer) {
     longReport[1] = 0xF2;
     Report(longReport);
     EXPECT_TRUE(Running());
-    EXPECT_EQ(state.PendingEventCode.load(), 0xF2);
+    EXPECT_EQ(session.PendingEventCode.load(), 0xF2);
 
     OpenReadChannel(0);
     hid.QueueInput({6, 0xF3, 0x01});
     InputListenerStep(listener, inputBuffer);  // nothing to read into: no read at all
-    EXPECT_EQ(state.PendingEventCode.load(), 0xF2);
+    EXPECT_EQ(session.PendingEventCode.load(), 0xF2);
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ const std::vector<std::string> kOnePass{"keys 04", "keys", "mouse FF", "keys"};
 class PlayerTest : public ::testing::Test, public WorkerFixture {
 protected:
     void SetUp() override {
-        state.config.K0 = 41;  // button 0 = device button 1 = event 0xF1
+        settings.config.K0 = 41;  // button 0 = device button 1 = event 0xF1
         macro::MacroRecord record = KeyMacro({{{kA, ActionPress}, 20}, {{kA, ActionRelease}, 0}});
         record.repeatEnabled = 1;
         record.repeatCount = 3;
-        state.macros.user[0] = record;
+        macros.user[0] = record;
     }
     std::vector<std::string> Passes(int n) {
         std::vector<std::string> out;
@@ -35,13 +35,13 @@ protected:
 
 TEST_F(PlayerTest, ToggleModePlaysTheRepeatCountWithDelaysAndReleases) {
     Report({6, 0xF1, 0x01});
-    ASSERT_TRUE(state.ActionRunning.load());
+    ASSERT_TRUE(session.ActionRunning.load());
     ActionPlayerStep(player);
     EXPECT_EQ(Describe(Sent()), Passes(3));
     // Event delays (0 raised to 15), then 10 + 10 of release, per pass.
     EXPECT_EQ(clock.sleeps, (std::vector<int>{20, 15, 10, 10, 20, 15, 10, 10, 20, 15, 10, 10, 2}));
-    EXPECT_FALSE(state.ActionRunning.load());
-    EXPECT_FALSE(state.StopRequested.load());
+    EXPECT_FALSE(session.ActionRunning.load());
+    EXPECT_FALSE(session.StopRequested.load());
 }
 
 TEST_F(PlayerTest, ToggleModeSecondPressEndsAfterTheCurrentPass) {
@@ -49,21 +49,21 @@ TEST_F(PlayerTest, ToggleModeSecondPressEndsAfterTheCurrentPass) {
     clock.At(5000, [this] { Report({6, 0xF1, 0x01}); });
     ActionPlayerStep(player);
     EXPECT_EQ(Describe(Sent()), Passes(1));
-    EXPECT_FALSE(state.ActionRunning.load());
-    EXPECT_FALSE(state.StopRequested.load());
+    EXPECT_FALSE(session.ActionRunning.load());
+    EXPECT_FALSE(session.StopRequested.load());
     // The next press starts a new action.
     Report({6, 0xF1, 0x01});
-    EXPECT_TRUE(state.ActionRunning.load());
+    EXPECT_TRUE(session.ActionRunning.load());
 }
 
 TEST_F(PlayerTest, HoldModeRepeatsUntilTheReleaseAndIgnoresPresses) {
-    state.config.MACRO_MODE2 = 1;
+    settings.config.MACRO_MODE2 = 1;
     Report({6, 0xF1, 0x01});
     // One pass lasts 55 ms: a press in pass 1 changes nothing, the release
     // in pass 3 ends playback after that pass.
     clock.At(10000, [this] {
         Report({6, 0xF3, 0x01});
-        EXPECT_FALSE(state.StopRequested.load());
+        EXPECT_FALSE(session.StopRequested.load());
     });
     clock.At(120000, [this] { Report({6, 0xF1, 0x80}); });
     ActionPlayerStep(player);
@@ -71,44 +71,44 @@ TEST_F(PlayerTest, HoldModeRepeatsUntilTheReleaseAndIgnoresPresses) {
 }
 
 TEST_F(PlayerTest, HoldModeWithoutReleasePlaysTenThousandPasses) {
-    state.config.MACRO_MODE2 = 1;
-    state.macros.user[0] = macro::MacroRecord{};  // one release per pass
+    settings.config.MACRO_MODE2 = 1;
+    macros.user[0] = macro::MacroRecord{};  // one release per pass
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_EQ(Sent().size(), 2u * 10000u);
 }
 
 TEST_F(PlayerTest, ConstantMacroPlaysOncePerPressEvenHeld) {
-    state.config.MACRO_MODE2 = 1;
-    state.config.K0 = 31 + 7;
-    state.macros.constant[7] = KeyMacro({{{kB, ActionPress}, 30}, {{kB, ActionRelease}, 30}});
-    state.macros.constant[7].repeatEnabled = 1;
-    state.macros.constant[7].repeatCount = 5;
+    settings.config.MACRO_MODE2 = 1;
+    settings.config.K0 = 31 + 7;
+    macros.constant[7] = KeyMacro({{{kB, ActionPress}, 30}, {{kB, ActionRelease}, 30}});
+    macros.constant[7].repeatEnabled = 1;
+    macros.constant[7].repeatCount = 5;
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_THAT(Describe(Sent()), ElementsAre("keys 05", "keys", "mouse FF", "keys"));
 }
 
 TEST_F(PlayerTest, RepeatOffPlaysOnceAndRepeatCountZeroSendsNothing) {
-    state.macros.user[0].repeatEnabled = 0;
+    macros.user[0].repeatEnabled = 0;
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_EQ(Describe(Sent()), Passes(1));
 
     hid.ClearFeatureReports();
-    state.macros.user[0].repeatEnabled = 7;  // any non-zero value is on
-    state.macros.user[0].repeatCount = 0;
+    macros.user[0].repeatEnabled = 7;  // any non-zero value is on
+    macros.user[0].repeatCount = 0;
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_TRUE(Sent().empty());
-    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_FALSE(session.ActionRunning.load());
 }
 
 TEST_F(PlayerTest, PlaysItsOwnCopyOfTheRecord) {
     Report({6, 0xF1, 0x01});
     clock.At(1000, [this] {
-        std::lock_guard lock(state.ConfigLock);
-        state.macros.user[0] = macro::MacroRecord{};
+        std::lock_guard lock(settings.ConfigLock);
+        macros.user[0] = macro::MacroRecord{};
     });
     ActionPlayerStep(player);
     EXPECT_EQ(Describe(Sent()), Passes(3));
@@ -177,14 +177,14 @@ TEST_F(PlayerTest, MouseButtonsAreActiveLowAndReleaseAllRestoresEverything) {
     // Byte 2 of a mouse report keeps what the previous report left there.
     const auto sent = Sent();
     EXPECT_EQ(sent[3][1], 0x04);
-    EXPECT_EQ(state.player.MouseButtonState, 0xFF);
+    EXPECT_EQ(session.player.MouseButtonState, 0xFF);
 }
 
 TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
-    state.config.K1 = 24;  // button 1 = device button 3
-    state.config.K2 = 30;  // device button 2
-    state.config.K3 = 39;  // device button 4
-    state.config.K4 = 40;  // device button 5
+    settings.config.K1 = 24;  // button 1 = device button 3
+    settings.config.K2 = 30;  // device button 2
+    settings.config.K3 = 39;  // device button 4
+    settings.config.K4 = 40;  // device button 5
     for (int event : {0xF3, 0xF2, 0xF4, 0xF5}) {
         Report({6, static_cast<std::uint8_t>(event), 0x01});
         ActionPlayerStep(player);
@@ -194,25 +194,25 @@ TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
 }
 
 TEST_F(PlayerTest, DpiLevelPressIsMirroredAndSavedWithoutAReport) {
-    state.config.K5 = 6;
-    state.MirrorsDpiLevel[5] = true;
+    settings.config.K5 = 6;
+    session.applied.MirrorsDpiLevel[5] = true;
     Report({6, 0xF6, 0x02});
     ActionPlayerStep(player);
-    EXPECT_EQ(state.config.DPI_LEVEL, 2);
+    EXPECT_EQ(settings.config.DPI_LEVEL, 2);
     EXPECT_TRUE(Sent().empty());
     EXPECT_EQ(window.postRepaintCount.load(), 1);
     EXPECT_EQ(profiles.ReadString(kConfigPath, "Config3", "DPI_LEVEL", 5), "2");
-    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_FALSE(session.ActionRunning.load());
 }
 
 TEST_F(PlayerTest, ReportRatePressStepsAndWrapsTheUsbSpeed) {
-    state.config.K2 = 14;
-    state.MirrorsUsbSpeed[2] = true;
-    state.config.USB_SPEED = 2;
+    settings.config.K2 = 14;
+    session.applied.MirrorsUsbSpeed[2] = true;
+    settings.config.USB_SPEED = 2;
     for (int expected : {3, 0, 1}) {
         Report({6, 0xF2, 0x01});
         ActionPlayerStep(player);
-        EXPECT_EQ(state.config.USB_SPEED, expected);
+        EXPECT_EQ(settings.config.USB_SPEED, expected);
         EXPECT_EQ(profiles.ReadString(kConfigPath, "Config3", "USB_SPEED", 5), std::to_string(expected));
     }
     EXPECT_EQ(window.postRepaintCount.load(), 3);
@@ -221,27 +221,27 @@ TEST_F(PlayerTest, ReportRatePressStepsAndWrapsTheUsbSpeed) {
 
 TEST_F(PlayerTest, UnknownButtonGivesAnEmptyActionThatEndsAtOnce) {
     Report({6, 0xF8, 0x01});
-    ASSERT_TRUE(state.ActionRunning.load());
+    ASSERT_TRUE(session.ActionRunning.load());
     ActionPlayerStep(player);
     EXPECT_TRUE(Sent().empty());
-    EXPECT_FALSE(state.ActionRunning.load());
+    EXPECT_FALSE(session.ActionRunning.load());
     EXPECT_EQ(clock.sleeps, (std::vector<int>{2}));
 }
 
 TEST_F(PlayerTest, IdlePlayerClearsAStaleStopAndWaitsForTheWakeUp) {
-    state.StopRequested = true;
+    session.StopRequested = true;
     ActionPlayerStep(player);
-    EXPECT_FALSE(state.StopRequested.load());
+    EXPECT_FALSE(session.StopRequested.load());
     EXPECT_THAT(wake.waits, ElementsAre(2));
     EXPECT_TRUE(clock.sleeps.empty());
 
-    player.wakeOnHandOver = false;  // the polling player
+    player.idle = PlayerIdle::Poll;
     ActionPlayerStep(player);
     EXPECT_THAT(clock.sleeps, ElementsAre(2));
 }
 
 TEST_F(PlayerTest, WithoutAWriteChannelTimingIsUnchanged) {
-    state.link.WriteChannel.state = ChannelState::Unopened;
+    session.link.WriteChannel.state = ChannelState::Unopened;
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_TRUE(Sent().empty());

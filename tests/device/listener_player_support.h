@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/app_state.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
+#include "settings/settings_store.h"
 #include "device/action_wake.h"
 #include "device/input_listener.h"
 #include "device/worker_context.h"
@@ -74,17 +76,17 @@ public:
     static constexpr platform::HidHandle kWriteHandle = 12;
 
     WorkerFixture() {
-        state.ConfigPath = kConfigPath;
-        state.CurrentConfigNumber = 3;
-        state.link.WriteChannel.state = ChannelState::Open;
-        state.link.WriteChannel.handle = kWriteHandle;
-        state.link.WriteChannel.caps.featureReportLength = 8;
+        settings.ConfigPath = kConfigPath;
+        settings.CurrentConfigNumber = 3;
+        session.link.WriteChannel.state = ChannelState::Open;
+        session.link.WriteChannel.handle = kWriteHandle;
+        session.link.WriteChannel.caps.featureReportLength = 8;
         OpenReadChannel(8);
     }
 
     void OpenReadChannel(std::uint16_t inputLength) {
-        state.link.readEndpointStorage = ReadEndpoint{kReadHandle, inputLength};
-        state.link.readEndpoint.store(&state.link.readEndpointStorage, std::memory_order_release);
+        session.link.readEndpointStorage = ReadEndpoint{kReadHandle, inputLength};
+        session.link.readEndpoint.store(&session.link.readEndpointStorage, std::memory_order_release);
     }
 
     // One report through the listener (its own clock, so the player's
@@ -107,7 +109,9 @@ public:
         return out;
     }
 
-    app::AppState state;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
     platform::testing::FakeHidApi hid;
     ScriptedClock clock;
     platform::testing::FakeClock listenerClock;
@@ -116,8 +120,8 @@ public:
     platform::testing::MemoryFileSystem files;
     platform::PortableProfileFiles profiles{files};
     CountingWake wake;
-    WorkerContext player{state, hid, clock, shell, window, profiles, wake, true};
-    WorkerContext listener{state, hid, listenerClock, shell, window, profiles, wake, true};
+    WorkerContext player{settings, session, macros, hid, clock, shell, window, profiles, wake};
+    WorkerContext listener{settings, session, macros, hid, listenerClock, shell, window, profiles, wake};
     InputBuffer inputBuffer{};
 };
 

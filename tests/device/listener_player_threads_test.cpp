@@ -7,7 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/app_state.h"
+#include "device/device_session.h"
+#include "macro/macro_store.h"
+#include "settings/settings_store.h"
 #include "device/action_player.h"
 #include "device/input_listener.h"
 #include "device/workers.h"
@@ -70,25 +72,25 @@ protected:
         const auto outCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
         const auto inCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Query));
         ASSERT_TRUE(outCaps && inCaps);
-        state.link.WriteChannel = Channel{ChannelState::Open, out, *outCaps};
-        state.link.readEndpointStorage = ReadEndpoint{in, inCaps->inputReportLength};
-        state.link.readEndpoint.store(&state.link.readEndpointStorage);
+        session.link.WriteChannel = Channel{ChannelState::Open, out, *outCaps};
+        session.link.readEndpointStorage = ReadEndpoint{in, inCaps->inputReportLength};
+        session.link.readEndpoint.store(&session.link.readEndpointStorage);
         // Device button 1 reports to the program (device function 0).
         const std::uint8_t setFunction[8] = {7, 0x10, 1, 0, 0, 0, 0, 0};
         mouse.SetFeature(out, setFunction, sizeof setFunction);
-        state.config.K0 = 41;
+        settings.config.K0 = 41;
         macro::MacroRecord record;
         record.eventCount = 2;
         record.events[0] = {0x04, macro::ActionPress};
         record.delays[0] = 30;
         record.events[1] = {0x04, macro::ActionRelease};
         record.delays[1] = 15;
-        state.macros.user[0] = record;
-        platform::Platform bundle{files, profiles, mouse, settings, clock, threads, shell, images, process, window};
-        StartDeviceWorkers(state, bundle);
+        macros.user[0] = record;
+        platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window};
+        StartDeviceWorkers(settings, session, macros, bundle);
     }
     void TearDown() override {
-        state.player.workersStop = true;
+        session.player.workersStop = true;
         mouse.Unplug();  // ends the listener's blocking read
         threads.JoinAll();
     }
@@ -124,10 +126,12 @@ protected:
 
     SteadyClock clock;
     SimulatedMouse mouse{clock};
-    app::AppState state;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
     platform::testing::MemoryFileSystem files;
     platform::PortableProfileFiles profiles{files};
-    platform::testing::FakeSystemSettings settings;
+    platform::testing::FakeSystemSettings systemSettings;
     JoinableThreads threads;
     platform::testing::FakeShell shell;
     NoImages images;
@@ -144,7 +148,7 @@ TEST_F(WorkerThreadsTest, PressPlaysTheMacroWithItsDelays) {
     mouse.Press(1);
     mouse.Release(1);
     ASSERT_TRUE(WaitFor([this] { return Sent().size() >= 4; }));
-    ASSERT_TRUE(WaitFor([this] { return !state.ActionRunning.load(); }));
+    ASSERT_TRUE(WaitFor([this] { return !session.ActionRunning.load(); }));
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 4u);
     EXPECT_EQ(sent[0], (std::vector<std::uint8_t>{7, 0x15, 0x04, 0, 0, 0, 0, 0}));
@@ -159,13 +163,13 @@ TEST_F(WorkerThreadsTest, PressPlaysTheMacroWithItsDelays) {
 
 TEST_F(WorkerThreadsTest, HoldModeEndsAfterTheReleaseAtThePassEnd) {
     {
-        std::lock_guard lock(state.ConfigLock);
-        state.config.MACRO_MODE2 = 1;
+        std::lock_guard lock(settings.ConfigLock);
+        settings.config.MACRO_MODE2 = 1;
     }
     mouse.Press(1);
     ASSERT_TRUE(WaitFor([this] { return Sent().size() >= 9; }));  // into pass 3
     mouse.Release(1);
-    ASSERT_TRUE(WaitFor([this] { return !state.ActionRunning.load(); }));
+    ASSERT_TRUE(WaitFor([this] { return !session.ActionRunning.load(); }));
     const auto sent = Sent();
     ASSERT_EQ(sent.size() % 4, 0u);  // whole passes only
     EXPECT_EQ(sent.back(), (std::vector<std::uint8_t>{7, 0x15, 0, 0, 0, 0, 0, 0}));

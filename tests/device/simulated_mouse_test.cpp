@@ -183,21 +183,22 @@ TEST(SimulatedMouseProgramTest, DiscoveryAndApplyLeaveTheFirmwareMatchingTheConf
     testing::FakeClock clock;
     SimulatedMouse mouse(clock);
     device::test_support::DevicePlatform fakes(mouse);
-    app::AppState state;
-    state.ConfigPath = "C:\\VX230\\config.ini";
-    state.CurrentConfigNumber = 1;
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    settings.ConfigPath = "C:\\VX230\\config.ini";
+    settings.CurrentConfigNumber = 1;
 
-    ASSERT_TRUE(device::FindMouse(state, mouse));
-    EXPECT_EQ(state.link.MouseDevicePath, SimulatedMouse::kFeatureCollectionPath);
+    ASSERT_TRUE(device::FindMouse(session, mouse));
+    EXPECT_EQ(session.link.MouseDevicePath, SimulatedMouse::kFeatureCollectionPath);
     EXPECT_EQ(mouse.NotificationRegistrations(), 4);
 
-    settings::MouseConfig& c = state.config;
+    settings::MouseConfig& c = settings.config;
     c.K0 = 41, c.K1 = 14, c.K2 = 2, c.K3 = 15, c.K4 = -3, c.K5 = 6;
     c.DPI_SET0 = 0, c.DPI_SET1 = 4, c.DPI_SET2 = 9, c.DPI_SET3 = 11;
     c.DPI_SET_EN0 = true, c.DPI_SET_EN1 = false, c.DPI_SET_EN2 = true, c.DPI_SET_EN3 = true;
     c.DPI_LEVEL = 2, c.WHEEL_STATUS = 1, c.LED_STATUS = 3, c.FIRE_TIME = 200;
     Platform bundle = fakes.Bundle();
-    device::ApplyConfiguration(state, bundle);
+    device::ApplyConfiguration(settings, session, bundle);
 
     const FirmwareState firmware = mouse.Firmware();
     EXPECT_EQ(firmware.buttonFunction, (std::array<std::uint8_t, 7>{0, 0, 2, 10, 11, 0xFD, 6}));
@@ -211,8 +212,8 @@ TEST(SimulatedMouseProgramTest, DiscoveryAndApplyLeaveTheFirmwareMatchingTheConf
 
     // Button 5 (device 6) cycles the level itself and reports the new one.
     mouse.Press(6);
-    std::vector<std::uint8_t> buffer(state.link.readEndpoint.load()->inputReportLength);
-    ASSERT_TRUE(mouse.ReadInput(state.link.readEndpoint.load()->handle, buffer.data(), buffer.size()));
+    std::vector<std::uint8_t> buffer(session.link.readEndpoint.load()->inputReportLength);
+    ASSERT_TRUE(mouse.ReadInput(session.link.readEndpoint.load()->handle, buffer.data(), buffer.size()));
     EXPECT_EQ(buffer[1], 0xF6);
     EXPECT_EQ(buffer[2], 3);
 }

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/app_state.h"
+#include "macro/macro_store.h"
 #include "macro/key_codes.h"
 #include "macro/macro_files.h"
 #include "platform/portable/portable_profile_files.h"
@@ -24,7 +24,8 @@ std::string ReadShipped(const std::string& relative) {
 }
 
 struct Loaded {
-    app::AppState state;
+    std::mutex configLock;
+    macro::MacroStore macros;
     platform::testing::MemoryFileSystem files;
     platform::PortableProfileFiles profiles{files};
     platform::testing::FakeMainWindow window;
@@ -37,15 +38,15 @@ TEST_P(MacroShippedFile, LoadsAndSavesBackByteForByte) {
     ASSERT_FALSE(original.empty()) << GetParam();
     Loaded loaded;
     loaded.files.SetFile("C:\\vx\\shipped.dat", original);
-    LoadUserMacros(loaded.state, loaded.profiles, loaded.window, "C:\\vx\\shipped.dat");
+    LoadUserMacros(loaded.macros, loaded.configLock, loaded.profiles, loaded.window, "C:\\vx\\shipped.dat");
     EXPECT_TRUE(loaded.window.MessageBoxes().empty());
-    EXPECT_GT(loaded.state.macros.userMacroCount, 0);
-    for (int i = 0; i < loaded.state.macros.userMacroCount; ++i) {
-        const MacroRecord& record = loaded.state.macros.user[static_cast<std::size_t>(i)];
+    EXPECT_GT(loaded.macros.userMacroCount, 0);
+    for (int i = 0; i < loaded.macros.userMacroCount; ++i) {
+        const MacroRecord& record = loaded.macros.user[static_cast<std::size_t>(i)];
         EXPECT_NE(record.name[0], 0);
         EXPECT_GT(record.eventCount, 0);
     }
-    SaveUserMacros(loaded.state, loaded.profiles, "C:\\vx\\resaved.dat");
+    SaveUserMacros(loaded.macros, loaded.configLock, loaded.profiles, "C:\\vx\\resaved.dat");
     EXPECT_EQ(loaded.files.GetFile("C:\\vx\\resaved.dat"), original);
 }
 
@@ -56,15 +57,15 @@ INSTANTIATE_TEST_SUITE_P(AllFiles, MacroShippedFile,
 TEST(MacroShippedConstants, EightShortcutsInButtonOrder) {
     Loaded loaded;
     loaded.files.SetFile("C:\\vx\\constMacro.dat", ReadShipped("constMacro.dat"));
-    LoadConstantMacros(loaded.state, loaded.profiles, loaded.window, "C:\\vx\\constMacro.dat");
-    ASSERT_EQ(loaded.state.macros.constantMacroCount, 8);
+    LoadConstantMacros(loaded.macros, loaded.configLock, loaded.profiles, loaded.window, "C:\\vx\\constMacro.dat");
+    ASSERT_EQ(loaded.macros.constantMacroCount, 8);
     // Modifier and key usages of copy, paste, cut, undo, redo, select all,
     // switch window, show desktop.
     const std::uint8_t ctrl = 0xE0, alt = 0xE2, win = 0xE3;
     const std::pair<std::uint8_t, std::uint8_t> chords[8] = {
         {ctrl, 0x06}, {ctrl, 0x19}, {ctrl, 0x1B}, {ctrl, 0x1D}, {ctrl, 0x1C}, {ctrl, 0x04}, {alt, 0x2B}, {win, 0x07}};
     for (std::size_t i = 0; i < 8; ++i) {
-        const MacroRecord& record = loaded.state.macros.constant[i];
+        const MacroRecord& record = loaded.macros.constant[i];
         ASSERT_EQ(record.eventCount, 4) << i;
         const MacroEvent expected[4] = {{chords[i].first, ActionPress},
                                         {chords[i].second, ActionPress},
@@ -82,8 +83,8 @@ TEST(MacroShippedUser, DefaultsAreTheStartingUserFileInEachLanguage) {
     EXPECT_EQ(ReadShipped("skins/INI_CN/defMacro.dat"), ReadShipped("Macro_CN.dat"));
     Loaded loaded;
     loaded.files.SetFile("C:\\vx\\Macro_CN.dat", ReadShipped("Macro_CN.dat"));
-    LoadUserMacros(loaded.state, loaded.profiles, loaded.window, "C:\\vx\\Macro_CN.dat");
-    EXPECT_EQ(loaded.state.macros.user[0].name[0], u'\u53CC');  // 双
+    LoadUserMacros(loaded.macros, loaded.configLock, loaded.profiles, loaded.window, "C:\\vx\\Macro_CN.dat");
+    EXPECT_EQ(loaded.macros.user[0].name[0], u'\u53CC');  // 双
 }
 
 }  // namespace

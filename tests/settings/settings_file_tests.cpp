@@ -40,23 +40,23 @@ protected:
     void Put(const std::string& text) { files.SetFile(path, text); }
     std::string Text() const { return files.GetFile(path).value_or("<missing>"); }
     MouseConfig Config() {
-        std::lock_guard guard(state.ConfigLock);
-        return state.config;
+        std::lock_guard guard(settings.ConfigLock);
+        return settings.config;
     }
     void SetConfig(const MouseConfig& c) {
-        std::lock_guard guard(state.ConfigLock);
-        state.config = c;
+        std::lock_guard guard(settings.ConfigLock);
+        settings.config = c;
     }
 
     const std::string path = "C:\\VX230\\config.ini";
     platform::testing::MemoryFileSystem files;
     platform::PortableProfileFiles profiles{files};
-    app::AppState state;
+    settings::SettingsStore settings;
 };
 
 TEST_F(SettingsFileTest, SaveOnMissingFileWritesOneSectionInKeyOrder) {
     SetConfig(Distinct());
-    EXPECT_TRUE(SaveConfig(state, profiles, File(), 3));
+    EXPECT_TRUE(SaveConfig(settings, profiles, File(), 3));
     EXPECT_EQ(Text(), std::string("[Config3]\r\n") + kDistinctSection);
     EXPECT_EQ(files.WriteCount(), 1);  // one replacement for all 22 keys
 }
@@ -65,7 +65,7 @@ TEST_F(SettingsFileTest, SaveGivesTheSameBytesAsTwentyTwoSingleWrites) {
     const std::string start = "[Init]\r\nCurConfig=2\r\n[Config2]\r\nFIRE_TIME=9\r\nK3=0\r\nextra=keep\r\n[Config4]\r\nK0=1\r\n";
     SetConfig(Distinct());
     Put(start);
-    ASSERT_TRUE(SaveConfig(state, profiles, File(), 2));
+    ASSERT_TRUE(SaveConfig(settings, profiles, File(), 2));
     const std::string batched = Text();
 
     Put(start);
@@ -76,21 +76,21 @@ TEST_F(SettingsFileTest, SaveGivesTheSameBytesAsTwentyTwoSingleWrites) {
 
 TEST_F(SettingsFileTest, SaveThenLoadGivesBackEveryField) {
     SetConfig(Distinct());
-    ASSERT_TRUE(SaveConfig(state, profiles, File(), 7));
+    ASSERT_TRUE(SaveConfig(settings, profiles, File(), 7));
     SetConfig(MouseConfig{});
-    state.CurrentConfigNumber = 4;
-    LoadConfig(state, profiles, File(), 7, false);
+    settings.CurrentConfigNumber = 4;
+    LoadConfig(settings, profiles, File(), 7, ConfigSource::UserSection);
     EXPECT_EQ(Config(), Distinct());
-    EXPECT_EQ(state.CurrentConfigNumber.load(), 4);  // loading never switches configurations
+    EXPECT_EQ(settings.CurrentConfigNumber.load(), 4);  // loading never switches configurations
 }
 
 TEST_F(SettingsFileTest, MissingFileOrSectionLoadsAllZero) {
     SetConfig(Distinct());
-    LoadConfig(state, profiles, File(), 1, false);
+    LoadConfig(settings, profiles, File(), 1, ConfigSource::UserSection);
     EXPECT_EQ(Config(), MouseConfig{});
     Put("[Config1]\r\nK0=1\r\n");
     SetConfig(Distinct());
-    LoadConfig(state, profiles, File(), 0, false);
+    LoadConfig(settings, profiles, File(), 0, ConfigSource::UserSection);
     EXPECT_EQ(Config(), MouseConfig{});
     EXPECT_FALSE(Config().DPI_SET_EN0);
 }
@@ -99,7 +99,7 @@ TEST_F(SettingsFileTest, ValuesAreParsedCutAndNarrowed) {
     Put("[Config1]\r\nK0=12abc\r\nK1=-1\r\nDPI_LEVEL=-1\r\nLED_STATUS=256\r\nDPI_SPEED=-1\r\n"
         "FIRE_TIME=12345\r\nDPI_SET_EN2=7\r\nDPI_SET1=000000261\r\nDPI_SET2=0000000261\r\nWHEEL_SPEED= 3x\r\n"
         "USB_SPEED=abc\r\n");
-    LoadConfig(state, profiles, File(), 1, false);
+    LoadConfig(settings, profiles, File(), 1, ConfigSource::UserSection);
     const MouseConfig c = Config();
     EXPECT_EQ(c.K0, 12);
     EXPECT_EQ(c.K1, -1);
@@ -113,7 +113,7 @@ TEST_F(SettingsFileTest, ValuesAreParsedCutAndNarrowed) {
     EXPECT_EQ(c.WHEEL_SPEED, 3);
     EXPECT_EQ(c.USB_SPEED, 0);
 
-    ASSERT_TRUE(SaveConfig(state, profiles, File(), 1));
+    ASSERT_TRUE(SaveConfig(settings, profiles, File(), 1));
     EXPECT_EQ(profiles.ReadString(File(), "Config1", "DPI_SET_EN2", 10), "1");
     EXPECT_EQ(profiles.ReadString(File(), "Config1", "DPI_SPEED", 10), "255");
     EXPECT_EQ(profiles.ReadString(File(), "Config1", "FIRE_TIME", 10), "1234");
@@ -121,27 +121,27 @@ TEST_F(SettingsFileTest, ValuesAreParsedCutAndNarrowed) {
 
 TEST_F(SettingsFileTest, FactorySectionDependsOnLanguageOnlyForConfigurationFive) {
     Put("[CfgReset5]\r\nFIRE_TIME=55\r\n[CfgReset_EN5]\r\nFIRE_TIME=155\r\n[CfgReset3]\r\nFIRE_TIME=33\r\n");
-    state.UiLanguage = UiLanguage::English;
-    LoadConfig(state, profiles, File(), 5, true);
+    settings.UiLanguage = UiLanguage::English;
+    LoadConfig(settings, profiles, File(), 5, ConfigSource::FactoryDefaults);
     EXPECT_EQ(Config().FIRE_TIME, 155);
-    LoadConfig(state, profiles, File(), 3, true);
+    LoadConfig(settings, profiles, File(), 3, ConfigSource::FactoryDefaults);
     EXPECT_EQ(Config().FIRE_TIME, 33);
-    state.UiLanguage = UiLanguage::Chinese;
-    LoadConfig(state, profiles, File(), 5, true);
+    settings.UiLanguage = UiLanguage::Chinese;
+    LoadConfig(settings, profiles, File(), 5, ConfigSource::FactoryDefaults);
     EXPECT_EQ(Config().FIRE_TIME, 55);
-    LoadConfig(state, profiles, File(), 3, true);
+    LoadConfig(settings, profiles, File(), 3, ConfigSource::FactoryDefaults);
     EXPECT_EQ(Config().FIRE_TIME, 33);
 }
 
 TEST_F(SettingsFileTest, SaveDpiLevelChangesOnlyThatKey) {
     SetConfig(Distinct());
-    ASSERT_TRUE(SaveConfig(state, profiles, File(), 6));
+    ASSERT_TRUE(SaveConfig(settings, profiles, File(), 6));
     const std::string before = Text();
     MouseConfig edited = Distinct();
     edited.DPI_LEVEL = 3;
     edited.FIRE_TIME = 10;  // an unapplied edit that must stay out of the file
     SetConfig(edited);
-    ASSERT_TRUE(SaveDpiLevel(state, profiles, File(), 6));
+    ASSERT_TRUE(SaveDpiLevel(settings, profiles, File(), 6));
     std::string expected = before;
     expected.replace(expected.find("DPI_LEVEL=2"), 11, "DPI_LEVEL=3");
     EXPECT_EQ(Text(), expected);
@@ -153,7 +153,7 @@ TEST_F(SettingsFileTest, SaveUsbSpeedChangesOnlyThatKey) {
     c.USB_SPEED = 0;
     c.K0 = 5;
     SetConfig(c);
-    ASSERT_TRUE(SaveUsbSpeed(state, profiles, File(), 2));
+    ASSERT_TRUE(SaveUsbSpeed(settings, profiles, File(), 2));
     EXPECT_EQ(Text(), "[Config2]\r\nUSB_SPEED=0\r\nK0=1\r\n");
 }
 
@@ -171,11 +171,11 @@ TEST_F(SettingsFileTest, InitSelectors) {
 
 TEST_F(SettingsFileTest, WithoutCurConfigTheNextApplyWritesConfigZero) {
     Put("[Init]\r\nVER_SEL=1\r\n[Config1]\r\nK0=1\r\n");
-    state.CurrentConfigNumber = ReadCurrentConfigNumber(profiles, File());
-    LoadConfig(state, profiles, File(), state.CurrentConfigNumber, false);
+    settings.CurrentConfigNumber = ReadCurrentConfigNumber(profiles, File());
+    LoadConfig(settings, profiles, File(), settings.CurrentConfigNumber, ConfigSource::UserSection);
     EXPECT_EQ(Config(), MouseConfig{});
-    WriteCurConfig(profiles, File(), state.CurrentConfigNumber);
-    SaveConfig(state, profiles, File(), state.CurrentConfigNumber);
+    WriteCurConfig(profiles, File(), settings.CurrentConfigNumber);
+    SaveConfig(settings, profiles, File(), settings.CurrentConfigNumber);
     EXPECT_EQ(profiles.ReadString(File(), "Init", "CurConfig", 5), "0");
     EXPECT_EQ(profiles.ReadString(File(), "Config0", "DPI_SET_EN0", 10), "0");
     EXPECT_EQ(profiles.ReadString(File(), "Config1", "K0", 5), "1");
@@ -185,8 +185,8 @@ TEST_F(SettingsFileTest, FailedWritesAreReportedAndChangeNothing) {
     Put("[Config1]\r\nK0=1\r\n");
     files.SetWritesFail(true);
     SetConfig(Distinct());
-    EXPECT_FALSE(SaveConfig(state, profiles, File(), 1));
-    EXPECT_FALSE(SaveDpiLevel(state, profiles, File(), 1));
+    EXPECT_FALSE(SaveConfig(settings, profiles, File(), 1));
+    EXPECT_FALSE(SaveDpiLevel(settings, profiles, File(), 1));
     EXPECT_EQ(Text(), "[Config1]\r\nK0=1\r\n");
     EXPECT_EQ(Config(), Distinct());
 }
@@ -198,14 +198,14 @@ TEST_F(SettingsFileTest, PlayerAndInterfaceSavesInterleaveSafely) {
     std::thread player([&] {
         for (int i = 0; i < kRounds; ++i) {
             {
-                std::lock_guard guard(state.ConfigLock);
-                state.config.DPI_LEVEL = i % 4;
+                std::lock_guard guard(settings.ConfigLock);
+                settings.config.DPI_LEVEL = i % 4;
             }
-            SaveDpiLevel(state, profiles, File(), 1);
+            SaveDpiLevel(settings, profiles, File(), 1);
         }
     });
     std::thread ui([&] {
-        for (int i = 0; i < kRounds; ++i) SaveConfig(state, profiles, File(), 6);
+        for (int i = 0; i < kRounds; ++i) SaveConfig(settings, profiles, File(), 6);
     });
     player.join();
     ui.join();

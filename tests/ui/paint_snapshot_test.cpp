@@ -6,24 +6,28 @@ namespace vx::ui {
 namespace {
 
 TEST(PaintSnapshot, CopiesTheStateAPaintReads) {
-    app::AppState state;
-    state.ui.page = SkinPage::ColorPage;
-    state.ui.hotMain = 4;
-    state.ui.hotColor = 2;
-    state.ui.hotAdvanced = 7;
-    state.ui.pressed = true;
-    state.CurrentConfigNumber = 5;
-    state.EnglishFont = 11;
-    state.ChineseFont = 22;
-    state.config.FIRE_TIME = 77;
-    state.SentDpiCodes = {1, 2, 3, 4};
-    state.macros.user[1].name[0] = u'M';
-    state.macros.user[1].repeatEnabled = 1;
-    state.macros.selectedMacro = 1;
-    state.RepaintRegion.rects.push_back(Rect{1, 2, 3, 4});
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
+    InterfaceState ui;
+    WindowResources window;
+    ui.page = SkinPage::ColorPage;
+    ui.hotMain = 4;
+    ui.hotColor = 2;
+    ui.hotAdvanced = 7;
+    ui.pressed = true;
+    settings.CurrentConfigNumber = 5;
+    window.EnglishFont = 11;
+    window.ChineseFont = 22;
+    settings.config.FIRE_TIME = 77;
+    session.applied.SentDpiCodes = {1, 2, 3, 4};
+    macros.user[1].name[0] = u'M';
+    macros.user[1].repeatEnabled = 1;
+    macros.selectedMacro = 1;
+    window.RepaintRegion.rects.push_back(Rect{1, 2, 3, 4});
 
-    state.UiLanguage = settings::UiLanguage::English;
-    PaintInputs in = SnapshotPaintInputs(state);
+    settings.UiLanguage = settings::UiLanguage::English;
+    PaintInputs in = SnapshotPaintInputs(ui, settings, session.applied, macros, window);
     EXPECT_EQ(in.page, SkinPage::ColorPage);
     EXPECT_EQ(in.hotMain, 4);
     EXPECT_EQ(in.hotColor, 2);
@@ -31,14 +35,14 @@ TEST(PaintSnapshot, CopiesTheStateAPaintReads) {
     EXPECT_TRUE(in.pressed);
     EXPECT_EQ(in.currentConfigNumber, 5);
     EXPECT_EQ(in.font, 11);
-    EXPECT_EQ(in.config, state.config);
-    EXPECT_EQ(in.sentDpiCodes, state.SentDpiCodes);
+    EXPECT_EQ(in.config, settings.config);
+    EXPECT_EQ(in.sentDpiCodes, session.applied.SentDpiCodes);
     EXPECT_EQ(in.userMacroNames[1], "M");
     EXPECT_TRUE(in.selectedMacroRepeats);
-    EXPECT_EQ(in.repaintRegion, &state.RepaintRegion);
+    EXPECT_EQ(in.repaintRegion, &window.RepaintRegion);
 
-    state.UiLanguage = settings::UiLanguage::Chinese;
-    EXPECT_EQ(SnapshotPaintInputs(state).font, 22);
+    settings.UiLanguage = settings::UiLanguage::Chinese;
+    EXPECT_EQ(SnapshotPaintInputs(ui, settings, session.applied, macros, window).font, 22);
 }
 
 }  // namespace

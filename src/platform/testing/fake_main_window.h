@@ -18,6 +18,7 @@ public:
     std::atomic<int> addTrayCount{0};
     std::atomic<int> removeTrayCount{0};
     std::atomic<int> trayMenuCount{0};
+    int lastTrayMenu = 0;
     std::atomic<bool> destroyed{false};
 
     void MessageBox(const std::string& text, const std::string& caption) override {
@@ -37,7 +38,10 @@ public:
     void PostRepaint() override { ++postRepaintCount; }
     void Show(ShowCommand /*command*/) override {}
     void ShowAboutBox() override {}
-    void ShowTrayMenu(bool /*english*/) override { ++trayMenuCount; }
+    void ShowTrayMenu(int menuResourceId) override {
+        ++trayMenuCount;
+        lastTrayMenu = menuResourceId;
+    }
     void AddTrayIcon() override { ++addTrayCount; }
     void RemoveTrayIcon() override { ++removeTrayCount; }
     void Destroy() override { destroyed = true; }

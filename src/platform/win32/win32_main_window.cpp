@@ -219,10 +219,10 @@ void Win32MainWindow::ShowAboutBox() {
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUTBOX), Handle(), AboutBoxProc, 0);
 }
 
-void Win32MainWindow::ShowTrayMenu(bool english) {
+void Win32MainWindow::ShowTrayMenu(int menuResourceId) {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(english ? IDR_TRAY_MENU_EN : IDR_TRAY_MENU_CN));
+    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(menuResourceId));
     if (menu == nullptr) return;
     if (menuHook_) menuHook_(menu);
     if (HMENU popup = GetSubMenu(menu, 0)) {

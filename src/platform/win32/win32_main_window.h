@@ -46,7 +46,7 @@ public:
     void PostRepaint() override;
     void Show(ShowCommand command) override;
     void ShowAboutBox() override;
-    void ShowTrayMenu(bool english) override;
+    void ShowTrayMenu(int menuResourceId) override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
     void Destroy() override;
