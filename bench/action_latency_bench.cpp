@@ -15,6 +15,7 @@
 #include "device/action_player.h"
 #include "device/input_listener.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
@@ -79,8 +80,9 @@ struct Rig {
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
-    device::WorkerContext context{settings, session, macros, mouse, clock, shell, window, profiles, session.player.wake};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
+    device::WorkerContext context{settings, session, macros, mouse, clock, shell, window, profiles, diagnostics, session.player.wake};
 };
 
 // Press to first feature report, in microseconds, for `presses` presses of

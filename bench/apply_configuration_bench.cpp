@@ -17,6 +17,7 @@
 #include "device/apply_configuration.h"
 #include "device/discovery.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_main_window.h"
@@ -96,7 +97,8 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     SteadyClock clock;
     platform::sim::SimulatedMouse mouse(clock, /*keepLog=*/false);
     platform::PosixFileSystem files;
-    platform::PortableProfileFiles portable(files);
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles portable{files, diagnostics};
     OneKeyAtATimeProfiles single(portable);
     platform::ProfileFiles& profiles = grouped ? static_cast<platform::ProfileFiles&>(portable) : single;
     platform::testing::FakeSystemSettings systemSettings;
@@ -105,7 +107,7 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     NoThreads threads;
     NoImages images;
     NoProcess process;
-    platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window};
+    platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window, diagnostics};
 
     settings::SettingsStore settings;
     device::DeviceSession session;

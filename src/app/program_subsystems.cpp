@@ -50,6 +50,6 @@ bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& 
 
 void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_.settings, state_.device, platform_); }
 
-void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_.device, platform_.hid); }
+void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_.device, device::ReportSink{platform_.hid, platform_.diagnostics}); }
 
 }  // namespace vx::app

@@ -6,7 +6,11 @@ void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& s
     state.shutdownStarted = true;
     platform.window.RemoveTrayIcon();
     subsystems.SendDriverExit();
-    if (platform.systemSettings.GetMouseSpeed()) platform.systemSettings.SetMouseSpeed(10);
+    if (!platform.systemSettings.GetMouseSpeed()) {
+        platform.diagnostics.Report("pointer speed not put back to 10: the current speed could not be read");
+    } else if (!platform.systemSettings.SetMouseSpeed(10)) {
+        platform.diagnostics.Report("pointer speed not put back to 10: the system refused it");
+    }
     platform.window.Destroy();
 }
 

@@ -28,7 +28,7 @@ void SendKeyboardKeys(WorkerContext& context) {
     session.ReportBuffer[0] = kFeatureReportId;
     session.ReportBuffer[1] = kCmdKeyboardKeys;
     std::copy(session.player.KeySlots.begin(), session.player.KeySlots.end(), session.ReportBuffer.begin() + 2);
-    SendFeatureReport(session, context.hid);
+    SendFeatureReport(session, ReportSink{context.hid, context.diagnostics});
 }
 
 void SendMouseButtons(WorkerContext& context) {
@@ -37,7 +37,7 @@ void SendMouseButtons(WorkerContext& context) {
     session.ReportBuffer[0] = kFeatureReportId;
     session.ReportBuffer[1] = kCmdMouseButtons;
     session.ReportBuffer[3] = session.player.MouseButtonState;
-    SendFeatureReport(session, context.hid);
+    SendFeatureReport(session, ReportSink{context.hid, context.diagnostics});
 }
 
 void PressKey(std::array<std::uint8_t, 6>& slots, std::uint8_t code) {
@@ -100,6 +100,12 @@ void PlanPress(WorkerContext& context, int button, std::uint8_t eventValue, Pres
     }
 }
 
+void StartProgram(WorkerContext& context, const std::string& commandLine) {
+    if (!context.shell.StartProgram(commandLine)) {
+        context.diagnostics.Report("program not started: " + commandLine + ": the system refused it");
+    }
+}
+
 void CarryOut(WorkerContext& context, const PressPlan& plan) {
     settings::SettingsStore& settings = context.settings;
     if (plan.mirrorsDpiLevel) {
@@ -115,9 +121,9 @@ void CarryOut(WorkerContext& context, const PressPlan& plan) {
     } else if (const auto usage = ConsumerUsageOf(plan.function)) {
         SendConsumerKey(context, *usage);
     } else if (plan.function == kStartCalculator) {
-        (void)context.shell.StartProgram("calc.exe");
+        StartProgram(context, "calc.exe");
     } else if (plan.function == kStartCommandPrompt) {
-        (void)context.shell.StartProgram("cmd.exe");
+        StartProgram(context, "cmd.exe");
     }
 }
 
@@ -165,7 +171,7 @@ void SendConsumerKey(WorkerContext& context, std::uint16_t usage) {
     session.ReportBuffer[1] = kCmdConsumerKey;
     session.ReportBuffer[2] = static_cast<std::uint8_t>(usage >> 8);
     session.ReportBuffer[3] = static_cast<std::uint8_t>(usage & 0xFF);
-    SendFeatureReport(session, context.hid);
+    SendFeatureReport(session, ReportSink{context.hid, context.diagnostics});
 }
 
 void RunAction(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {

@@ -7,7 +7,7 @@
 
 namespace vx::device {
 
-void SendDriverExit(DeviceSession& session, platform::HidApi& hid) {
+void SendDriverExit(DeviceSession& session, const ReportSink& sink) {
     std::lock_guard lock(session.ReportLock);
     if (session.link.WriteChannel.state != ChannelState::Open) return;
     auto& buffer = session.ReportBuffer;
@@ -15,7 +15,7 @@ void SendDriverExit(DeviceSession& session, platform::HidApi& hid) {
     buffer[1] = kCmdDriverExit;
     buffer[2] = 0;
     buffer[3] = 0;
-    SendFeatureReport(session, hid);
+    SendFeatureReport(session, sink);
 }
 
 }  // namespace vx::device

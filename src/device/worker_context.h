@@ -6,6 +6,7 @@
 #include "device/device_session.h"
 #include "macro/macro_store.h"
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/hid.h"
 #include "platform/profile_files.h"
 #include "platform/shell.h"
@@ -31,6 +32,7 @@ struct WorkerContext {
     platform::Shell& shell;
     platform::MainWindow& window;
     platform::ProfileFiles& profiles;
+    platform::Diagnostics& diagnostics;
     ActionWake& wake;
     PlayerIdle idle = PlayerIdle::WakeOnHandOver;
 };

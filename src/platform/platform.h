@@ -2,6 +2,7 @@
 // Everything the logic asks of the platform, handed around as one bundle of
 // references. A backend (Windows, the tests' doubles, later Linux) builds one.
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/file_system.h"
 #include "platform/hid.h"
 #include "platform/image.h"
@@ -25,6 +26,7 @@ struct Platform {
     ImageDecoder& images;
     Process& process;
     MainWindow& window;
+    Diagnostics& diagnostics;
 };
 
 }  // namespace vx::platform

@@ -9,6 +9,7 @@
 #include "app/subsystems.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/memory_file_system.h"
 
 namespace vx::testing {
@@ -214,7 +215,8 @@ private:
 struct RecordingPlatform {
     Log log;
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     NoHid hid;
     RecordingSystemSettings systemSettings{log};
     RecordingClock clock{log};
@@ -223,7 +225,7 @@ struct RecordingPlatform {
     MapImageDecoder images;
     RecordingProcess process{log};
     RecordingWindow window{log};
-    platform::Platform platform{files, profiles, hid, systemSettings, clock, threads, shell, images, process, window};
+    platform::Platform platform{files, profiles, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics};
 };
 
 }  // namespace vx::testing

@@ -35,7 +35,7 @@ TEST(ApplyConcurrencyTest, ReportsOfTwoThreadsNeverMix) {
             session.ReportBuffer[1] = kCmdConsumerKey;
             session.ReportBuffer[2] = 0x00;
             session.ReportBuffer[3] = 0xE9;
-            SendFeatureReport(session, mouse);
+            SendFeatureReport(session, ReportSink{mouse, fakes.diagnostics});
         }
     });
     platform::Platform bundle = fakes.Bundle();

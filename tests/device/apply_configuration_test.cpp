@@ -282,14 +282,20 @@ class DriverExitTest : public ApplyConfigurationTest {};
 
 TEST_F(DriverExitTest, SentOnlyWhileTheWriteChannelIsOpen) {
     session.ReportBuffer[4] = 0x33;
-    SendDriverExit(session, hid);
+    SendDriverExit(session, ReportSink{hid, fakes.diagnostics});
     EXPECT_TRUE(hid.FeatureReports().empty());
     EXPECT_EQ(session.ReportBuffer[0], 0);
 
     ConnectMouse(8);
-    SendDriverExit(session, hid);
+    SendDriverExit(session, ReportSink{hid, fakes.diagnostics});
     ASSERT_EQ(hid.FeatureReports().size(), 1u);
     EXPECT_EQ(hid.FeatureReports()[0].bytes, (Bytes{7, 0x20, 0, 0, 0x33, 0, 0, 0}));
+    EXPECT_TRUE(fakes.diagnostics.Lines().empty());
+
+    hid.setFeatureFails = true;
+    SendDriverExit(session, ReportSink{hid, fakes.diagnostics});
+    EXPECT_EQ(fakes.diagnostics.Lines(),
+              std::vector<std::string>{"feature report 07 20 00 00 not sent: the mouse refused it"});
 }
 
 TEST_F(DriverExitTest, AFailedWriteChannelSendsNothing) {
@@ -299,7 +305,7 @@ TEST_F(DriverExitTest, AFailedWriteChannelSendsNothing) {
     };
     hid.interfaces[1].writeOpenFails = true;
     ASSERT_TRUE(FindMouse(session, hid));
-    SendDriverExit(session, hid);
+    SendDriverExit(session, ReportSink{hid, fakes.diagnostics});
     Apply(FactoryDefaults());
     EXPECT_TRUE(hid.FeatureReports().empty());
 }

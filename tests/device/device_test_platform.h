@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
@@ -39,7 +40,8 @@ struct DevicePlatform {
     explicit DevicePlatform(platform::HidApi& hidApi) : hid(hidApi) {}
 
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     platform::HidApi& hid;
     platform::testing::FakeSystemSettings systemSettings;
     platform::testing::FakeClock clock;
@@ -51,7 +53,7 @@ struct DevicePlatform {
 
     platform::Platform Bundle() {
         return platform::Platform{files, profiles, hid,    systemSettings, clock,
-                                  threads, shell,  images, process,        window};
+                                  threads, shell,  images, process,        window, diagnostics};
     }
 };
 

@@ -191,6 +191,16 @@ TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
     }
     EXPECT_THAT(Describe(Sent()), ElementsAre("consumer 00E9", "consumer 0192"));
     EXPECT_THAT(shell.Programs(), ElementsAre("calc.exe", "cmd.exe"));
+    EXPECT_TRUE(diagnostics.Lines().empty());
+
+    shell.startProgramFails = true;
+    hid.setFeatureFails = true;
+    for (int event : {0xF3, 0xF4}) {
+        Report({6, static_cast<std::uint8_t>(event), 0x01});
+        ActionPlayerStep(player);
+    }
+    EXPECT_THAT(diagnostics.Lines(), ElementsAre("feature report 07 17 00 E9 not sent: the mouse refused it",
+                                                 "program not started: calc.exe: the system refused it"));
 }
 
 TEST_F(PlayerTest, DpiLevelPressIsMirroredAndSavedWithoutAReport) {

@@ -15,6 +15,7 @@
 #include "device/input_listener.h"
 #include "device/worker_context.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_hid_api.h"
 #include "platform/testing/fake_main_window.h"
@@ -118,10 +119,11 @@ public:
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     CountingWake wake;
-    WorkerContext player{settings, session, macros, hid, clock, shell, window, profiles, wake};
-    WorkerContext listener{settings, session, macros, hid, listenerClock, shell, window, profiles, wake};
+    WorkerContext player{settings, session, macros, hid, clock, shell, window, profiles, diagnostics, wake};
+    WorkerContext listener{settings, session, macros, hid, listenerClock, shell, window, profiles, diagnostics, wake};
     InputBuffer inputBuffer{};
 };
 

@@ -15,6 +15,7 @@
 #include "device/workers.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
@@ -86,7 +87,7 @@ protected:
         record.events[1] = {0x04, macro::ActionRelease};
         record.delays[1] = 15;
         macros.user[0] = record;
-        platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window};
+        platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window, diagnostics};
         StartDeviceWorkers(settings, session, macros, bundle);
     }
     void TearDown() override {
@@ -130,7 +131,8 @@ protected:
     device::DeviceSession session;
     macro::MacroStore macros;
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     platform::testing::FakeSystemSettings systemSettings;
     JoinableThreads threads;
     platform::testing::FakeShell shell;

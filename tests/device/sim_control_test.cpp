@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/sim/sim_factory.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_clock.h"
 
 namespace vx::platform::sim {
@@ -139,17 +140,22 @@ TEST_F(SimControlTest, MissingCommandFileIsTolerated) {
 TEST_F(SimControlTest, FactoryStartsLoggingAtTheFirstEnumerationAndPollsByItself) {
     std::promise<std::string> removal;
     auto removedPath = removal.get_future();
-    std::unique_ptr<HidApi> hid = CreateSimulatedMouseWithControl(
-        dir.string(), clock, [&](const std::string& path) { removal.set_value(path); });
+    testing::RecordingDiagnostics next;
+    std::unique_ptr<SimulatedBackend> backend = CreateSimulatedMouseWithControl(
+        dir.string(), clock, [&](const std::string& path) { removal.set_value(path); }, next);
+    backend->Log().Report("before the log starts");
     EXPECT_FALSE(fs::exists(dir / "simmouse.log"));
 
-    hid->BeginEnumeration();
-    hid->EndEnumeration();
+    backend->Hid().BeginEnumeration();
+    backend->Hid().EndEnumeration();
     EXPECT_TRUE(fs::exists(dir / "simmouse.log"));
+    backend->Log().Report("settings not written");
+    EXPECT_EQ(LogLines(), std::vector<std::string>{"0.000 DIAG settings not written"});
+    EXPECT_EQ(next.Lines(), (std::vector<std::string>{"before the log starts", "settings not written"}));
     AppendCommands("unplug\n");
     ASSERT_EQ(removedPath.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_EQ(removedPath.get(), SimulatedMouse::kFeatureCollectionPath);
-    hid.reset();
+    backend.reset();
 }
 
 }  // namespace

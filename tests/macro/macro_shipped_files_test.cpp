@@ -10,6 +10,7 @@
 #include "macro/key_codes.h"
 #include "macro/macro_files.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
 
@@ -27,7 +28,8 @@ struct Loaded {
     std::mutex configLock;
     macro::MacroStore macros;
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     platform::testing::FakeMainWindow window;
 };
 

@@ -4,6 +4,7 @@
 
 #include "platform/portable/ini_document.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/portable/utf_text.h"
 #include "platform/testing/memory_file_system.h"
 
@@ -113,7 +114,8 @@ protected:
     const std::string path = "C:\\VX230\\config.ini";
     const std::string original = "[Init]\r\nCurConfig=1\r\n[Config1]\r\nK0=1\r\n";
     testing::MemoryFileSystem files;
-    PortableProfileFiles profiles{files};
+    testing::RecordingDiagnostics diagnostics;
+    PortableProfileFiles profiles{files, diagnostics};
 };
 
 TEST_F(PortableProfileFilesTest, FailedReplaceLeavesTheOldFileAndReportsFailure) {
@@ -122,8 +124,13 @@ TEST_F(PortableProfileFilesTest, FailedReplaceLeavesTheOldFileAndReportsFailure)
     EXPECT_FALSE(profiles.WriteString(path, "Config1", "K0", "3"));
     EXPECT_FALSE(profiles.WriteStrings(path, "Config2", {{"K0", "1"}, {"K1", "2"}}));
     EXPECT_EQ(files.GetFile(path), original);
+    EXPECT_EQ(diagnostics.Lines(),
+              (std::vector<std::string>{
+                  "settings not written: C:\\VX230\\config.ini [Config1]: the file could not be replaced",
+                  "settings not written: C:\\VX230\\config.ini [Config2]: the file could not be replaced"}));
     files.SetWritesFail(false);
     EXPECT_TRUE(profiles.WriteString(path, "Config1", "K0", "3"));
+    EXPECT_EQ(diagnostics.Lines().size(), 2u);
     EXPECT_EQ(profiles.ReadString(path, "Config1", "K0", 5), "3");
 }
 
@@ -133,6 +140,9 @@ TEST_F(PortableProfileFilesTest, UnreadableFileIsNeverOverwritten) {
     EXPECT_EQ(profiles.ReadString(path, "Init", "CurConfig", 5), "");
     EXPECT_FALSE(profiles.WriteString(path, "Init", "CurConfig", "2"));
     EXPECT_EQ(files.GetFile(path), original);
+    EXPECT_EQ(diagnostics.Lines(),
+              std::vector<std::string>{
+                  "settings not written: C:\\VX230\\config.ini [Init]: the file exists but cannot be read"});
 }
 
 TEST_F(PortableProfileFilesTest, RefusedEntryLeavesTheWholeChangeUndone) {
@@ -141,6 +151,10 @@ TEST_F(PortableProfileFilesTest, RefusedEntryLeavesTheWholeChangeUndone) {
     EXPECT_FALSE(profiles.WriteString(path, "Config1\n", "K1", "2"));
     EXPECT_EQ(files.GetFile(path), original);
     EXPECT_EQ(files.WriteCount(), 0);
+    EXPECT_EQ(diagnostics.Lines(),
+              (std::vector<std::string>{
+                  "settings not written: C:\\VX230\\config.ini [Config1]: a value holds a line break or NUL",
+                  "settings not written: C:\\VX230\\config.ini [Config1\n]: the section name holds a line break or NUL"}));
 }
 
 TEST_F(PortableProfileFilesTest, WriteOfTheSameValueDoesNotTouchTheFile) {
@@ -161,7 +175,8 @@ TEST_F(PortableProfileFilesTest, PlainUtf8ChineseIsReadAndCutByCharacters) {
 
 TEST(PortableProfileFilesNewFileTest, NewFileUsesTheChosenEncoding) {
     testing::MemoryFileSystem files;
-    PortableProfileFiles profiles{files, IniEncoding::Utf16LeBom};
+    testing::RecordingDiagnostics diagnostics;
+    PortableProfileFiles profiles{files, diagnostics, IniEncoding::Utf16LeBom};
     ASSERT_TRUE(profiles.WriteString("m.dat", "Macros", "Count", "0"));
     EXPECT_EQ(files.GetFile("m.dat"), std::string("\xFF\xFE[\0M\0a\0c\0r\0o\0s\0]\0\r\0\n\0C\0o\0u\0n\0t\0=\0" "0\0\r\0\n\0", 40));
 }

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/testing/memory_file_system.h"
 #include "profile_contract.h"
@@ -23,7 +24,8 @@ public:
 
 private:
     testing::MemoryFileSystem files_;
-    PortableProfileFiles profiles_{files_};
+    testing::RecordingDiagnostics diagnostics_;
+    PortableProfileFiles profiles_{files_, diagnostics_};
 };
 
 class PosixFixture : public ProfileFixture {
@@ -56,7 +58,8 @@ public:
 private:
     std::filesystem::path dir_;
     PosixFileSystem files_;
-    PortableProfileFiles profiles_{files_};
+    testing::RecordingDiagnostics diagnostics_;
+    PortableProfileFiles profiles_{files_, diagnostics_};
 };
 
 INSTANTIATE_TEST_SUITE_P(

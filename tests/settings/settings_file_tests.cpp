@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/memory_file_system.h"
 #include "settings/config_section.h"
 #include "settings/settings_file.h"
@@ -50,7 +51,8 @@ protected:
 
     const std::string path = "C:\\VX230\\config.ini";
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     settings::SettingsStore settings;
 };
 

@@ -7,6 +7,7 @@
 
 #include "platform/portable/ini_document.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "settings/config_section.h"
 #include "settings/settings_file.h"
@@ -28,7 +29,8 @@ protected:
     MouseConfig Section(const std::string& name) { return ReadConfigSection(profiles, kShipped, name); }
 
     platform::PosixFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
 };
 
 TEST_F(ShippedConfigTest, StartsOnConfigurationOneInEnglish) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/portable/utf_text.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
@@ -39,7 +40,8 @@ protected:
     }
 
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     platform::testing::FakeMainWindow window;
     int shutdowns = 0;
     Layouts layouts;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
 #include "skin/layout_reader.h"
@@ -46,7 +47,8 @@ TEST(LayoutValueSplit, MultiByteTextStaysWhole) {
 class LayoutValueRead : public ::testing::Test {
 protected:
     platform::testing::MemoryFileSystem files;
-    platform::PortableProfileFiles profiles{files};
+    platform::testing::RecordingDiagnostics diagnostics;
+    platform::PortableProfileFiles profiles{files, diagnostics};
     platform::testing::FakeMainWindow window;
 };
 

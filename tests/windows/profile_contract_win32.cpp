@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_files.h"
 #include "platform/profile_contract.h"
@@ -82,7 +83,8 @@ public:
 
 private:
     Win32FileSystem files_;
-    PortableProfileFiles profiles_{files_};
+    testing::RecordingDiagnostics diagnostics_;
+    PortableProfileFiles profiles_{files_, diagnostics_};
 };
 
 INSTANTIATE_TEST_SUITE_P(

@@ -33,25 +33,34 @@ bool PortableProfileFiles::WriteString(const std::string& file, std::string_view
     return WriteStrings(file, section, {ProfileEntry{std::string(key), std::string(value)}});
 }
 
+bool PortableProfileFiles::Refuse(const std::string& file, std::string_view section, std::string_view why) {
+    std::string line = "settings not written: ";
+    line.append(file).append(" [").append(section).append("]: ").append(why);
+    diagnostics_.Report(line);
+    return false;
+}
+
 bool PortableProfileFiles::WriteStrings(const std::string& file, std::string_view section,
                                         const std::vector<ProfileEntry>& entries) {
     // Text that would break the line structure is refused as a whole, so a
     // bad entry never leaves half of a change behind.
-    if (!IsStorableSection(section)) return false;
+    if (!IsStorableSection(section)) return Refuse(file, section, "the section name holds a line break or NUL");
     for (const auto& entry : entries) {
-        if (!IsStorableKey(entry.key) || !IsStorableValue(entry.value)) return false;
+        if (!IsStorableKey(entry.key)) return Refuse(file, section, "a key holds a line break or NUL");
+        if (!IsStorableValue(entry.value)) return Refuse(file, section, "a value holds a line break or NUL");
     }
 
     if (entries.empty()) return true;
 
     std::lock_guard guard(lock_);
     auto loaded = LoadForChange(file);
-    if (!loaded) return false;
+    if (!loaded) return Refuse(file, section, "the file exists but cannot be read");
     for (const auto& entry : entries) loaded->document.Set(section, entry.key, entry.value);
     const std::string after = loaded->document.Serialize();
     // Nothing to do when the file already holds exactly these bytes.
     if (loaded->bytes && *loaded->bytes == after) return true;
-    return files_.ReplaceAll(file, after);
+    if (!files_.ReplaceAll(file, after)) return Refuse(file, section, "the file could not be replaced");
+    return true;
 }
 
 bool PortableProfileFiles::FileExists(const std::string& file) { return files_.Exists(file); }

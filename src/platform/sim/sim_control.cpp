@@ -19,12 +19,24 @@ std::filesystem::path PathFromUtf8(const std::string& utf8Path) {
 #endif
 }
 
-std::string FormatLogLine(const LoggedReport& report) {
-    static const char* const kHex = "0123456789ABCDEF";
-    const std::int64_t micros = report.microsSinceStart < 0 ? 0 : report.microsSinceStart;
+namespace {
+std::string FormatMillis(std::int64_t microsSinceStart) {
+    const std::int64_t micros = microsSinceStart < 0 ? 0 : microsSinceStart;
     std::string fraction = std::to_string(micros % 1000);
     fraction.insert(0, 3 - fraction.size(), '0');
-    std::string line = std::to_string(micros / 1000) + "." + fraction;
+    return std::to_string(micros / 1000) + "." + fraction;
+}
+}  // namespace
+
+std::string FormatDiagnosticLine(std::int64_t microsSinceStart, std::string_view text) {
+    std::string line = FormatMillis(microsSinceStart) + " DIAG ";
+    line.append(text);
+    return line;
+}
+
+std::string FormatLogLine(const LoggedReport& report) {
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string line = FormatMillis(report.microsSinceStart);
     line += report.direction == ReportDirection::Out ? " OUT" : " IN";
     for (std::uint8_t byte : report.bytes) {
         line += ' ';
@@ -158,6 +170,14 @@ void SimMouseControl::Stop() {
     mouse_.SetReportObserver(nullptr);
     std::lock_guard lock(logMutex_);
     if (log_.is_open()) log_.close();
+}
+
+void SimMouseControl::WriteDiagnostic(std::string_view text) {
+    const std::string line = FormatDiagnosticLine(mouse_.MicrosSinceStart(), text);
+    std::lock_guard lock(logMutex_);
+    if (!log_.is_open()) return;
+    log_ << line << '\n';
+    log_.flush();
 }
 
 void SimMouseControl::WriteLogLine(const LoggedReport& report) {

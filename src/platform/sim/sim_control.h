@@ -3,7 +3,8 @@
 // every report either way is appended to "<dir>\simmouse.log", and lines
 // appended to "<dir>\simmouse.cmd" press, release, send input or unplug.
 //
-// Log line: "<ms since start, 3 decimals> <OUT|IN> <bytes, upper-case hex>".
+// Log line: "<ms since start, 3 decimals> <OUT|IN> <bytes, upper-case hex>",
+// or "<ms> DIAG <text>" for a failure the program put on record.
 // Commands: "press N", "release N" (N = device button 1..6),
 // "input <hex bytes>", "unplug". Other lines are ignored, and so is whatever
 // the command file already held when the control started.
@@ -27,6 +28,7 @@ namespace vx::platform::sim {
 std::filesystem::path PathFromUtf8(const std::string& utf8Path);
 
 std::string FormatLogLine(const LoggedReport& report);
+std::string FormatDiagnosticLine(std::int64_t microsSinceStart, std::string_view text);
 
 struct SimCommand {
     enum class Kind { Press, Release, Input, Unplug };
@@ -58,6 +60,8 @@ public:
     // Starts logging and remembers where the command file ends, without
     // the poller thread (tests drive PollCommands themselves).
     void StartWithoutPoller();
+    // Appends a diagnostic line; nothing before Start.
+    void WriteDiagnostic(std::string_view text);
 
 private:
     void WriteLogLine(const LoggedReport& report);

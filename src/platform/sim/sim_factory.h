@@ -7,15 +7,27 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/hid.h"
 
 namespace vx::platform::sim {
 
+// The mouse, and the program's diagnostics written into simmouse.log
+// among the reports (and handed on to the build's own diagnostics).
+class SimulatedBackend {
+public:
+    virtual ~SimulatedBackend() = default;
+    virtual HidApi& Hid() = 0;
+    virtual Diagnostics& Log() = 0;
+};
+
 // `programDir` is the executable's folder (UTF-8, no trailing separator);
 // `onRemoved` is called from the control's thread with the mouse's
-// interface path when the mouse is unplugged. The returned object must
-// outlive every thread that uses it.
-std::unique_ptr<HidApi> CreateSimulatedMouseWithControl(const std::string& programDir, Clock& clock,
-                                                        std::function<void(const std::string& path)> onRemoved);
+// interface path when the mouse is unplugged; `next` also receives every
+// diagnostic line. The returned object must outlive every thread that
+// uses it.
+std::unique_ptr<SimulatedBackend> CreateSimulatedMouseWithControl(
+    const std::string& programDir, Clock& clock, std::function<void(const std::string& path)> onRemoved,
+    Diagnostics& next);
 
 }  // namespace vx::platform::sim

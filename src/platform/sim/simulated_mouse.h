@@ -67,6 +67,9 @@ public:
     explicit SimulatedMouse(Clock& clock, bool keepLog = true);
     ~SimulatedMouse() override;
 
+    // Time on the log's scale.
+    std::int64_t MicrosSinceStart() const { return clock_.NowMicros() - startMicros_; }
+
     // HidApi.
     void BeginEnumeration() override;
     std::optional<std::string> InterfacePath(int index) override;

@@ -10,10 +10,13 @@ namespace vx::platform::testing {
 
 class FakeShell : public Shell {
 public:
+    // The calls are still recorded when they fail.
+    bool startProgramFails = false;
+
     bool StartProgram(const std::string& commandLine) override {
         std::lock_guard lock(mutex_);
         programs_.push_back(commandLine);
-        return true;
+        return !startProgramFails;
     }
     bool OpenDocument(const std::string& urlOrPath) override {
         std::lock_guard lock(mutex_);

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_image_decoder.h"
 #include "platform/win32/win32_main_window.h"
@@ -23,31 +24,38 @@
 #include "platform/win32/hid/hid_win32.h"
 #endif
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace vx::platform;
 
     Win32Process process;
+    const std::string programDir = FolderOf(process.ModuleFileName());
+    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(commandLine ? commandLine : L"")
+                                           ? std::optional<std::string>(programDir + "\\diagnostics.log")
+                                           : std::nullopt);
+    Win32Clock clock;
+    Win32MainWindow window;
+#ifdef VX_SIMULATED_MOUSE
+    std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
+        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+        systemDiagnostics);
+    HidApi& hid = simulated->Hid();
+    Diagnostics& diagnostics = simulated->Log();
+#else
+    Win32HidApi hid([&window]() -> void* { return window.Handle(); });
+    Diagnostics& diagnostics = systemDiagnostics;
+#endif
+
     Win32FileSystem files;
     // The portable writer replaces profile files as a whole, so a crash
     // during a save never leaves a truncated config.ini.
-    PortableProfileFiles profiles(files);
+    PortableProfileFiles profiles(files, diagnostics);
     Win32SystemSettings systemSettings;
-    Win32Clock clock;
     Win32Threads threads;
     Win32Shell shell;
     Win32ImageDecoder images;
-    Win32MainWindow window;
 
-#ifdef VX_SIMULATED_MOUSE
-    const std::string programDir = FolderOf(process.ModuleFileName());
-    std::unique_ptr<HidApi> simulatedMouse = sim::CreateSimulatedMouseWithControl(
-        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); });
-    HidApi& hid = *simulatedMouse;
-#else
-    Win32HidApi hid([&window]() -> void* { return window.Handle(); });
-#endif
-
-    Platform platform{files, profiles, hid, systemSettings, clock, threads, shell, images, process, window};
+    Platform platform{files,   profiles, hid,     systemSettings, clock,
+                      threads, shell,    images,  process,        window, diagnostics};
     vx::app::Program program(platform);
     program.InitInstance();
 
