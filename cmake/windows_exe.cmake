@@ -6,21 +6,19 @@ enable_language(RC)
 set(VX_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
 set(VX_APP_RC ${VX_WIN32_DIR}/resources/app.rc)
 set(VX_EXE_LINK_FLAGS -municode -mwindows -static -static-libgcc -static-libstdc++)
-file(GLOB VX_WIN32_HID_SOURCES CONFIGURE_DEPENDS ${VX_WIN32_DIR}/hid/*.cpp)
 
 # The resource script includes the icon and resource.h beside it.
 set_source_files_properties(${VX_APP_RC} PROPERTIES
   OBJECT_DEPENDS "${VX_WIN32_DIR}/resources/app.ico;${VX_WIN32_DIR}/resources/resource.h")
 
 function(vx_add_windows_program target dist_dir)
-  add_executable(${target} WIN32 ${VX_WIN32_DIR}/entry/main.cpp ${VX_APP_RC} ${ARGN})
+  add_executable(${target} WIN32 ${VX_WIN32_ENTRY_SOURCES} ${VX_APP_RC} ${ARGN})
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME ZUV_GMouse
     RUNTIME_OUTPUT_DIRECTORY ${dist_dir})
   target_link_options(${target} PRIVATE ${VX_EXE_LINK_FLAGS})
   # Fill the run-time tree on every build (data/ may change without a
-  # relink): settings file, macro files, skins (or a placeholder mask until
-  # the skin art exists).
+  # relink): settings file, macro files, skins.
   add_custom_target(${target}_tree ALL
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DDIST_DIR=${dist_dir}
             -P ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
@@ -28,12 +26,8 @@ function(vx_add_windows_program target dist_dir)
   add_dependencies(${target}_tree ${target})
 endfunction()
 
-if(EXISTS ${VX_WIN32_DIR}/hid/hid_win32.h)
-  vx_add_windows_program(ZUV_GMouse ${CMAKE_SOURCE_DIR}/dist ${VX_WIN32_HID_SOURCES})
-  target_link_libraries(ZUV_GMouse PRIVATE vx_win32)
-else()
-  message(STATUS "No Windows HID backend yet: the production ZUV_GMouse.exe is not built")
-endif()
+vx_add_windows_program(ZUV_GMouse ${CMAKE_SOURCE_DIR}/dist ${VX_WIN32_HID_SOURCES})
+target_link_libraries(ZUV_GMouse PRIVATE vx_win32)
 
 vx_add_windows_program(ZUV_GMouse_sim ${CMAKE_SOURCE_DIR}/dist-sim)
 target_compile_definitions(ZUV_GMouse_sim PRIVATE VX_SIMULATED_MOUSE)
@@ -45,17 +39,3 @@ set_target_properties(wintext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 target_compile_definitions(wintext PRIVATE UNICODE _UNICODE NOMINMAX)
 target_link_options(wintext PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(wintext PRIVATE user32 kernel32)
-
-# Tests of the backend itself, run under Wine by the end-to-end harness.
-# Deferred: GoogleTest for mingw is set up by a later include.
-function(vx_add_win32_backend_tests)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/backend/*.cpp)
-  if(NOT sources OR NOT TARGET gtest_main)
-    return()
-  endif()
-  add_executable(win32_backend_tests ${sources} ${VX_APP_RC})
-  set_target_properties(win32_backend_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
-  target_link_options(win32_backend_tests PRIVATE -static -static-libgcc -static-libstdc++)
-  target_link_libraries(win32_backend_tests PRIVATE vx_win32 gtest gtest_main)
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL vx_add_win32_backend_tests)

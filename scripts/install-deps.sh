@@ -6,6 +6,7 @@ packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
+  python3 python3-pil fonts-dejavu-core
 )
 
 missing=()

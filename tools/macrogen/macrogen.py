@@ -159,7 +159,11 @@ def main():
                 target.write_bytes(content)
     for relative in stale:
         print(("differs: " if args.check else "wrote: ") + relative)
-    return 1 if args.check and stale else 0
+    if args.check and stale:
+        print("the shipped macro files are not what %s describes: run python3 tools/macrogen/macrogen.py "
+              "and commit the result" % pathlib.Path(args.description).name, file=sys.stderr)
+        return 1
+    return 0
 
 
 if __name__ == "__main__":

@@ -2,9 +2,11 @@
 """Checks the shipped skin in data/skins against the layout table and what the
 program needs of it.  Run: python3 tools/skingen/test_skingen.py"""
 
+import filecmp
 import os
 import re
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -13,8 +15,11 @@ from PIL import Image  # noqa: E402
 
 import layout as L  # noqa: E402
 import pages  # noqa: E402
+from docs import write_element_doc  # noqa: E402
+from inifiles import write_layout_files  # noqa: E402
 
-SKIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'data', 'skins')
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
+SKIN = os.path.join(ROOT, 'data', 'skins')
 
 FILES = {
     'INI_EN': ['skin_main_en.ini', 'skin_advance_en.ini', 'skin_color_en.ini', 'LBWarning_en.ini'],
@@ -90,6 +95,21 @@ class LayoutFilesTest(unittest.TestCase):
 
     def test_layout_table_is_consistent(self):
         pages.validate()
+
+    def test_shipped_layout_files_and_element_doc_are_up_to_date(self):
+        # Written afresh from the table into a scratch folder, they must equal
+        # the committed files byte for byte.
+        with tempfile.TemporaryDirectory() as scratch:
+            write_layout_files(scratch)
+            stale = [f'data/skins/{folder}/{name}' for folder, names in FILES.items() for name in names
+                     if not filecmp.cmp(os.path.join(scratch, folder, name), os.path.join(SKIN, folder, name),
+                                        shallow=False)]
+            doc = os.path.join(scratch, 'skin-elements.md')
+            write_element_doc(doc)
+            if not filecmp.cmp(doc, os.path.join(ROOT, 'docs', 'skin-elements.md'), shallow=False):
+                stale.append('docs/skin-elements.md')
+        self.assertEqual(stale, [], 'differ from tools/skingen/layout.py: run python3 tools/skingen/skingen.py '
+                                    'and commit the result')
 
 
 class ImagesTest(unittest.TestCase):

@@ -1,0 +1,108 @@
+# Source files of src/, one list per folder, one file per line, in
+# alphabetical order. A new or renamed file is added to its folder's list.
+
+# vx_folder_sources(VAR FOLDER FILE...): VAR holds FOLDER/FILE for each FILE,
+# FOLDER relative to the top of the source tree.
+function(vx_folder_sources var folder)
+  list(TRANSFORM ARGN PREPEND ${CMAKE_SOURCE_DIR}/${folder}/ OUTPUT_VARIABLE files)
+  set(${var} ${files} PARENT_SCOPE)
+endfunction()
+
+vx_folder_sources(VX_APP_SOURCES src/app
+  application.cpp
+  main_window.cpp
+  program.cpp
+  program_interface.cpp
+  program_subsystems.cpp
+  startup.cpp
+  window_lifecycle.cpp
+  window_shape.cpp
+)
+
+vx_folder_sources(VX_DEVICE_SOURCES src/device
+  action_player.cpp
+  action_wake.cpp
+  apply_configuration.cpp
+  command_tables.cpp
+  delay_pacer.cpp
+  discovery.cpp
+  driver_exit.cpp
+  feature_report.cpp
+  input_listener.cpp
+  workers.cpp
+)
+
+vx_folder_sources(VX_MACRO_SOURCES src/macro
+  key_codes.cpp
+  macro_files.cpp
+  macro_record.cpp
+  macro_text.cpp
+)
+
+vx_folder_sources(VX_SETTINGS_SOURCES src/settings
+  config_section.cpp
+  ini_value.cpp
+  mouse_config.cpp
+  settings_file.cpp
+)
+
+vx_folder_sources(VX_SKIN_SOURCES src/skin
+  layout_loaders.cpp
+  layout_reader.cpp
+  skin_layout.cpp
+)
+
+vx_folder_sources(VX_UI_SOURCES src/ui
+  hit_test.cpp
+  mouse_handlers.cpp
+  page_switch.cpp
+  paint.cpp
+  paint_snapshot.cpp
+  paint_text.cpp
+  skin_images.cpp
+)
+
+vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
+  ini_document.cpp
+  portable_profile_files.cpp
+  utf_text.cpp
+)
+
+vx_folder_sources(VX_POSIX_SOURCES src/platform/posix
+  posix_file_system.cpp
+)
+
+vx_folder_sources(VX_SIM_SOURCES src/platform/sim
+  sim_control.cpp
+  sim_factory.cpp
+  simulated_mouse.cpp
+)
+
+vx_folder_sources(VX_TESTING_SOURCES src/platform/testing
+  fake_drawing.cpp
+  fake_hid_api.cpp
+  memory_file_system.cpp
+)
+
+vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
+  text_convert.cpp
+  win32_clock.cpp
+  win32_diagnostics.cpp
+  win32_drawing.cpp
+  win32_file_system.cpp
+  win32_image_decoder.cpp
+  win32_main_window.cpp
+  win32_process.cpp
+  win32_profile_files.cpp
+  win32_shell.cpp
+  win32_system_settings.cpp
+  win32_threads.cpp
+)
+
+vx_folder_sources(VX_WIN32_ENTRY_SOURCES src/platform/win32/entry
+  main.cpp
+)
+
+vx_folder_sources(VX_WIN32_HID_SOURCES src/platform/win32/hid
+  hid_win32.cpp
+)
