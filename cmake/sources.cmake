@@ -10,6 +10,7 @@ endfunction()
 
 vx_folder_sources(VX_APP_SOURCES src/app
   application.cpp
+  interface_actions.cpp
   main_window.cpp
   program.cpp
   program_interface.cpp
@@ -43,6 +44,7 @@ vx_folder_sources(VX_SETTINGS_SOURCES src/settings
   config_section.cpp
   ini_value.cpp
   mouse_config.cpp
+  profiles.cpp
   settings_file.cpp
 )
 
@@ -53,6 +55,7 @@ vx_folder_sources(VX_SKIN_SOURCES src/skin
 )
 
 vx_folder_sources(VX_UI_SOURCES src/ui
+  config_edits.cpp
   hit_test.cpp
   mouse_handlers.cpp
   page_switch.cpp
@@ -89,6 +92,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_clock.cpp
   win32_diagnostics.cpp
   win32_drawing.cpp
+  win32_file_dialog.cpp
   win32_file_system.cpp
   win32_image_decoder.cpp
   win32_main_window.cpp

@@ -10,7 +10,7 @@ namespace vx::app {
 
 struct Program::Impl {
     explicit Impl(platform::Platform& p)
-        : platform(p), subsystems(state, p), interface(state, p), dialog(state, p, subsystems, interface) {
+        : platform(p), subsystems(state, p), interface(state, p, subsystems), dialog(state, p, subsystems, interface) {
         state.settings.ProgramDir = ProgramDirFromModulePath(p.process.ModuleFileName());
     }
 

@@ -1,12 +1,13 @@
 #include "app/program_interface.h"
 
+#include "app/interface_actions.h"
 #include "ui/paint.h"
 #include "ui/paint_snapshot.h"
 
 namespace vx::app {
 
-ProgramInterface::ProgramInterface(AppState& state, platform::Platform& platform)
-    : state_(state), platform_(platform), repainter_(platform.window) {}
+ProgramInterface::ProgramInterface(AppState& state, platform::Platform& platform, Subsystems& subsystems)
+    : state_(state), platform_(platform), subsystems_(subsystems), repainter_(platform.window) {}
 
 ui::PointerContext ProgramInterface::Pointer() {
     return ui::PointerContext{state_.ui, state_.layouts, repainter_, state_.window.RepaintRegion};
@@ -33,12 +34,12 @@ void ProgramInterface::OnPaint() {
 void ProgramInterface::OnMouseMove(Point p) { ui::OnMouseMove(Pointer(), p); }
 
 void ProgramInterface::OnLeftButtonDown(Point p) {
-    ui::PageSwitchActions actions(Pages());
-    ui::OnLeftButtonDown(Pointer(), actions, p);
+    InterfaceActions actions(state_, platform_, subsystems_, Pages());
+    ui::OnLeftButtonDown(Pointer(), state_.settings, actions, p);
 }
 
 void ProgramInterface::OnLeftButtonUp(Point p) {
-    ui::PageSwitchActions actions(Pages());
+    InterfaceActions actions(state_, platform_, subsystems_, Pages());
     ui::OnLeftButtonUp(Pointer(), actions, p);
 }
 

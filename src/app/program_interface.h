@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/subsystems.h"
 #include "platform/platform.h"
 #include "ui/mouse_handlers.h"
 #include "ui/skin_images.h"
@@ -13,7 +14,7 @@ namespace vx::app {
 
 class ProgramInterface : public InterfaceEvents {
 public:
-    ProgramInterface(AppState& state, platform::Platform& platform);
+    ProgramInterface(AppState& state, platform::Platform& platform, Subsystems& subsystems);
 
     void OnPaint() override;
     void OnMouseMove(Point p) override;
@@ -26,6 +27,7 @@ private:
 
     AppState& state_;
     platform::Platform& platform_;
+    Subsystems& subsystems_;
     ui::MainWindowRepainter repainter_;
     ui::PageSideEffects noPageEffects_;
     // Made on the first paint: the skin folder is known only after start-up.

@@ -8,7 +8,7 @@
 namespace vx::app {
 
 std::string PlugInMessage(settings::UiLanguage language) {
-    if (language == settings::UiLanguage::English) {
+    if (settings::UsesEnglish(language)) {
         return std::string("Please plug-in【") + kWindowTitle + "】USB Mouse";
     }
     return std::string("请插入【") + kWindowTitle + "】USB鼠标";

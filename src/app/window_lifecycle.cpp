@@ -31,7 +31,7 @@ long HandleTrayCallback(settings::UiLanguage language, platform::MainWindow& win
     if (event == platform::MouseButtonEvent::LeftDoubleClick) {
         ShowMainWindow(window);
     } else if (event == platform::MouseButtonEvent::RightUp) {
-        window.ShowTrayMenu(language == settings::UiLanguage::English ? kTrayMenuEn : kTrayMenuCn);
+        window.ShowTrayMenu(settings::UsesEnglish(language) ? kTrayMenuEn : kTrayMenuCn);
     }
     return 0;
 }

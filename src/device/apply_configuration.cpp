@@ -4,13 +4,12 @@
 
 #include "device/command_tables.h"
 #include "device/feature_report.h"
+#include "settings/profiles.h"
 #include "settings/settings_file.h"
 
 namespace vx::device {
 
 namespace {
-
-constexpr std::int32_t kAppliedCopyNumber = 6;
 
 std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu); }
 
@@ -104,7 +103,7 @@ void SetSystemInputSettings(platform::SystemSettings& system, platform::Diagnost
 void ApplyConfiguration(settings::SettingsStore& settings, DeviceSession& session, platform::Platform& platform) {
     const std::int32_t current = settings.CurrentConfigNumber.load();
     settings::WriteCurConfig(platform.profiles, settings.ConfigPath, current);
-    settings::SaveConfig(settings, platform.profiles, settings.ConfigPath, kAppliedCopyNumber);
+    settings::SaveConfig(settings, platform.profiles, settings.ConfigPath, settings::kAppliedCopyNumber);
 
     const ReportSink sink{platform.hid, platform.diagnostics};
     settings::MouseConfig sent;

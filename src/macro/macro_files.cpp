@@ -16,7 +16,7 @@ constexpr const char* kCountKey = "macroNum";
 constexpr std::size_t kCountCapacity = 3;
 constexpr std::size_t kRecordCapacity = kRecordDigits + 1;
 
-bool IsEnglish(settings::UiLanguage language) { return language == settings::UiLanguage::English; }
+bool IsEnglish(settings::UiLanguage language) { return settings::UsesEnglish(language); }
 
 struct LoadedMacros {
     std::int16_t count = 0;

@@ -2,8 +2,10 @@
 // The main window as the logic sees it. The backend owns the real window and
 // forwards its messages to the logic; the logic calls back through this.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "platform/file_dialog.h"
 #include "platform/geometry.h"
 #include "platform/hid.h"
 
@@ -77,6 +79,14 @@ public:
     // Asks for a repaint from any thread.
     virtual void PostRepaint() = 0;
     virtual void Show(ShowCommand command) = 0;
+    // Posts the caption button-down at the client point: the window then
+    // follows the pointer until the button is released.
+    virtual void BeginDrag(Point clientPoint) = 0;
+    // Posts a system command (SC_MINIMIZE, ...) with the point.
+    virtual void PostSystemCommand(int command, Point point) = 0;
+    // Runs the common open or save dialog modally; the chosen file's full
+    // path (UTF-8), or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& spec) = 0;
     // Modal about box (dialog template 100).
     virtual void ShowAboutBox() = 0;
     // Shows the tray menu of the language (menu 157 English, 162 Chinese)

@@ -28,6 +28,13 @@ struct MouseConfig {
     friend bool operator==(const MouseConfig&, const MouseConfig&) = default;
 };
 
+// [Init] VER_SEL as read: any 8-bit value may arrive here, not only 0 and 1.
 enum class UiLanguage : std::uint8_t { Chinese = 0, English = 1 };
+
+// Only 0 selects the Chinese variants (layouts, macro files, menus, font,
+// texts); every other value selects the English ones. The factory section
+// of configuration 5 and the language element shown pressed ask for
+// exactly English instead.
+constexpr bool UsesEnglish(UiLanguage language) { return language != UiLanguage::Chinese; }
 
 }  // namespace vx::settings

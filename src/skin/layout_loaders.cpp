@@ -67,7 +67,7 @@ LayoutLoadResult ResultOf(const FileValues& values) {
 }  // namespace
 
 std::string LayoutFilePath(const std::string& skinDir, UiLanguage language, LayoutFile file) {
-    const bool english = language == UiLanguage::English;
+    const bool english = settings::UsesEnglish(language);
     const char* name = "";
     switch (file) {
         case LayoutFile::Main: name = english ? "\\INI_EN\\skin_main_en.ini" : "\\INI_CN\\skin_main.ini"; break;
@@ -88,7 +88,7 @@ LayoutLoadResult LoadMainLayout(const LayoutSource& source, Layouts& layouts) {
         layouts.functionNames[static_cast<std::size_t>(code)] = std::move(values.Read("FUN_STRING", code)[0]);
     }
     // Code 14 always shows the same fixed word, whatever the file says.
-    layouts.functionNames[14] = source.language == UiLanguage::English ? "OFF" : "Aus";
+    layouts.functionNames[14] = settings::UsesEnglish(source.language) ? "OFF" : "Aus";
     return ResultOf(values);
 }
 

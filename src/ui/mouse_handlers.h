@@ -1,7 +1,9 @@
 #pragma once
 // The main window's pointer handling: hover tracking with its repaints, the
-// pressed state, and handing clicks on elements to their actions.
+// pressed state, and what a click on each element of the three pages does.
 #include "platform/geometry.h"
+#include "settings/mouse_config.h"
+#include "settings/settings_store.h"
 #include "skin/skin_layout.h"
 #include "ui/interface_state.h"
 #include "ui/page_switch.h"
@@ -9,8 +11,8 @@
 
 namespace vx::ui {
 
-// What clicks on elements do. The handlers call these; element actions not
-// listed here are dispatched by code added alongside them.
+// The operations of other subsystems that clicks start. Edits of the
+// configuration itself are made by the handlers.
 class ClickActions {
 public:
     virtual ~ClickActions() = default;
@@ -19,19 +21,20 @@ public:
     virtual void ShowColorPage() = 0;
     // Closes the open function menu window (the state flag is cleared by the
     // caller).
-    virtual void CloseFunctionMenu() {}
-};
-
-// The three page switches over the page state.
-class PageSwitchActions : public ClickActions {
-public:
-    explicit PageSwitchActions(const PageSwitchContext& context) : context_(context) {}
-    void ShowMainPage() override { vx::ui::ShowMainPage(context_); }
-    void ShowAdvancedPage() override { vx::ui::ShowAdvancedPage(context_); }
-    void ShowColorPage() override { vx::ui::ShowColorPage(context_); }
-
-private:
-    PageSwitchContext context_;
+    virtual void CloseFunctionMenu() = 0;
+    // The window follows the pointer until the button is released.
+    virtual void StartWindowMove(Point clickPoint) = 0;
+    virtual void SaveCurrentConfig() = 0;
+    virtual void RevertToApplied() = 0;
+    virtual void ApplyConfiguration() = 0;
+    virtual void SwitchConfig(int number) = 0;
+    virtual void Minimize(Point clickPoint) = 0;
+    virtual void HideToTray() = 0;
+    virtual void ImportConfig() = 0;
+    virtual void ExportConfig() = 0;
+    virtual void ResetAllConfigs() = 0;
+    virtual void SwitchLanguage(settings::UiLanguage language) = 0;
+    virtual void OpenUserGuide() = 0;
 };
 
 struct PointerContext {
@@ -45,8 +48,11 @@ struct PointerContext {
 // the main, colour and advanced values that changed, at once.
 void OnMouseMove(const PointerContext& context, Point point);
 
-// Uses the hover values of the last move, not the click point.
-void OnLeftButtonDown(const PointerContext& context, ClickActions& actions, Point point);
+// Act on the hover values of the last move, not on the click point (only
+// the slider and the window move use it). Every edit of the configuration
+// is made under settings.ConfigLock.
+void OnLeftButtonDown(const PointerContext& context, settings::SettingsStore& settings, ClickActions& actions,
+                      Point point);
 void OnLeftButtonUp(const PointerContext& context, ClickActions& actions, Point point);
 
 }  // namespace vx::ui

@@ -124,7 +124,10 @@ int PageTab(SkinPage page) {
 void PaintCommonElements(Drawing& drawing, const PageImages& images, const skin::MainLayout& layout,
                          const PaintInputs& in) {
     const std::int64_t currentConfigElement = std::int64_t{in.currentConfigNumber} + 3;
-    const int languageElement = in.language == settings::UiLanguage::Chinese ? 17 : 18;
+    // A stored language other than 0 and 1 shows neither element pressed.
+    int languageElement = -1;
+    if (in.language == settings::UiLanguage::Chinese) languageElement = 17;
+    if (in.language == settings::UiLanguage::English) languageElement = 18;
     for (int i = 0; i <= 19; ++i) {
         const Image* source = nullptr;
         if (i == currentConfigElement) {

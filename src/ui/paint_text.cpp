@@ -56,7 +56,7 @@ void DrawFunctionName(Drawing& drawing, const skin::Layouts& layouts, const Pain
 // The advanced page's captions that carry live values replace the layout's
 // own text and stay in the table until the next layout load.
 void ReplaceLiveCaption(skin::AdvancedLayout& layout, const PaintInputs& in, int element) {
-    const bool english = in.language == UiLanguage::English;
+    const bool english = settings::UsesEnglish(in.language);
     switch (element) {
         case 4:
             if (english) {

@@ -16,7 +16,7 @@ struct WindowResources {
     bool windowShaped = false;
 
     platform::FontHandle FontFor(settings::UiLanguage language) const {
-        return language == settings::UiLanguage::English ? EnglishFont : ChineseFont;
+        return settings::UsesEnglish(language) ? EnglishFont : ChineseFont;
     }
 };
 

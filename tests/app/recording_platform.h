@@ -44,6 +44,12 @@ public:
         log_.push_back(std::string("Show:") + names[static_cast<int>(command)]);
     }
     void ShowAboutBox() override { log_.push_back("ShowAboutBox"); }
+    void BeginDrag(Point p) override { log_.push_back("BeginDrag:" + std::to_string(p.x) + "," + std::to_string(p.y)); }
+    void PostSystemCommand(int command, Point) override { log_.push_back("SysCommand:" + std::to_string(command)); }
+    std::optional<std::string> ChooseFile(const platform::FileDialogSpec&) override {
+        log_.push_back("ChooseFile");
+        return std::nullopt;
+    }
     void ShowTrayMenu(int menuResourceId) override { log_.push_back("ShowTrayMenu:" + std::to_string(menuResourceId)); }
     void AddTrayIcon() override { log_.push_back("AddTrayIcon"); }
     void RemoveTrayIcon() override { log_.push_back("RemoveTrayIcon"); }

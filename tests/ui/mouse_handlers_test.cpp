@@ -28,6 +28,20 @@ public:
     void ShowAdvancedPage() override { log.push_back("advanced"); }
     void ShowColorPage() override { log.push_back("color"); }
     void CloseFunctionMenu() override { log.push_back("close menu"); }
+    void StartWindowMove(Point p) override { log.push_back("move " + std::to_string(p.x)); }
+    void SaveCurrentConfig() override { log.push_back("save"); }
+    void RevertToApplied() override { log.push_back("revert"); }
+    void ApplyConfiguration() override { log.push_back("apply"); }
+    void SwitchConfig(int number) override { log.push_back("config " + std::to_string(number)); }
+    void Minimize(Point) override { log.push_back("minimize"); }
+    void HideToTray() override { log.push_back("hide"); }
+    void ImportConfig() override { log.push_back("import"); }
+    void ExportConfig() override { log.push_back("export"); }
+    void ResetAllConfigs() override { log.push_back("reset"); }
+    void SwitchLanguage(settings::UiLanguage language) override {
+        log.push_back(language == settings::UiLanguage::English ? "english" : "chinese");
+    }
+    void OpenUserGuide() override { log.push_back("guide"); }
 };
 
 // Main elements in a row of 10-pixel cells: element i at x = 10 i, y 0.
@@ -51,6 +65,7 @@ protected:
     RecordingRepainter repainter;
     Region region;
     PointerContext context{ui, layouts, repainter, region};
+    settings::SettingsStore settings;
     RecordingActions actions;
 };
 
@@ -105,7 +120,7 @@ TEST_F(PointerHandling, AdvancedPageRepaintsOnlyTheRepaintRegion) {
 TEST_F(PointerHandling, ButtonDownOverAnElementPressesAndRepaints) {
     Move(CellOfMain(1));
     repainter.log.clear();
-    OnLeftButtonDown(context, actions, CellOfMain(1));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(1));
     EXPECT_TRUE(ui.pressed);
     EXPECT_EQ(repainter.log, (std::vector<std::string>{"all"}));
 }
@@ -113,20 +128,20 @@ TEST_F(PointerHandling, ButtonDownOverAnElementPressesAndRepaints) {
 TEST_F(PointerHandling, ButtonDownOverNothingDoesNotPress) {
     Move(Point{5, 300});
     repainter.log.clear();
-    OnLeftButtonDown(context, actions, Point{5, 300});
+    OnLeftButtonDown(context, settings, actions, Point{5, 300});
     EXPECT_FALSE(ui.pressed);
     EXPECT_TRUE(repainter.log.empty());
 }
 
 TEST_F(PointerHandling, ButtonsUseTheLastMoveNotTheClickPoint) {
     Move(CellOfMain(11));
-    OnLeftButtonDown(context, actions, Point{5, 300});
+    OnLeftButtonDown(context, settings, actions, Point{5, 300});
     EXPECT_EQ(actions.log, (std::vector<std::string>{"color"}));
 }
 
 TEST_F(PointerHandling, ButtonUpReleasesAndRepaintsEvenOverNothing) {
     Move(CellOfMain(4));
-    OnLeftButtonDown(context, actions, CellOfMain(4));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(4));
     Move(Point{5, 300});
     repainter.log.clear();
     OnLeftButtonUp(context, actions, Point{5, 300});
@@ -136,7 +151,7 @@ TEST_F(PointerHandling, ButtonUpReleasesAndRepaintsEvenOverNothing) {
 
 TEST_F(PointerHandling, LeavingTheWindowKeepsTheHoverAndPressedState) {
     Move(CellOfMain(6));
-    OnLeftButtonDown(context, actions, CellOfMain(6));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(6));
     // The release happens outside: no handler runs.
     EXPECT_TRUE(ui.pressed);
     EXPECT_EQ(ui.hotMain, 6);
@@ -167,7 +182,7 @@ TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
         ui.page = c.page;
         actions.log.clear();
         Move(CellOfMain(c.element));
-        OnLeftButtonDown(context, actions, CellOfMain(c.element));
+        OnLeftButtonDown(context, settings, actions, CellOfMain(c.element));
         EXPECT_EQ(actions.log, c.expected) << "page " << static_cast<int>(c.page) << " element " << c.element;
         OnLeftButtonUp(context, actions, CellOfMain(c.element));
     }
@@ -176,7 +191,7 @@ TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
 TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
     ui.menuOpen = true;
     Move(CellOfMain(11));
-    OnLeftButtonDown(context, actions, CellOfMain(11));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(11));
     EXPECT_EQ(actions.log, (std::vector<std::string>{"close menu", "color"}));
     EXPECT_FALSE(ui.menuOpen);
 
@@ -185,9 +200,83 @@ TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
     ui.menuOpen = true;
     actions.log.clear();
     Move(CellOfMain(9));
-    OnLeftButtonDown(context, actions, CellOfMain(9));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(9));
     EXPECT_EQ(actions.log, (std::vector<std::string>{"main"}));
     EXPECT_TRUE(ui.menuOpen);
+}
+
+TEST_F(PointerHandling, CommonElementsActOnReleaseOnEveryPage) {
+    const std::vector<std::pair<int, std::string>> table{
+        {0, "save"},     {1, ""},        {2, "revert"},  {3, "apply"},    {4, "config 1"}, {8, "config 5"},
+        {12, "minimize"}, {13, "hide"},  {14, "import"}, {15, "export"},  {16, "reset"},   {17, "chinese"},
+        {18, "english"}, {19, "guide"},
+    };
+    for (SkinPage page : {SkinPage::MainPage, SkinPage::AdvancedPage, SkinPage::ColorPage}) {
+        for (const auto& [element, expected] : table) {
+            ui.page = page;
+            Move(CellOfMain(element));
+            actions.log.clear();
+            OnLeftButtonUp(context, actions, CellOfMain(element));
+            EXPECT_EQ(actions.log, expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{expected})
+                << "element " << element;
+            // Hiding and minimising leave nothing highlighted for when the window comes back.
+            const bool clears = element == 2 || element == 12 || element == 13;
+            EXPECT_EQ(ui.hotMain, clears ? NoElement : element);
+        }
+    }
+}
+
+TEST_F(PointerHandling, PressOnNoElementMovesTheWindowFromTheClickPoint) {
+    Move(Point{5, 300});
+    ui.menuOpen = true;
+    OnLeftButtonDown(context, settings, actions, Point{7, 301});
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"close menu", "move 7"}));
+
+    // On the other pages a common element under the pointer keeps the window still.
+    for (SkinPage page : {SkinPage::AdvancedPage, SkinPage::ColorPage}) {
+        ui.page = page;
+        actions.log.clear();
+        Move(CellOfMain(3));
+        ui.hotAdvanced = ui.hotColor = NoElement;
+        OnLeftButtonDown(context, settings, actions, CellOfMain(3));
+        Move(Point{5, 300});
+        OnLeftButtonDown(context, settings, actions, Point{9, 300});
+        EXPECT_EQ(actions.log, (std::vector<std::string>{"move 9"}));
+    }
+}
+
+TEST_F(PointerHandling, PressesEditTheConfigurationOfTheShownPageOnly) {
+    layouts.color[2] = LayoutEntry{};
+    layouts.advanced[5] = LayoutEntry{};
+    layouts.advanced[8] = LayoutEntry{0, 200, 10, 10, ""};  // pointer speed 0
+    layouts.color[3] = LayoutEntry{20, 200, 10, 10, ""};    // LED mode 3
+    settings.config.DPI_SPEED = 5;
+    settings.config.LED_STATUS = 1;
+
+    Move(CellOfMain(42));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(42));
+    EXPECT_EQ(settings.config.WHEEL_STATUS, 1);
+    Move(Point{5, 205});  // advanced element 8, on the main page
+    OnLeftButtonDown(context, settings, actions, Point{5, 205});
+    EXPECT_EQ(settings.config.DPI_SPEED, 5);
+
+    ui.page = SkinPage::AdvancedPage;
+    Move(Point{5, 205});
+    OnLeftButtonDown(context, settings, actions, Point{5, 205});
+    EXPECT_EQ(settings.config.DPI_SPEED, 0);
+    Move(Point{25, 205});  // colour element 3, on the advanced page
+    OnLeftButtonDown(context, settings, actions, Point{25, 205});
+    EXPECT_EQ(settings.config.LED_STATUS, 1);
+
+    ui.page = SkinPage::ColorPage;
+    OnLeftButtonDown(context, settings, actions, Point{25, 205});
+    EXPECT_EQ(settings.config.LED_STATUS, 3);
+    Move(CellOfMain(42));  // a main-page element is not tested on the colour page
+    settings.config.WHEEL_STATUS = 0;
+    OnLeftButtonDown(context, settings, actions, CellOfMain(42));
+    EXPECT_EQ(settings.config.WHEEL_STATUS, 0);
+    // The presses outside the shown page's elements moved the window instead.
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"move 5", "move 25", "move 425"}));
 }
 
 }  // namespace

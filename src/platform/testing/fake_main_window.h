@@ -48,6 +48,19 @@ public:
     bool Exists() override { return !destroyed; }
     void RunModal(WindowEvents& events) override { events.OnInitDialog(); }
 
+    // Window moves, posted system commands and file dialogs (interface
+    // thread only). A dialog answers with chosenFile: nothing is a cancel.
+    std::vector<Point> drags;
+    std::vector<std::pair<int, Point>> systemCommands;
+    std::vector<FileDialogSpec> fileDialogs;
+    std::optional<std::string> chosenFile;
+    void BeginDrag(Point clientPoint) override { drags.push_back(clientPoint); }
+    void PostSystemCommand(int command, Point point) override { systemCommands.emplace_back(command, point); }
+    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override {
+        fileDialogs.push_back(spec);
+        return chosenFile;
+    }
+
     std::vector<std::pair<std::string, std::string>> MessageBoxes() const {
         std::lock_guard lock(mutex_);
         return messageBoxes_;

@@ -11,6 +11,7 @@
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_drawing.h"
+#include "platform/win32/win32_file_dialog.h"
 
 namespace vx::platform {
 namespace {
@@ -213,6 +214,20 @@ void Win32MainWindow::Show(ShowCommand command) {
         case ShowCommand::Restore: show = SW_RESTORE; break;
     }
     if (HWND hwnd = Handle()) ShowWindow(hwnd, show);
+}
+
+void Win32MainWindow::BeginDrag(Point clientPoint) {
+    if (HWND hwnd = Handle()) PostMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(clientPoint.x, clientPoint.y));
+}
+
+void Win32MainWindow::PostSystemCommand(int command, Point point) {
+    if (HWND hwnd = Handle()) {
+        PostMessageW(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(command), MAKELPARAM(point.x, point.y));
+    }
+}
+
+std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& spec) {
+    return RunFileDialog(Handle(), spec);
 }
 
 void Win32MainWindow::ShowAboutBox() {

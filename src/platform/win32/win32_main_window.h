@@ -45,6 +45,9 @@ public:
     void UpdateNow() override;
     void PostRepaint() override;
     void Show(ShowCommand command) override;
+    void BeginDrag(Point clientPoint) override;
+    void PostSystemCommand(int command, Point point) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
     void ShowAboutBox() override;
     void ShowTrayMenu(int menuResourceId) override;
     void AddTrayIcon() override;

@@ -1,0 +1,87 @@
+#include "app/interface_actions.h"
+
+#include "app/main_window.h"
+#include "app/window_lifecycle.h"
+#include "macro/macro_files.h"
+#include "settings/config_section.h"
+#include "settings/ini_value.h"
+#include "settings/profiles.h"
+
+namespace vx::app {
+
+void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& subsystems,
+                    const ui::PageSwitchContext& pages, settings::UiLanguage language) {
+    settings::SettingsStore& settings = state.settings;
+    settings.UiLanguage = language;
+    platform.profiles.WriteString(settings.ConfigPath, settings::kInitSection, settings::kLanguageKey,
+                                  settings::FormatIniInt(static_cast<int>(language)));
+
+    subsystems.LoadMainLayout();
+    if (state.shutdownStarted) return;
+    subsystems.LoadColorLayout();
+    if (state.shutdownStarted) return;
+    subsystems.LoadAdvancedLayout();
+    if (state.shutdownStarted) return;
+    subsystems.LoadWarningLayout();
+    if (state.shutdownStarted) return;
+
+    // Macros of the language left behind are not saved first.
+    state.macros.userMacroFile = macro::UserMacroFilePath(settings.ProgramDir, language);
+    subsystems.LoadUserMacros(state.macros.userMacroFile);
+    if (state.ui.Page() == ui::SkinPage::AdvancedPage) {
+        pages.effects.RefreshMacroList();
+        ui::InvalidateShownPage(pages);
+    }
+    subsystems.LoadLanguageMenus(language);
+    platform.window.SetTitle(kWindowTitle);
+}
+
+void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& subsystems,
+                     const ui::PageSwitchContext& pages) {
+    settings::SettingsStore& settings = state.settings;
+    settings::ResetConfigurations(settings, platform.profiles);
+    macro::RestoreDefaultMacros(state.macros, settings.ConfigLock, platform.profiles, platform.window,
+                                macro::DefaultMacroFilePath(settings.SkinDir, settings.UiLanguage),
+                                macro::UserMacroFilePath(settings.ProgramDir, settings.UiLanguage));
+    if (state.ui.Page() == ui::SkinPage::AdvancedPage) {
+        pages.effects.RefreshMacroList();
+        pages.repainter.InvalidateAll();
+    }
+    subsystems.ApplyConfiguration();
+}
+
+void InterfaceActions::SaveCurrentConfig() { settings::SaveCurrentConfig(state_.settings, platform_.profiles); }
+
+void InterfaceActions::RevertToApplied() {
+    settings::RevertToApplied(state_.settings, platform_.profiles);
+    app::HideToTray(platform_.window);
+}
+
+void InterfaceActions::SwitchConfig(int number) { settings::SwitchConfig(state_.settings, platform_.profiles, number); }
+
+void InterfaceActions::Minimize(Point clickPoint) { platform_.window.PostSystemCommand(kSysCommandMinimize, clickPoint); }
+
+void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }
+
+void InterfaceActions::ImportConfig() {
+    const auto spec = settings::ExchangeFileDialog(platform::FileDialogMode::Open, state_.settings.ProgramDir);
+    if (const auto path = platform_.window.ChooseFile(spec)) {
+        settings::ImportConfig(state_.settings, platform_.profiles, *path);
+    }
+}
+
+void InterfaceActions::ExportConfig() {
+    const auto spec = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
+    if (const auto path = platform_.window.ChooseFile(spec)) {
+        settings::ExportConfig(state_.settings, platform_.profiles, *path);
+    }
+}
+
+void InterfaceActions::OpenUserGuide() {
+    const std::string guide = state_.settings.ProgramDir + kUserGuidePath;
+    if (!platform_.shell.OpenDocument(guide)) {
+        platform_.diagnostics.Report("user guide not opened: " + guide + ": the system refused it");
+    }
+}
+
+}  // namespace vx::app
