@@ -270,3 +270,108 @@ e2e_check_plugin_message() {
   e2e_expect_eq "no window of the program left" "0" "$(e2e_wintext --process "$E2E_EXE" --count | tail -1)"
   e2e_expect "no window titled $E2E_TITLE left" eval "! xdotool search --name '^$E2E_TITLE\$' >/dev/null 2>&1"
 }
+
+# --- Clicking the skinned window ---------------------------------------
+
+# X id of the program's main window.
+e2e_main_window_id() {
+  xdotool search --name "^$E2E_TITLE\$" 2>/dev/null | head -1
+}
+
+# "X Y": the main window's top-left corner on the screen.
+e2e_window_origin() {
+  local id
+  id=$(e2e_main_window_id)
+  [ -n "$id" ] || return 1
+  xdotool getwindowgeometry --shell "$id" | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'
+}
+
+# e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY in the layout file
+# skins/LAYOUT of the scenario's tree (e.g. INI_EN/skin_main_en.ini).
+e2e_element() {
+  python3 - "$E2E_DIR/skins/$1" "$2" <<'PY'
+import sys
+path, key = sys.argv[1], sys.argv[2]
+raw = open(path, 'rb').read()
+text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
+section = None
+for line in text.splitlines():
+    line = line.strip()
+    if line.startswith('['):
+        section = line.strip('[]').upper()
+    elif section == 'BUTTONPOS' and '=' in line:
+        k, v = line.split('=', 1)
+        if k.strip() == key:
+            f = v.split(',')
+            print(f[1], f[2], f[3], f[4])
+            break
+PY
+}
+
+# e2e_click LAYOUT KEY [DX]: moves the pointer onto the element (its centre,
+# or DX pixels right of its left edge), then clicks the left button.
+e2e_click() {
+  local ox oy x y w h px
+  read -r ox oy < <(e2e_window_origin) || { e2e_fail "no main window to click"; return 1; }
+  read -r x y w h < <(e2e_element "$1" "$2") || { e2e_fail "no element $2 in $1"; return 1; }
+  if [ -n "${3:-}" ]; then px=$((x + $3)); else px=$((x + w / 2)); fi
+  xdotool mousemove $((ox + px)) $((oy + y + h / 2))
+  sleep 0.2
+  xdotool click 1
+  sleep 0.3
+}
+
+# OUT lines of simmouse.log from line FROM on, as bytes only.
+e2e_reports_from() {
+  awk -v from="$1" '$2 == "OUT" && NR >= from { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$E2E_DIR/simmouse.log"
+}
+
+e2e_log_lines() { wc -l <"$E2E_DIR/simmouse.log"; }
+
+# e2e_wait_reports FROM COUNT [SECONDS]: waits until COUNT OUT lines stand
+# from line FROM on.
+e2e_wait_reports() {
+  local from=$1 count=$2 limit=$((${3:-10} * 5)) i
+  for ((i = 0; i < limit; i++)); do
+    [ "$(e2e_reports_from "$from" | wc -l)" -ge "$count" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# e2e_ini_get FILE SECTION KEY: the value as the file holds it (any encoding).
+e2e_ini_get() {
+  python3 - "$@" <<'PY'
+import sys
+path, section, key = sys.argv[1:4]
+raw = open(path, 'rb').read()
+if raw[:2] == b'\xff\xfe':
+    text = raw[2:].decode('utf-16-le')
+else:
+    text = raw.decode('utf-8-sig', 'replace')
+current = None
+for line in text.splitlines():
+    s = line.strip()
+    if s.startswith('[') and s.endswith(']'):
+        current = s[1:-1].strip().lower()
+    elif current == section.lower() and '=' in line and line.split('=', 1)[0].strip().lower() == key.lower():
+        print(line.split('=', 1)[1].strip())
+        break
+PY
+}
+
+# e2e_section FILE SECTION: "KEY=VALUE" lines of the section, in file order.
+e2e_section() {
+  tr -d '\r' <"$1" | awk -v s="[$2]" '/^\[/ { inside = ($0 == s); next } inside && /=/'
+}
+
+# Waits until the program runs, its window shows and the start-up apply has
+# sent its 13 reports.
+e2e_start_and_wait() {
+  e2e_start
+  if ! e2e_wait_window "$E2E_TITLE" 30 || ! e2e_wait_reports 1 13 15; then
+    e2e_fail "the program did not start up"
+    e2e_finish
+  fi
+  sleep 0.5
+}

@@ -9,6 +9,7 @@
 //   --process NAME   only windows of processes whose exe file name is NAME
 //   --title TEXT     only top-level windows whose title is exactly TEXT (UTF-8)
 //   --visible        only visible top-level windows
+//   --iconic         only minimised top-level windows
 //   --count          print only the number of matching top-level windows
 //   --command ID     post WM_COMMAND ID (e.g. 1 = OK) to every matching
 //                    top-level window instead of printing
@@ -26,6 +27,7 @@ struct Options {
     std::wstring process;
     std::wstring title;
     bool visibleOnly = false;
+    bool iconicOnly = false;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -114,6 +116,7 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
     auto* walk = reinterpret_cast<Walk*>(param);
     const Options& options = *walk->options;
     if (options.visibleOnly && !IsWindowVisible(hwnd)) return TRUE;
+    if (options.iconicOnly && !IsIconic(hwnd)) return TRUE;
     if (!options.title.empty() && WindowText(hwnd) != options.title) return TRUE;
     if (!options.process.empty() && _wcsicmp(ProcessExe(hwnd).c_str(), options.process.c_str()) != 0) return TRUE;
     walk->matches.push_back(hwnd);
@@ -136,6 +139,8 @@ int main() {
         auto next = [&]() -> const wchar_t* { return i + 1 < argc ? argv[++i] : nullptr; };
         if (arg == L"--visible") {
             options.visibleOnly = true;
+        } else if (arg == L"--iconic") {
+            options.iconicOnly = true;
         } else if (arg == L"--close") {
             options.postClose = true;
         } else if (arg == L"--count") {
