@@ -375,3 +375,41 @@ e2e_start_and_wait() {
   fi
   sleep 0.5
 }
+
+# e2e_wait_xwindow REGEX [SECONDS]: waits for an X window whose name
+# matches; prints its id.
+e2e_wait_xwindow() {
+  local limit=$((${2:-10} * 5)) i id
+  for ((i = 0; i < limit; i++)); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# e2e_file_dialog KIND PATH: in the open ("open") or save ("save") dialog
+# the program shows, types the Linux PATH as Wine sees it and confirms.
+e2e_file_dialog() {
+  local title id
+  if [ "$1" = save ]; then title='^(Save As|另存为)$'; else title='^(Open|打开)$'; fi
+  if ! id=$(e2e_wait_xwindow "$title" 10); then
+    e2e_fail "no $1 dialog appeared"
+    return 1
+  fi
+  sleep 0.5
+  xdotool type --delay 20 "$(winepath -w "$2" 2>/dev/null)"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.8
+}
+
+# e2e_cancel_file_dialog KIND: Escape in the open or save dialog.
+e2e_cancel_file_dialog() {
+  local title
+  if [ "$1" = save ]; then title='^(Save As|另存为)$'; else title='^(Open|打开)$'; fi
+  e2e_wait_xwindow "$title" 10 >/dev/null || { e2e_fail "no $1 dialog appeared"; return 1; }
+  sleep 0.5
+  xdotool key Escape
+  sleep 0.5
+}

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Export and import through the real common dialogs: a new file gets one
+# [Config7] section (".ini" appended), an existing INI keeps its other
+# sections, importing it back gives all 22 values again, and cancelling a
+# dialog changes nothing.
+source "$(dirname "$0")/lib.sh"
+e2e_begin exchange dist-sim
+main=INI_EN/skin_main_en.ini
+ini=$E2E_DIR/config.ini
+e2e_start_and_wait
+
+e2e_click $main 5      # profile 2
+e2e_click $main 15     # Export into a new file
+e2e_file_dialog save "$E2E_DIR/exported"
+e2e_expect "the default extension was appended" test -f "$E2E_DIR/exported.ini"
+e2e_expect_eq "[Config7] holds profile 2" "$(e2e_section "$ini" Config2)" \
+  "$(e2e_section "$E2E_DIR/exported.ini" Config7)"
+e2e_expect_eq "the new file holds only [Config7]" "[Config7]" "$(grep '^\[' "$E2E_DIR/exported.ini" | tr -d '\r')"
+
+printf '[Mine]\r\nA=1\r\n[Config7]\r\nK0=9\r\nnote=kept\r\n[Other]\r\nB=2\r\n' >"$E2E_DIR/existing.ini"
+e2e_click $main 6      # profile 3
+e2e_click $main 15     # Export over an existing INI: the overwrite question first
+e2e_file_dialog save "$E2E_DIR/existing.ini"
+if id=$(e2e_wait_xwindow '^(Save As|另存为|Confirm Save As|确认另存为)$' 3); then
+  xdotool key Return   # yes, replace it (the program changes only [Config7])
+  sleep 0.8
+fi
+e2e_expect_eq "other sections kept" "A=1" "$(e2e_section "$E2E_DIR/existing.ini" Mine)"
+e2e_expect_eq "the last section kept" "B=2" "$(e2e_section "$E2E_DIR/existing.ini" Other)"
+e2e_expect_eq "an unknown key of [Config7] kept" "kept" "$(e2e_ini_get "$E2E_DIR/existing.ini" Config7 note)"
+e2e_expect_eq "[Config7] holds profile 3's K1" "29" "$(e2e_ini_get "$E2E_DIR/existing.ini" Config7 K1)"
+
+e2e_click $main 4      # profile 1
+e2e_click $main 14     # Import the file of profile 2
+e2e_file_dialog open "$E2E_DIR/exported.ini"
+e2e_click $main 0      # Save: profile 1 now holds the imported values
+sleep 0.5
+e2e_expect_eq "all 22 values round-trip" "$(e2e_section "$ini" Config2)" "$(e2e_section "$ini" Config1)"
+
+before=$(md5sum <"$ini")
+e2e_click $main 14     # Import, cancelled
+e2e_cancel_file_dialog open
+e2e_click $main 15     # Export, cancelled
+e2e_cancel_file_dialog save
+e2e_click $main 0
+sleep 0.5
+e2e_expect_eq "cancelled dialogs changed nothing" "$before" "$(md5sum <"$ini")"
+e2e_screenshot exchange-after
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_finish
