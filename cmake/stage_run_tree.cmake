@@ -1,6 +1,7 @@
 # Fills a run-time tree beside ZUV_GMouse.exe from data/:
 #   cmake -DSOURCE_DIR=<repo> -DDIST_DIR=<tree> -P stage_run_tree.cmake
-# config.ini, the macro files and skins/ (images and layout files).
+# config.ini, the macro files, skins/ (images and layout files) and help/
+# (the user guide the main window opens).
 set(data ${SOURCE_DIR}/data)
 file(MAKE_DIRECTORY ${DIST_DIR})
 file(COPY
@@ -9,4 +10,5 @@ file(COPY
   ${data}/Macro_CN.dat
   ${data}/Macro_EN.dat
   ${data}/skins
+  ${data}/help
   DESTINATION ${DIST_DIR})
