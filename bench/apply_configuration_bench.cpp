@@ -95,7 +95,7 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     fs::create_directories(dir);
 
     SteadyClock clock;
-    platform::sim::SimulatedMouse mouse(clock, /*keepLog=*/false);
+    platform::sim::SimulatedMouse mouse(clock, platform::sim::SimulatedMouse::ReportMemory::Drop);
     platform::PosixFileSystem files;
     platform::testing::RecordingDiagnostics diagnostics;
     platform::PortableProfileFiles portable{files, diagnostics};

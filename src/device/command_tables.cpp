@@ -45,8 +45,8 @@ ButtonFunctionKind ButtonFunctionKindOf(std::int32_t code) {
 }
 
 DeviceFunction DeviceFunctionOf(std::int32_t code) {
-    // The tests run in this order: the DPI buttons first, then every code
-    // below 6 as its low byte, then the mouse's own functions 7..13.
+    // Checked in this order: the DPI buttons first, then every code below 6
+    // as its low byte, then the mouse's own functions 7..13.
     if (code == 6) return {6, true, false};
     if (code == 15) return {11, true, false};
     if (code == 16) return {12, true, false};

@@ -1,7 +1,6 @@
 #pragma once
 // What the input listener and the action player work with: the state they
-// share with the interface and the platform operations they call. Tests
-// build one over doubles.
+// share with the interface and the platform operations they call.
 #include "device/action_wake.h"
 #include "device/device_session.h"
 #include "macro/macro_store.h"

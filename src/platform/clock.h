@@ -1,6 +1,6 @@
 #pragma once
-// Monotonic time and sleeping, behind an interface so tests can run the
-// worker loops step by step without real waiting.
+// Monotonic time and sleeping, behind an interface so that the worker loops
+// can also be stepped by a scripted clock without real waiting.
 #include <cstdint>
 
 namespace vx::platform {

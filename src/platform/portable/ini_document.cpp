@@ -56,7 +56,10 @@ std::string ValueOf(std::string_view raw) {
     return std::string(v);
 }
 
-std::string DecodeUtf16(std::string_view bytes, bool littleEndian) {
+enum class ByteOrder { LittleEndian, BigEndian };
+
+std::string DecodeUtf16(std::string_view bytes, ByteOrder order) {
+    const bool littleEndian = order == ByteOrder::LittleEndian;
     std::u16string units;
     units.reserve(bytes.size() / 2);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -68,7 +71,8 @@ std::string DecodeUtf16(std::string_view bytes, bool littleEndian) {
     return Utf16ToUtf8(units);
 }
 
-std::string EncodeUtf16(std::string_view utf8, bool littleEndian) {
+std::string EncodeUtf16(std::string_view utf8, ByteOrder order) {
+    const bool littleEndian = order == ByteOrder::LittleEndian;
     const std::u16string units = Utf8ToUtf16(utf8);
     std::string out;
     out.reserve(2 + units.size() * 2);
@@ -106,10 +110,10 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     std::string text;
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") {
         doc.encoding_ = IniEncoding::Utf16LeBom;
-        text = DecodeUtf16(bytes.substr(2), true);
+        text = DecodeUtf16(bytes.substr(2), ByteOrder::LittleEndian);
     } else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") {
         doc.encoding_ = IniEncoding::Utf16BeBom;
-        text = DecodeUtf16(bytes.substr(2), false);
+        text = DecodeUtf16(bytes.substr(2), ByteOrder::BigEndian);
     } else if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         doc.encoding_ = IniEncoding::Utf8Bom;
         text = bytes.substr(kUtf8Bom.size());
@@ -194,8 +198,8 @@ std::string IniDocument::Serialize() const {
     }
     switch (encoding_) {
         case IniEncoding::Utf8Bom: return std::string(kUtf8Bom) + text;
-        case IniEncoding::Utf16LeBom: return EncodeUtf16(text, true);
-        case IniEncoding::Utf16BeBom: return EncodeUtf16(text, false);
+        case IniEncoding::Utf16LeBom: return EncodeUtf16(text, ByteOrder::LittleEndian);
+        case IniEncoding::Utf16BeBom: return EncodeUtf16(text, ByteOrder::BigEndian);
         case IniEncoding::Utf8: break;
     }
     return text;

@@ -58,7 +58,7 @@ public:
     // Runs the complete command lines appended since the last look.
     void PollCommands();
     // Starts logging and remembers where the command file ends, without
-    // the poller thread (tests drive PollCommands themselves).
+    // the poller thread: the caller runs PollCommands itself.
     void StartWithoutPoller();
     // Appends a diagnostic line; nothing before Start.
     void WriteDiagnostic(std::string_view text);

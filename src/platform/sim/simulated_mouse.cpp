@@ -23,8 +23,8 @@ constexpr std::size_t kInputIndex = 3;
 constexpr std::size_t kFeatureIndex = 4;
 }  // namespace
 
-SimulatedMouse::SimulatedMouse(Clock& clock, bool keepLog)
-    : clock_(clock), startMicros_(clock.NowMicros()), keepLog_(keepLog) {
+SimulatedMouse::SimulatedMouse(Clock& clock, ReportMemory memory)
+    : clock_(clock), startMicros_(clock.NowMicros()), keepLog_(memory == ReportMemory::Keep) {
     interfaces_ = {
         {kUnrelatedDevicePath, {0x045E, 0x0750}, {0x0001, 0x0006, 9, 0}},
         {kKeyboardCollectionPath, {kVendorId, kProductId}, {0x0001, 0x0006, 9, 0}},

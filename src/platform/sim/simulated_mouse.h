@@ -62,9 +62,10 @@ public:
     static const char* const kInputCollectionPath;
     static const char* const kFeatureCollectionPath;
 
-    // `keepLog`: keep every report in memory for Log(); a long-running
-    // program that only streams them to an observer turns it off.
-    explicit SimulatedMouse(Clock& clock, bool keepLog = true);
+    // Whether every report is also kept in memory for Log(); a long-running
+    // program that only streams them to an observer drops them.
+    enum class ReportMemory { Keep, Drop };
+    explicit SimulatedMouse(Clock& clock, ReportMemory memory = ReportMemory::Keep);
     ~SimulatedMouse() override;
 
     // Time on the log's scale.
