@@ -4,8 +4,10 @@
 #include "device/action_player.h"
 #include "device/listener_player_support.h"
 
-namespace vx::device::testing {
+namespace vx::device {
 namespace {
+
+using namespace test_support;
 
 using ::testing::ElementsAre;
 using macro::ActionPress;
@@ -259,4 +261,4 @@ TEST_F(PlayerTest, WithoutAWriteChannelTimingIsUnchanged) {
 }
 
 }  // namespace
-}  // namespace vx::device::testing
+}  // namespace vx::device

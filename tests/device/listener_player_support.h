@@ -22,7 +22,7 @@
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
 
-namespace vx::device::testing {
+namespace vx::device::test_support {
 
 class CountingWake : public ActionWake {
 public:
@@ -146,4 +146,4 @@ inline macro::MacroRecord KeyMacro(std::vector<std::pair<macro::MacroEvent, std:
     return record;
 }
 
-}  // namespace vx::device::testing
+}  // namespace vx::device::test_support
