@@ -17,6 +17,7 @@
 #include "platform/portable/portable_profile_files.h"
 #include "platform/testing/recording_diagnostics.h"
 #include "platform/sim/simulated_mouse.h"
+#include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
@@ -26,16 +27,6 @@ namespace {
 using namespace vx;
 using platform::sim::ReportDirection;
 using platform::sim::SimulatedMouse;
-
-class SteadyClock : public platform::Clock {
-public:
-    std::int64_t NowMicros() override {
-        return std::chrono::duration_cast<std::chrono::microseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-};
 
 struct Figures {
     double median = 0;
@@ -72,7 +63,7 @@ struct Rig {
         context.idle = wakeOnHandOver ? device::PlayerIdle::WakeOnHandOver : device::PlayerIdle::Poll;
     }
 
-    SteadyClock clock;
+    platform::testing::SteadyClock clock;
     SimulatedMouse mouse{clock};
     settings::SettingsStore settings;
     device::DeviceSession session;

@@ -4,12 +4,10 @@
 // (one whole-file rewrite per key). Prints both times and their ratio.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <thread>
 
 #include "device/device_session.h"
 #include "macro/macro_store.h"
@@ -20,24 +18,18 @@
 #include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/sim/simulated_mouse.h"
+#include "platform/testing/fake_clock.h"
+#include "platform/testing/fake_image_decoder.h"
 #include "platform/testing/fake_main_window.h"
+#include "platform/testing/fake_process.h"
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/fake_system_settings.h"
+#include "platform/testing/fake_threads.h"
 
 namespace {
 
 using namespace vx;
 namespace fs = std::filesystem;
-
-class SteadyClock : public platform::Clock {
-public:
-    std::int64_t NowMicros() override {
-        return std::chrono::duration_cast<std::chrono::microseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-};
 
 // The profile writer as it would be without grouped writes.
 class OneKeyAtATimeProfiles : public platform::ProfileFiles {
@@ -63,23 +55,6 @@ private:
     platform::ProfileFiles& inner_;
 };
 
-class NoThreads : public platform::Threads {
-public:
-    void Start(std::function<void()>, platform::ThreadPriority) override {}
-};
-class NoImages : public platform::ImageDecoder {
-public:
-    std::optional<platform::Image> Load(const std::string&) override { return std::nullopt; }
-};
-class NoProcess : public platform::Process {
-public:
-    std::string ModuleFileName() override { return {}; }
-    bool CreateSingleInstanceLock(const std::string&) override { return true; }
-    void CloseSingleInstanceLock() override {}
-    bool RestoreWindowByTitle(const std::string&) override { return false; }
-    void InitCommonControls() override {}
-};
-
 settings::MouseConfig FactoryDefaults() {
     settings::MouseConfig c;
     c.K0 = 1, c.K1 = 3, c.K2 = 2, c.K3 = 4, c.K4 = 5, c.K5 = 6;
@@ -94,7 +69,7 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     fs::remove_all(dir);
     fs::create_directories(dir);
 
-    SteadyClock clock;
+    platform::testing::SteadyClock clock;
     platform::sim::SimulatedMouse mouse(clock, platform::sim::SimulatedMouse::ReportMemory::Drop);
     platform::PosixFileSystem files;
     platform::testing::RecordingDiagnostics diagnostics;
@@ -104,9 +79,9 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     platform::testing::FakeSystemSettings systemSettings;
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
-    NoThreads threads;
-    NoImages images;
-    NoProcess process;
+    platform::testing::FakeThreads threads;
+    platform::testing::FakeImageDecoder images;
+    platform::testing::FakeProcess process;
     platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window, diagnostics};
 
     settings::SettingsStore settings;

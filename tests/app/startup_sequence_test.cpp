@@ -7,25 +7,31 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
-#include "recording_platform.h"
+#include "platform/testing/test_platform.h"
+#include "recording_subsystems.h"
 
 namespace vx::app {
 namespace {
 
-using testing::Log;
+using platform::testing::TestPlatform;
+using test_support::Log;
+using test_support::RecordingSubsystems;
 
 constexpr const char* kConfig = "C:\\Games\\VX230\\config.ini";
 
 class StartupSequence : public ::testing::Test {
 protected:
-    void SetUp() override { state.settings.ProgramDir = "C:\\Games\\VX230"; }
+    void SetUp() override {
+        state.settings.ProgramDir = "C:\\Games\\VX230";
+        fakes.window.resourceStrings[kAboutStringId] = "&About ZUV_GMouse...";
+    }
 
-    void WriteConfig(const std::string& text) { rig.files.ReplaceAll(kConfig, text); }
+    void WriteConfig(const std::string& text) { fakes.files.ReplaceAll(kConfig, text); }
 
     Log Run() {
-        CZUV_GMouseDlg dialog(state, rig.platform, subsystems, noInterface);
-        InitInstance(rig.platform, dialog);
-        return rig.log;
+        CZUV_GMouseDlg dialog(state, fakes.Bundle(), subsystems, noInterface);
+        InitInstance(fakes.Bundle(), dialog);
+        return fakes.log.Lines();
     }
 
     static std::ptrdiff_t IndexOf(const Log& log, const std::string& step) {
@@ -33,8 +39,8 @@ protected:
         return it == log.end() ? -1 : it - log.begin();
     }
 
-    testing::RecordingPlatform rig;
-    testing::RecordingSubsystems subsystems{rig.log};
+    TestPlatform fakes;
+    RecordingSubsystems subsystems{fakes.log};
     InterfaceEvents noInterface;
     AppState state;
 };
@@ -80,15 +86,15 @@ TEST_F(StartupSequence, ClearsTheHandOverFlagsBeforeTheWorkersStart) {
     state.device.ActionRunning = true;
     state.device.StopRequested = true;
     bool clearedWhenStarted = false;
-    struct Probe : testing::RecordingSubsystems {
+    struct Probe : RecordingSubsystems {
         using RecordingSubsystems::RecordingSubsystems;
         AppState* state = nullptr;
         bool* cleared = nullptr;
         void StartWorkers() override { *cleared = !state->device.ActionRunning && !state->device.StopRequested; }
-    } probe{rig.log};
+    } probe{fakes.log};
     probe.state = &state;
     probe.cleared = &clearedWhenStarted;
-    CZUV_GMouseDlg dialog(state, rig.platform, probe, noInterface);
+    CZUV_GMouseDlg dialog(state, fakes.Bundle(), probe, noInterface);
     dialog.OnInitDialog();
     EXPECT_TRUE(clearedWhenStarted);
 }
@@ -103,7 +109,7 @@ TEST_F(StartupSequence, WithoutAMouseShowsThePlugInMessageThenEndsTheProgram) {
     const Log expectedTail = {"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"};
     EXPECT_EQ(tail, expectedTail);
     EXPECT_FALSE(state.device.link.MouseConnected);
-    EXPECT_FALSE(rig.window.exists);
+    EXPECT_FALSE(fakes.window.Exists());
 }
 
 TEST_F(StartupSequence, PlugInMessageFollowsTheChineseInterface) {
@@ -116,7 +122,8 @@ TEST_F(StartupSequence, PlugInMessageFollowsTheChineseInterface) {
 
 TEST_F(StartupSequence, ExitLeavesThePointerSpeedAloneWhenItCannotBeRead) {
     subsystems.mousePresent = false;
-    rig.systemSettings.queriesSucceed = false;
+    fakes.systemSettings.getMouseSpeedFails = true;
+    fakes.systemSettings.getWheelLinesFails = true;
     const Log log = Run();
     EXPECT_EQ(IndexOf(log, "SetMouseSpeed:10"), -1);
     EXPECT_GE(IndexOf(log, "Destroy"), 0);
@@ -144,14 +151,14 @@ TEST_F(StartupSequence, NonNumericCurConfigReadsAsZero) {
 }
 
 TEST_F(StartupSequence, EmptyAboutStringAddsNoSystemMenuItem) {
-    rig.window.aboutText.clear();
+    fakes.window.resourceStrings[kAboutStringId].clear();
     const Log log = Run();
     EXPECT_TRUE(std::none_of(log.begin(), log.end(),
                              [](const std::string& s) { return s.rfind("AppendSystemMenuItem", 0) == 0; }));
 }
 
 TEST_F(StartupSequence, SecondInstanceRestoresTheFirstAndDoesNothingElse) {
-    rig.process.otherInstanceRuns = true;
+    fakes.process.otherInstanceRuns = true;
     const Log log = Run();
     const Log expected = {"CreateMutex:CZUV_GMouseApp", "RestoreWindow:VX230 Gaming Mouse Driver", "CloseMutex"};
     EXPECT_EQ(log, expected);
@@ -159,18 +166,19 @@ TEST_F(StartupSequence, SecondInstanceRestoresTheFirstAndDoesNothingElse) {
 
 TEST_F(StartupSequence, AMissingLayoutFileEndsStartUpAtOnce) {
     for (const std::string failing : {"LoadMainLayout", "LoadColorLayout", "LoadAdvancedLayout", "LoadWarningLayout"}) {
-        testing::RecordingPlatform freshRig;
-        testing::RecordingSubsystems freshSubsystems{freshRig.log};
+        TestPlatform freshFakes;
+        RecordingSubsystems freshSubsystems{freshFakes.log};
         AppState freshState;
         freshState.settings.ProgramDir = "C:\\p";
         freshSubsystems.failingLayout = failing;
-        freshSubsystems.onLayoutFailure = [&] { ShutdownDriver(freshState, freshRig.platform, freshSubsystems); };
-        CZUV_GMouseDlg dialog(freshState, freshRig.platform, freshSubsystems, noInterface);
+        freshSubsystems.onLayoutFailure = [&] { ShutdownDriver(freshState, freshFakes.Bundle(), freshSubsystems); };
+        CZUV_GMouseDlg dialog(freshState, freshFakes.Bundle(), freshSubsystems, noInterface);
         dialog.OnInitDialog();
-        ASSERT_FALSE(freshRig.log.empty());
-        EXPECT_EQ(freshRig.log.back(), "Destroy") << failing;
-        EXPECT_EQ(IndexOf(freshRig.log, "FindMouse"), -1) << failing;
-        EXPECT_EQ(IndexOf(freshRig.log, "CreateFont:Consolas"), -1) << failing;
+        const Log freshLog = freshFakes.log.Lines();
+        ASSERT_FALSE(freshLog.empty());
+        EXPECT_EQ(freshLog.back(), "Destroy") << failing;
+        EXPECT_EQ(IndexOf(freshLog, "FindMouse"), -1) << failing;
+        EXPECT_EQ(IndexOf(freshLog, "CreateFont:Consolas"), -1) << failing;
     }
 }
 

@@ -3,31 +3,30 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/window_lifecycle.h"
-#include "recording_platform.h"
+#include "platform/testing/test_platform.h"
+#include "recording_subsystems.h"
 
 namespace vx::app {
 namespace {
 
-using testing::Log;
+using platform::testing::TestPlatform;
+using test_support::Log;
+using test_support::RecordingSubsystems;
 
 class WindowLifecycle : public ::testing::Test {
 protected:
-    Log TakeLog() {
-        Log log = rig.log;
-        rig.log.clear();
-        return log;
-    }
+    Log TakeLog() { return fakes.log.Take(); }
 
     struct CommandProbe : InterfaceEvents {
         std::vector<int> commands;
         void OnCommand(int id) override { commands.push_back(id); }
     };
 
-    testing::RecordingPlatform rig;
-    testing::RecordingSubsystems subsystems{rig.log};
+    TestPlatform fakes;
+    RecordingSubsystems subsystems{fakes.log};
     CommandProbe probe;
     AppState state;
-    CZUV_GMouseDlg dialog{state, rig.platform, subsystems, probe};
+    CZUV_GMouseDlg dialog{state, fakes.Bundle(), subsystems, probe};
 };
 
 TEST_F(WindowLifecycle, CloseRequestHidesToTheTrayAndTheProgramGoesOn) {
@@ -57,12 +56,12 @@ TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {
 
 TEST_F(WindowLifecycle, ExitCommandsOfBothLanguagesRunTheExitSequenceOnce) {
     for (int command : {kCmdExitDriverEn, kCmdExitDriverCn}) {
-        testing::RecordingPlatform freshRig;
-        testing::RecordingSubsystems freshSubsystems{freshRig.log};
+        TestPlatform freshFakes;
+        RecordingSubsystems freshSubsystems{freshFakes.log};
         AppState freshState;
-        CZUV_GMouseDlg freshDialog{freshState, freshRig.platform, freshSubsystems, probe};
+        CZUV_GMouseDlg freshDialog{freshState, freshFakes.Bundle(), freshSubsystems, probe};
         freshDialog.OnCommand(command);
-        EXPECT_EQ(freshRig.log, (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+        EXPECT_EQ(freshFakes.log.Lines(), (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
     }
 }
 

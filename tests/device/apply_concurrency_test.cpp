@@ -6,10 +6,11 @@
 
 #include "device/apply_configuration.h"
 #include "device/command_tables.h"
-#include "device/device_test_platform.h"
 #include "device/discovery.h"
 #include "device/feature_report.h"
 #include "platform/sim/simulated_mouse.h"
+#include "platform/testing/fake_clock.h"
+#include "platform/testing/test_platform.h"
 
 namespace vx::device {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 TEST(ApplyConcurrencyTest, ReportsOfTwoThreadsNeverMix) {
     platform::testing::FakeClock clock;
     platform::sim::SimulatedMouse mouse(clock);
-    test_support::DevicePlatform fakes(mouse);
+    platform::testing::TestPlatform fakes(mouse);
     settings::SettingsStore settings;
     device::DeviceSession session;
     settings.ConfigPath = "C:\\VX230\\config.ini";
@@ -38,8 +39,7 @@ TEST(ApplyConcurrencyTest, ReportsOfTwoThreadsNeverMix) {
             SendFeatureReport(session, ReportSink{mouse, fakes.diagnostics});
         }
     });
-    platform::Platform bundle = fakes.Bundle();
-    for (int i = 0; i < 20; ++i) ApplyConfiguration(settings, session, bundle);
+    for (int i = 0; i < 20; ++i) ApplyConfiguration(settings, session, fakes.Bundle());
     done = true;
     player.join();
 

@@ -7,8 +7,8 @@
 
 #include "device/discovery.h"
 #include "device/driver_exit.h"
-#include "device/device_test_platform.h"
 #include "platform/testing/fake_hid_api.h"
+#include "platform/testing/test_platform.h"
 
 namespace vx::device {
 namespace {
@@ -44,8 +44,7 @@ protected:
 
     void Apply(const settings::MouseConfig& config) {
         settings.config = config;
-        platform::Platform bundle = fakes.Bundle();
-        ApplyConfiguration(settings, session, bundle);
+        ApplyConfiguration(settings, session, fakes.Bundle());
     }
 
     std::vector<Bytes> Sent() const {
@@ -65,8 +64,8 @@ protected:
         return fakes.profiles.ReadString(kConfigPath, section, key, 64);
     }
 
-    FakeHidApi hid;
-    test_support::DevicePlatform fakes{hid};
+    platform::testing::TestPlatform fakes;
+    FakeHidApi& hid = fakes.hid;
     settings::SettingsStore settings;
     device::DeviceSession session;
 

@@ -3,8 +3,10 @@
 
 #include "device/listener_player_support.h"
 
-namespace vx::device::testing {
+namespace vx::device {
 namespace {
+
+using namespace test_support;
 
 using ::testing::ElementsAre;
 
@@ -112,4 +114,4 @@ TEST_F(ListenerTest, ShortAndOversizedReportLengthsStayInsideTheBuffer) {
 }
 
 }  // namespace
-}  // namespace vx::device::testing
+}  // namespace vx::device

@@ -4,8 +4,10 @@
 #include "device/action_player.h"
 #include "device/listener_player_support.h"
 
-namespace vx::device::testing {
+namespace vx::device {
 namespace {
+
+using namespace test_support;
 
 using ::testing::ElementsAre;
 using macro::ActionPress;
@@ -39,7 +41,7 @@ TEST_F(PlayerTest, ToggleModePlaysTheRepeatCountWithDelaysAndReleases) {
     ActionPlayerStep(player);
     EXPECT_EQ(Describe(Sent()), Passes(3));
     // Event delays (0 raised to 15), then 10 + 10 of release, per pass.
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{20, 15, 10, 10, 20, 15, 10, 10, 20, 15, 10, 10, 2}));
+    EXPECT_EQ(clock.Sleeps(), (std::vector<int>{20, 15, 10, 10, 20, 15, 10, 10, 20, 15, 10, 10, 2}));
     EXPECT_FALSE(session.ActionRunning.load());
     EXPECT_FALSE(session.StopRequested.load());
 }
@@ -118,7 +120,7 @@ TEST_F(PlayerTest, DelaysBelowFifteenAreRaisedAndLongerOnesKept) {
     const macro::MacroRecord record =
         KeyMacro({{{kA, ActionPress}, 0}, {{kA, ActionRelease}, 14}, {{kB, ActionPress}, 300}, {{kB, ActionRelease}, 15}});
     PlayMacro(player, record, 1);
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{15, 15, 300, 15, 10, 10}));
+    EXPECT_EQ(clock.Sleeps(), (std::vector<int>{15, 15, 300, 15, 10, 10}));
 }
 
 TEST_F(PlayerTest, PacedDelaysAbsorbOversleepWithoutEndingEarly) {
@@ -133,14 +135,14 @@ TEST_F(PlayerTest, PacedDelaysAbsorbOversleepWithoutEndingEarly) {
     std::int64_t now = 0;
     std::int64_t deadline = 0;
     const std::vector<int> nominal{15, 15, 15, 15, 10, 10};
-    ASSERT_GE(clock.sleeps.size(), nominal.size());
+    ASSERT_GE(clock.Sleeps().size(), nominal.size());
     std::size_t sleep = 0;
     for (int pause : nominal) {
         deadline += pause * 1000;
-        while (now < deadline) now += clock.sleeps.at(sleep++) * 1000 + clock.oversleepMicros;
+        while (now < deadline) now += clock.Sleeps().at(sleep++) * 1000 + clock.oversleepMicros;
         EXPECT_LT(now - deadline, 1000 + clock.oversleepMicros);
     }
-    EXPECT_EQ(sleep, clock.sleeps.size());
+    EXPECT_EQ(sleep, clock.Sleeps().size());
 }
 
 TEST_F(PlayerTest, KeySlotsFollowPressOrderAndReleasesShiftDown) {
@@ -151,7 +153,7 @@ TEST_F(PlayerTest, KeySlotsFollowPressOrderAndReleasesShiftDown) {
     SendMacroEvent(player, z, ActionRelease);
     SendMacroEvent(player, y, 3);  // unknown action: unchanged, still sent
     EXPECT_THAT(Describe(Sent()), ElementsAre("keys 1B", "keys 1B 1C", "keys 1C", "keys 1C", "keys 1C"));
-    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_TRUE(clock.Sleeps().empty());
 }
 
 TEST_F(PlayerTest, SeventhKeyIsNotHeldAndTheFirstSixRepeat) {
@@ -173,7 +175,7 @@ TEST_F(PlayerTest, MouseButtonsAreActiveLowAndReleaseAllRestoresEverything) {
     SendMacroEvent(player, macro::MouseLeftCode, ActionRelease);
     ReleaseAll(player);
     EXPECT_THAT(Describe(Sent()), ElementsAre("mouse FE", "mouse FC", "keys 04", "mouse FC", "mouse FD", "mouse FF", "keys"));
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{10, 10}));
+    EXPECT_EQ(clock.Sleeps(), (std::vector<int>{10, 10}));
     // Byte 2 of a mouse report keeps what the previous report left there.
     const auto sent = Sent();
     EXPECT_EQ(sent[3][1], 0x04);
@@ -235,7 +237,7 @@ TEST_F(PlayerTest, UnknownButtonGivesAnEmptyActionThatEndsAtOnce) {
     ActionPlayerStep(player);
     EXPECT_TRUE(Sent().empty());
     EXPECT_FALSE(session.ActionRunning.load());
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{2}));
+    EXPECT_EQ(clock.Sleeps(), (std::vector<int>{2}));
 }
 
 TEST_F(PlayerTest, IdlePlayerClearsAStaleStopAndWaitsForTheWakeUp) {
@@ -243,11 +245,11 @@ TEST_F(PlayerTest, IdlePlayerClearsAStaleStopAndWaitsForTheWakeUp) {
     ActionPlayerStep(player);
     EXPECT_FALSE(session.StopRequested.load());
     EXPECT_THAT(wake.waits, ElementsAre(2));
-    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_TRUE(clock.Sleeps().empty());
 
     player.idle = PlayerIdle::Poll;
     ActionPlayerStep(player);
-    EXPECT_THAT(clock.sleeps, ElementsAre(2));
+    EXPECT_THAT(clock.Sleeps(), ElementsAre(2));
 }
 
 TEST_F(PlayerTest, WithoutAWriteChannelTimingIsUnchanged) {
@@ -255,8 +257,8 @@ TEST_F(PlayerTest, WithoutAWriteChannelTimingIsUnchanged) {
     Report({6, 0xF1, 0x01});
     ActionPlayerStep(player);
     EXPECT_TRUE(Sent().empty());
-    EXPECT_EQ(clock.sleeps.size(), 13u);
+    EXPECT_EQ(clock.Sleeps().size(), 13u);
 }
 
 }  // namespace
-}  // namespace vx::device::testing
+}  // namespace vx::device

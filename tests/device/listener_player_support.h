@@ -22,33 +22,7 @@
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
 
-namespace vx::device::testing {
-
-// Virtual time that can run test code (a report arriving) once the time
-// passes a given point during a sleep.
-class ScriptedClock : public platform::Clock {
-public:
-    std::int64_t NowMicros() override { return now_; }
-    void SleepMs(int ms) override {
-        sleeps.push_back(ms);
-        now_ += static_cast<std::int64_t>(ms) * 1000 + oversleepMicros;
-        while (!events_.empty() && events_.front().first <= now_) {
-            auto action = std::move(events_.front().second);
-            events_.erase(events_.begin());
-            action();
-        }
-    }
-    // Actions must be added in time order.
-    void At(std::int64_t micros, std::function<void()> action) { events_.emplace_back(micros, std::move(action)); }
-    void Advance(std::int64_t micros) { now_ += micros; }
-
-    std::vector<int> sleeps;
-    std::int64_t oversleepMicros = 0;
-
-private:
-    std::int64_t now_ = 0;
-    std::vector<std::pair<std::int64_t, std::function<void()>>> events_;
-};
+namespace vx::device::test_support {
 
 class CountingWake : public ActionWake {
 public:
@@ -114,7 +88,7 @@ public:
     device::DeviceSession session;
     macro::MacroStore macros;
     platform::testing::FakeHidApi hid;
-    ScriptedClock clock;
+    platform::testing::FakeClock clock;
     platform::testing::FakeClock listenerClock;
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
@@ -134,10 +108,6 @@ inline Bytes Keys(std::vector<std::uint8_t> held) {
     report.insert(report.end(), held.begin(), held.end());
     return report;
 }
-
-}  // namespace vx::device::testing
-
-namespace vx::device::testing {
 
 // A sent report (bytes 1..7) in words: "keys 04 05", "mouse FE",
 // "consumer 00E9", so sequences read easily.
@@ -176,4 +146,4 @@ inline macro::MacroRecord KeyMacro(std::vector<std::pair<macro::MacroEvent, std:
     return record;
 }
 
-}  // namespace vx::device::testing
+}  // namespace vx::device::test_support

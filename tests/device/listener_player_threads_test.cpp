@@ -13,57 +13,15 @@
 #include "device/action_player.h"
 #include "device/input_listener.h"
 #include "device/workers.h"
-#include "platform/platform.h"
-#include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/sim/simulated_mouse.h"
-#include "platform/testing/fake_main_window.h"
-#include "platform/testing/fake_shell.h"
-#include "platform/testing/fake_system_settings.h"
-#include "platform/testing/memory_file_system.h"
+#include "platform/testing/fake_clock.h"
+#include "platform/testing/test_platform.h"
 
 namespace vx::device {
 namespace {
 
 using platform::sim::SimulatedMouse;
 using Steady = std::chrono::steady_clock;
-
-class SteadyClock : public platform::Clock {
-public:
-    std::int64_t NowMicros() override {
-        return std::chrono::duration_cast<std::chrono::microseconds>(Steady::now().time_since_epoch()).count();
-    }
-    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-};
-
-// Keeps the started bodies and runs them on threads the test joins.
-class JoinableThreads : public platform::Threads {
-public:
-    void Start(std::function<void()> body, platform::ThreadPriority priority) override {
-        priorities.push_back(priority);
-        threads.emplace_back(std::move(body));
-    }
-    void JoinAll() {
-        for (auto& thread : threads) thread.join();
-        threads.clear();
-    }
-    std::vector<platform::ThreadPriority> priorities;
-    std::vector<std::thread> threads;
-};
-
-class NoImages : public platform::ImageDecoder {
-public:
-    std::optional<platform::Image> Load(const std::string& /*path*/) override { return std::nullopt; }
-};
-
-class NoProcess : public platform::Process {
-public:
-    std::string ModuleFileName() override { return {}; }
-    bool CreateSingleInstanceLock(const std::string& /*name*/) override { return true; }
-    void CloseSingleInstanceLock() override {}
-    bool RestoreWindowByTitle(const std::string& /*title*/) override { return false; }
-    void InitCommonControls() override {}
-};
 
 class WorkerThreadsTest : public ::testing::Test {
 protected:
@@ -87,13 +45,13 @@ protected:
         record.events[1] = {0x04, macro::ActionRelease};
         record.delays[1] = 15;
         macros.user[0] = record;
-        platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window, diagnostics};
-        StartDeviceWorkers(settings, session, macros, bundle);
+        fakes.threads.startForReal = true;
+        StartDeviceWorkers(settings, session, macros, fakes.Bundle());
     }
     void TearDown() override {
         session.player.workersStop = true;
         mouse.Unplug();  // ends the listener's blocking read
-        threads.JoinAll();
+        fakes.threads.JoinAll();
     }
 
     // Reports the program sent after set-up, bytes as sent.
@@ -125,24 +83,16 @@ protected:
         return times;
     }
 
-    SteadyClock clock;
+    platform::testing::SteadyClock clock;
     SimulatedMouse mouse{clock};
     settings::SettingsStore settings;
     device::DeviceSession session;
     macro::MacroStore macros;
-    platform::testing::MemoryFileSystem files;
-    platform::testing::RecordingDiagnostics diagnostics;
-    platform::PortableProfileFiles profiles{files, diagnostics};
-    platform::testing::FakeSystemSettings systemSettings;
-    JoinableThreads threads;
-    platform::testing::FakeShell shell;
-    NoImages images;
-    NoProcess process;
-    platform::testing::FakeMainWindow window;
+    platform::testing::TestPlatform fakes{mouse, clock};
 };
 
 TEST_F(WorkerThreadsTest, StartsBothWorkersAtTheHighestPriority) {
-    EXPECT_EQ(threads.priorities,
+    EXPECT_EQ(fakes.threads.Priorities(),
               (std::vector{platform::ThreadPriority::Highest, platform::ThreadPriority::Highest}));
 }
 

@@ -7,8 +7,8 @@
 
 #include "device/apply_configuration.h"
 #include "device/discovery.h"
-#include "device/device_test_platform.h"
 #include "platform/testing/fake_clock.h"
+#include "platform/testing/test_platform.h"
 
 namespace vx::platform::sim {
 namespace {
@@ -182,7 +182,7 @@ TEST_F(SimulatedMouseTest, LogRecordsBothDirectionsWithTimes) {
 TEST(SimulatedMouseProgramTest, DiscoveryAndApplyLeaveTheFirmwareMatchingTheConfiguration) {
     testing::FakeClock clock;
     SimulatedMouse mouse(clock);
-    device::test_support::DevicePlatform fakes(mouse);
+    testing::TestPlatform fakes(mouse);
     settings::SettingsStore settings;
     device::DeviceSession session;
     settings.ConfigPath = "C:\\VX230\\config.ini";
@@ -197,8 +197,7 @@ TEST(SimulatedMouseProgramTest, DiscoveryAndApplyLeaveTheFirmwareMatchingTheConf
     c.DPI_SET0 = 0, c.DPI_SET1 = 4, c.DPI_SET2 = 9, c.DPI_SET3 = 11;
     c.DPI_SET_EN0 = true, c.DPI_SET_EN1 = false, c.DPI_SET_EN2 = true, c.DPI_SET_EN3 = true;
     c.DPI_LEVEL = 2, c.WHEEL_STATUS = 1, c.LED_STATUS = 3, c.FIRE_TIME = 200;
-    Platform bundle = fakes.Bundle();
-    device::ApplyConfiguration(settings, session, bundle);
+    device::ApplyConfiguration(settings, session, fakes.Bundle());
 
     const FirmwareState firmware = mouse.Firmware();
     EXPECT_EQ(firmware.buttonFunction, (std::array<std::uint8_t, 7>{0, 0, 2, 10, 11, 0xFD, 6}));

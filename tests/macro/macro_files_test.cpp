@@ -6,13 +6,13 @@
 #include "settings/mouse_config.h"
 #include "macro/macro_files.h"
 #include "macro/macro_text.h"
-#include "macro/map_profile_files.h"
 #include "platform/testing/fake_main_window.h"
+#include "platform/testing/map_profile_files.h"
 
 namespace vx::macro {
 namespace {
 
-using testing::MapProfileFiles;
+using platform::testing::MapProfileFiles;
 
 constexpr const char* kFile = "C:\\vx\\Macro_EN.dat";
 

@@ -13,7 +13,7 @@
 
 #include "platform/profile_files.h"
 
-namespace vx::platform::contract {
+namespace vx::platform::test_support {
 
 // One implementation under test plus raw access to the files it works on.
 class ProfileFixture {
@@ -51,4 +51,4 @@ private:
     std::unique_ptr<ProfileFixture> fixture_;
 };
 
-}  // namespace vx::platform::contract
+}  // namespace vx::platform::test_support

@@ -12,8 +12,10 @@
 #include "platform/testing/memory_file_system.h"
 #include "profile_contract.h"
 
-namespace vx::platform::contract {
+namespace vx::platform {
 namespace {
+
+using namespace test_support;
 
 class MemoryFixture : public ProfileFixture {
 public:
@@ -69,4 +71,4 @@ INSTANTIATE_TEST_SUITE_P(
     ImplementationName);
 
 }  // namespace
-}  // namespace vx::platform::contract
+}  // namespace vx::platform

@@ -7,8 +7,10 @@
 #include "platform/portable/utf_text.h"
 #include "profile_contract.h"
 
-namespace vx::platform::contract {
+namespace vx::platform {
 namespace {
+
+using namespace test_support;
 
 const std::string kTwoSections = "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n";
 
@@ -144,4 +146,4 @@ TEST_P(ProfileContract, WritesFromTwoThreadsAllLand) {
 }
 
 }  // namespace
-}  // namespace vx::platform::contract
+}  // namespace vx::platform

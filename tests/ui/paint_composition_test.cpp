@@ -31,7 +31,7 @@ protected:
         return lines;
     }
 
-    NamedImageDecoder decoder;
+    platform::testing::FakeImageDecoder decoder;
     SkinImages images{decoder, kTestSkinDir};
     platform::testing::FakeDrawing drawing;
     skin::Layouts layouts = SpreadLayouts();

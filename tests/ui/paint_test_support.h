@@ -1,12 +1,10 @@
 #pragma once
 // Shared set-up of the paint tests: a skin of small synthetic pictures and
 // a layout whose element rectangles are easy to tell apart.
-#include <map>
-#include <optional>
 #include <string>
 
-#include "platform/image.h"
 #include "platform/testing/fake_drawing.h"
+#include "platform/testing/fake_image_decoder.h"
 #include "skin/skin_layout.h"
 #include "ui/paint.h"
 #include "ui/skin_images.h"
@@ -17,34 +15,13 @@ inline const std::string kTestSkinDir = "S:";
 inline constexpr int kWindowWidth = 1300;
 inline constexpr int kWindowHeight = 130;
 
-// Pictures by file name; a name it was not given is missing.
-class NamedImageDecoder : public platform::ImageDecoder {
-public:
-    std::map<std::string, platform::Image> images;
-    std::map<std::string, int> loads;
-
-    void Add(const std::string& name, int width, int height) {
-        platform::Image image;
-        image.width = width;
-        image.height = height;
-        image.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0x202020u);
-        images[kTestSkinDir + name] = std::move(image);
-    }
-    std::optional<platform::Image> Load(const std::string& path) override {
-        ++loads[path];
-        const auto found = images.find(path);
-        if (found == images.end()) return std::nullopt;
-        return found->second;
-    }
-};
-
 // Every picture of the three pages and the preview, window-sized.
-inline void AddWholeSkin(NamedImageDecoder& decoder) {
+inline void AddWholeSkin(platform::testing::FakeImageDecoder& decoder) {
     for (const char* name :
          {"\\main_normal.jpg", "\\main_over.jpg", "\\main_down.jpg", "\\advanced_normal.jpg", "\\advanced_over.jpg",
           "\\advanced_down.jpg", "\\color_normal_pink.jpg", "\\color_over_red.jpg", "\\color_down_purple.jpg",
           "\\color_normal_gray.jpg", "\\color_over_blue.jpg", "\\main_mask.jpg"}) {
-        decoder.Add(name, kWindowWidth, kWindowHeight);
+        decoder.Add(kTestSkinDir + name, kWindowWidth, kWindowHeight);
     }
 }
 

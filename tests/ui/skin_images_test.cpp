@@ -8,7 +8,7 @@ namespace {
 using namespace test_support;
 
 TEST(SkinImageCache, EachPictureIsDecodedOnceAcrossPaints) {
-    NamedImageDecoder decoder;
+    platform::testing::FakeImageDecoder decoder;
     AddWholeSkin(decoder);
     SkinImages images(decoder, kTestSkinDir);
     platform::testing::FakeDrawing drawing;
@@ -23,7 +23,7 @@ TEST(SkinImageCache, EachPictureIsDecodedOnceAcrossPaints) {
 }
 
 TEST(SkinImageCache, MissingPicturesAreRememberedAsEmpty) {
-    NamedImageDecoder decoder;
+    platform::testing::FakeImageDecoder decoder;
     SkinImages images(decoder, kTestSkinDir);
     EXPECT_EQ(images.Get("\\main_over.jpg").width, 0);
     EXPECT_EQ(images.Get("\\main_over.jpg").pixels.size(), 0u);
@@ -31,15 +31,15 @@ TEST(SkinImageCache, MissingPicturesAreRememberedAsEmpty) {
 }
 
 TEST(SkinImageCache, PicturesWhosePixelsDoNotFillTheirSizeAreRejected) {
-    NamedImageDecoder decoder;
-    decoder.Add("\\main_normal.jpg", 10, 10);
+    platform::testing::FakeImageDecoder decoder;
+    decoder.Add(kTestSkinDir + "\\main_normal.jpg", 10, 10);
     decoder.images["S:\\main_normal.jpg"].pixels.resize(50);
     SkinImages images(decoder, kTestSkinDir);
     EXPECT_EQ(images.Get("\\main_normal.jpg").width, 0);
 }
 
 TEST(SkinImageCache, PaintWithoutPicturesStillCompletes) {
-    NamedImageDecoder decoder;
+    platform::testing::FakeImageDecoder decoder;
     SkinImages images(decoder, kTestSkinDir);
     platform::testing::FakeDrawing drawing;
     skin::Layouts layouts = SpreadLayouts();
@@ -53,15 +53,15 @@ TEST(SkinImageCache, PaintWithoutPicturesStillCompletes) {
 }
 
 TEST(SkinImageCache, WindowSizeComesFromTheMaskElseThePagePicture) {
-    NamedImageDecoder decoder;
-    decoder.Add("\\main_normal.jpg", 40, 30);
+    platform::testing::FakeImageDecoder decoder;
+    decoder.Add(kTestSkinDir + "\\main_normal.jpg", 40, 30);
     SkinImages images(decoder, kTestSkinDir);
     platform::testing::FakeDrawing drawing;
     skin::Layouts layouts;
     PaintMainWindow(drawing, images, layouts, QuietInputs());
     EXPECT_EQ(drawing.calls().front().rect, (Rect{0, 0, 40, 30}));
 
-    decoder.Add("\\main_mask.jpg", 50, 60);
+    decoder.Add(kTestSkinDir + "\\main_mask.jpg", 50, 60);
     SkinImages withMask(decoder, kTestSkinDir);
     drawing.Clear();
     PaintMainWindow(drawing, withMask, layouts, QuietInputs());

@@ -12,8 +12,10 @@
 #include "platform/win32/win32_profile_files.h"
 #include "platform/profile_contract.h"
 
-namespace vx::platform::contract {
+namespace vx::platform {
 namespace {
+
+using namespace test_support;
 
 // A fresh folder under the temp directory per test, removed afterwards.
 class ScratchFolder {
@@ -97,4 +99,4 @@ INSTANTIATE_TEST_SUITE_P(
     ImplementationName);
 
 }  // namespace
-}  // namespace vx::platform::contract
+}  // namespace vx::platform

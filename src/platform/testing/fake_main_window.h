@@ -1,52 +1,94 @@
 #pragma once
-// The main window for logic tests: records repaints, tray and lifetime
-// calls, and message boxes; creates nothing.
+// The main window for logic tests: counts repaints, tray and lifetime
+// calls, keeps the message boxes, and creates nothing. Given a log, it also
+// puts every call there as one line ("Show:Minimize", "Destroy", ...).
 #include <atomic>
+#include <map>
+#include <optional>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/testing/call_log.h"
 #include "platform/window.h"
 
 namespace vx::platform::testing {
 
 class FakeMainWindow : public MainWindow {
 public:
+    FakeMainWindow() = default;
+    explicit FakeMainWindow(CallLog& log) : log_(&log) {}
+
     std::atomic<int> invalidateCount{0};
     std::atomic<int> postRepaintCount{0};
     std::atomic<int> addTrayCount{0};
     std::atomic<int> removeTrayCount{0};
     std::atomic<int> trayMenuCount{0};
-    int lastTrayMenu = 0;
+    std::atomic<int> lastTrayMenu{0};
     std::atomic<bool> destroyed{false};
+    // What LoadResourceString answers (interface thread only); an id not
+    // here reads as empty.
+    std::map<int, std::string> resourceStrings;
 
     void MessageBox(const std::string& text, const std::string& caption) override {
-        std::lock_guard lock(mutex_);
-        messageBoxes_.emplace_back(text, caption);
+        {
+            std::lock_guard lock(mutex_);
+            messageBoxes_.emplace_back(text, caption);
+        }
+        Log("MessageBox:" + text + "|" + caption);
     }
-    std::string LoadResourceString(int /*id*/) override { return {}; }
-    void AppendSystemMenuItem(const std::string& /*text*/, int /*commandId*/) override {}
-    void SetLargeIcon(int /*iconResourceId*/) override {}
-    void SetTitle(const std::string& title) override {
-        std::lock_guard lock(mutex_);
-        title_ = title;
+    std::string LoadResourceString(int id) override {
+        const auto found = resourceStrings.find(id);
+        return found == resourceStrings.end() ? std::string() : found->second;
     }
-    FontHandle CreateFont(const FontSpec& /*fontSpec*/) override { return ++fonts_; }
-    void SetShape(const Region& /*region*/, int /*width*/, int /*height*/) override {}
-    void Invalidate() override { ++invalidateCount; }
-    void PostRepaint() override { ++postRepaintCount; }
-    void Show(ShowCommand /*command*/) override {}
-    void ShowAboutBox() override {}
+    void AppendSystemMenuItem(const std::string& text, int commandId) override {
+        Log("AppendSystemMenuItem:" + text + ":" + std::to_string(commandId));
+    }
+    void SetLargeIcon(int iconResourceId) override { Log("SetLargeIcon:" + std::to_string(iconResourceId)); }
+    void SetTitle(const std::string& title) override { Log("SetTitle:" + title); }
+    FontHandle CreateFont(const FontSpec& fontSpec) override {
+        Log("CreateFont:" + fontSpec.face);
+        return ++fonts_;
+    }
+    void SetShape(const Region& /*region*/, int width, int height) override {
+        Log("SetShape:" + std::to_string(width) + "x" + std::to_string(height));
+    }
+    void Invalidate() override {
+        ++invalidateCount;
+        Log("Invalidate");
+    }
+    void PostRepaint() override {
+        ++postRepaintCount;
+        Log("PostRepaint");
+    }
+    void Show(ShowCommand command) override {
+        static const char* const names[] = {"Show", "Hide", "Minimize", "Restore"};
+        Log(std::string("Show:") + names[static_cast<int>(command)]);
+    }
+    void ShowAboutBox() override { Log("ShowAboutBox"); }
     void ShowTrayMenu(int menuResourceId) override {
         ++trayMenuCount;
         lastTrayMenu = menuResourceId;
+        Log("ShowTrayMenu:" + std::to_string(menuResourceId));
     }
-    void AddTrayIcon() override { ++addTrayCount; }
-    void RemoveTrayIcon() override { ++removeTrayCount; }
-    void Destroy() override { destroyed = true; }
+    void AddTrayIcon() override {
+        ++addTrayCount;
+        Log("AddTrayIcon");
+    }
+    void RemoveTrayIcon() override {
+        ++removeTrayCount;
+        Log("RemoveTrayIcon");
+    }
+    void Destroy() override {
+        destroyed = true;
+        Log("Destroy");
+    }
     bool Exists() override { return !destroyed; }
-    void RunModal(WindowEvents& events) override { events.OnInitDialog(); }
+    void RunModal(WindowEvents& events) override {
+        Log("RunModal");
+        events.OnInitDialog();
+    }
 
     // Window moves, posted system commands and file dialogs (interface
     // thread only). A dialog answers with chosenFile: nothing is a cancel.
@@ -54,10 +96,17 @@ public:
     std::vector<std::pair<int, Point>> systemCommands;
     std::vector<FileDialogSpec> fileDialogs;
     std::optional<std::string> chosenFile;
-    void BeginDrag(Point clientPoint) override { drags.push_back(clientPoint); }
-    void PostSystemCommand(int command, Point point) override { systemCommands.emplace_back(command, point); }
+    void BeginDrag(Point clientPoint) override {
+        drags.push_back(clientPoint);
+        Log("BeginDrag:" + std::to_string(clientPoint.x) + "," + std::to_string(clientPoint.y));
+    }
+    void PostSystemCommand(int command, Point point) override {
+        systemCommands.emplace_back(command, point);
+        Log("SysCommand:" + std::to_string(command));
+    }
     std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override {
         fileDialogs.push_back(spec);
+        Log("ChooseFile");
         return chosenFile;
     }
 
@@ -67,10 +116,14 @@ public:
     }
 
 private:
+    void Log(std::string line) {
+        if (log_ != nullptr) log_->Add(std::move(line));
+    }
+
+    CallLog* log_ = nullptr;
     mutable std::mutex mutex_;
     std::vector<std::pair<std::string, std::string>> messageBoxes_;
-    std::string title_;
-    FontHandle fonts_ = 0;
+    std::atomic<FontHandle> fonts_{0};
 };
 
 }  // namespace vx::platform::testing

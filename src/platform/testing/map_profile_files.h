@@ -1,6 +1,6 @@
 #pragma once
-// A profile store in memory for the macro tests: files of sections of keys
-// in insertion order, write counting, and the read-length cut of the real
+// A profile store in memory for tests: files of sections of keys in
+// insertion order, write counting, and the read-length cut of the real
 // profile functions.
 #include <algorithm>
 #include <map>
@@ -10,9 +10,9 @@
 
 #include "platform/profile_files.h"
 
-namespace vx::macro::testing {
+namespace vx::platform::testing {
 
-class MapProfileFiles : public platform::ProfileFiles {
+class MapProfileFiles : public ProfileFiles {
 public:
     using Section = std::vector<std::pair<std::string, std::string>>;
 
@@ -36,7 +36,7 @@ public:
         return true;
     }
     bool WriteStrings(const std::string& file, std::string_view section,
-                      const std::vector<platform::ProfileEntry>& entries) override {
+                      const std::vector<ProfileEntry>& entries) override {
         for (const auto& entry : entries) WriteString(file, section, entry.key, entry.value);
         return true;
     }
@@ -65,4 +65,4 @@ private:
     std::map<std::string, std::map<std::string, Section>> files_;
 };
 
-}  // namespace vx::macro::testing
+}  // namespace vx::platform::testing
