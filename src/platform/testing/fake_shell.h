@@ -12,6 +12,7 @@ class FakeShell : public Shell {
 public:
     // The calls are still recorded when they fail.
     bool startProgramFails = false;
+    bool openDocumentFails = false;
 
     bool StartProgram(const std::string& commandLine) override {
         std::lock_guard lock(mutex_);
@@ -21,7 +22,7 @@ public:
     bool OpenDocument(const std::string& urlOrPath) override {
         std::lock_guard lock(mutex_);
         documents_.push_back(urlOrPath);
-        return true;
+        return !openDocumentFails;
     }
     std::vector<std::string> Programs() const {
         std::lock_guard lock(mutex_);
