@@ -9,18 +9,18 @@
 #include <thread>
 #include <vector>
 
-#include "device/device_session.h"
-#include "macro/macro_store.h"
-#include "settings/settings_store.h"
 #include "device/action_player.h"
+#include "device/device_session.h"
 #include "device/input_listener.h"
+#include "macro/macro_store.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -73,7 +73,8 @@ struct Rig {
     platform::testing::MemoryFileSystem files;
     platform::testing::RecordingDiagnostics diagnostics;
     platform::PortableProfileFiles profiles{files, diagnostics};
-    device::WorkerContext context{settings, session, macros, mouse, clock, shell, window, profiles, diagnostics, session.player.wake};
+    device::WorkerContext context{settings, session, macros,   mouse,       clock,
+                                  shell,    window,  profiles, diagnostics, session.player.wake};
 };
 
 // Press to first feature report, in microseconds, for `presses` presses of
@@ -130,12 +131,13 @@ std::vector<double> MeasureDelayErrors(bool paced, int delayMs, int events, doub
     }
     std::vector<std::int64_t> sentAt;
     for (const auto& report : rig.mouse.Log()) {
-        if (report.direction == ReportDirection::Out && report.bytes[1] == 0x15) sentAt.push_back(report.microsSinceStart);
+        if (report.direction == ReportDirection::Out && report.bytes[1] == 0x15)
+            sentAt.push_back(report.microsSinceStart);
     }
     std::vector<double> errors;
     for (int k = 1; k < events && k < static_cast<int>(sentAt.size()); ++k) {
-        errors.push_back(static_cast<double>(sentAt[static_cast<std::size_t>(k)] - sentAt[static_cast<std::size_t>(k - 1)] -
-                                             delayMs * 1000));
+        errors.push_back(static_cast<double>(sentAt[static_cast<std::size_t>(k)] -
+                                             sentAt[static_cast<std::size_t>(k - 1)] - delayMs * 1000));
     }
     *drift = static_cast<double>(sentAt[static_cast<std::size_t>(events - 1)] - sentAt[0] -
                                  static_cast<std::int64_t>(delayMs) * 1000 * (events - 1));
@@ -150,8 +152,8 @@ int main() {
     const Figures polling = Summarize(MeasureActionLatency(false, kPresses));
     const Figures waking = Summarize(MeasureActionLatency(true, kPresses));
     std::printf("  %-22s median %8.0f  p99 %8.0f\n", "polling player (base)", polling.median, polling.p99);
-    std::printf("  %-22s median %8.0f  p99 %8.0f   ratio median %.3f  p99 %.3f\n", "waking player",
-                waking.median, waking.p99, Ratio(waking.median, polling.median), Ratio(waking.p99, polling.p99));
+    std::printf("  %-22s median %8.0f  p99 %8.0f   ratio median %.3f  p99 %.3f\n", "waking player", waking.median,
+                waking.p99, Ratio(waking.median, polling.median), Ratio(waking.p99, polling.p99));
 
     constexpr int kEvents = 40;
     std::printf("\nMacro delay error per event (%d events, microseconds; drift = end of pass vs nominal)\n", kEvents);
@@ -162,10 +164,11 @@ int main() {
         const Figures paced = Summarize(MeasureDelayErrors(true, delay, kEvents, &pacedDrift));
         std::printf("  %3d ms  plain sleeps (base) median %6.0f  p99 %6.0f  worst %6.0f  drift %7.0f\n", delay,
                     plain.median, plain.p99, plain.worst, plainDrift);
-        std::printf("  %3d ms  paced player        median %6.0f  p99 %6.0f  worst %6.0f  drift %7.0f"
-                    "   ratio median %.3f  worst %.3f  drift %.3f\n",
-                    delay, paced.median, paced.p99, paced.worst, pacedDrift, Ratio(paced.median, plain.median),
-                    Ratio(paced.worst, plain.worst), Ratio(pacedDrift, plainDrift));
+        std::printf(
+            "  %3d ms  paced player        median %6.0f  p99 %6.0f  worst %6.0f  drift %7.0f"
+            "   ratio median %.3f  worst %.3f  drift %.3f\n",
+            delay, paced.median, paced.p99, paced.worst, pacedDrift, Ratio(paced.median, plain.median),
+            Ratio(paced.worst, plain.worst), Ratio(pacedDrift, plainDrift));
     }
     return 0;
 }

@@ -9,13 +9,11 @@
 #include <map>
 #include <string>
 
-#include "device/device_session.h"
-#include "macro/macro_store.h"
-#include "settings/settings_store.h"
 #include "device/apply_configuration.h"
+#include "device/device_session.h"
 #include "device/discovery.h"
+#include "macro/macro_store.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_clock.h"
@@ -25,6 +23,8 @@
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/fake_system_settings.h"
 #include "platform/testing/fake_threads.h"
+#include "platform/testing/recording_diagnostics.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -46,7 +46,8 @@ public:
     bool WriteStrings(const std::string& file, std::string_view section,
                       const std::vector<platform::ProfileEntry>& entries) override {
         bool ok = true;
-        for (const platform::ProfileEntry& entry : entries) ok = WriteString(file, section, entry.key, entry.value) && ok;
+        for (const platform::ProfileEntry& entry : entries)
+            ok = WriteString(file, section, entry.key, entry.value) && ok;
         return ok;
     }
     bool FileExists(const std::string& file) override { return inner_.FileExists(file); }
@@ -82,7 +83,8 @@ void ApplyWith(benchmark::State& run, bool grouped) {
     platform::testing::FakeThreads threads;
     platform::testing::FakeImageDecoder images;
     platform::testing::FakeProcess process;
-    platform::Platform bundle{files, profiles, mouse, systemSettings, clock, threads, shell, images, process, window, diagnostics};
+    platform::Platform bundle{files, profiles, mouse,   systemSettings, clock,      threads,
+                              shell, images,   process, window,         diagnostics};
 
     settings::SettingsStore settings;
     device::DeviceSession session;

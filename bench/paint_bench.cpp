@@ -51,7 +51,8 @@ public:
         std::array<std::array<float, 64>, 3> planes{};
         for (int by = 0; by < kHeight; by += 8) {
             for (int bx = 0; bx < kWidth; bx += 8) {
-                for (int c = 0; c < 3; ++c) InverseDct(Coefficients(seed, bx, by, c), planes[static_cast<std::size_t>(c)]);
+                for (int c = 0; c < 3; ++c)
+                    InverseDct(Coefficients(seed, bx, by, c), planes[static_cast<std::size_t>(c)]);
                 StoreBlock(planes, bx, by, image);
             }
         }
@@ -77,14 +78,16 @@ private:
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
                 float sum = 0;
-                for (int u = 0; u < 8; ++u) sum += basis_[static_cast<std::size_t>(x * 8 + u)] * in[static_cast<std::size_t>(y * 8 + u)];
+                for (int u = 0; u < 8; ++u)
+                    sum += basis_[static_cast<std::size_t>(x * 8 + u)] * in[static_cast<std::size_t>(y * 8 + u)];
                 rows[static_cast<std::size_t>(y * 8 + x)] = sum;
             }
         }
         for (int x = 0; x < 8; ++x) {
             for (int y = 0; y < 8; ++y) {
                 float sum = 0;
-                for (int v = 0; v < 8; ++v) sum += basis_[static_cast<std::size_t>(y * 8 + v)] * rows[static_cast<std::size_t>(v * 8 + x)];
+                for (int v = 0; v < 8; ++v)
+                    sum += basis_[static_cast<std::size_t>(y * 8 + v)] * rows[static_cast<std::size_t>(v * 8 + x)];
                 out[static_cast<std::size_t>(y * 8 + x)] = sum;
             }
         }
@@ -100,7 +103,8 @@ private:
                 const std::uint32_t r = Clamp(luma + 1.402f * cr);
                 const std::uint32_t g = Clamp(luma - 0.344f * cb - 0.714f * cr);
                 const std::uint32_t b = Clamp(luma + 1.772f * cb);
-                image.pixels[static_cast<std::size_t>(by + y) * kWidth + static_cast<std::size_t>(bx + x)] = (r << 16) | (g << 8) | b;
+                image.pixels[static_cast<std::size_t>(by + y) * kWidth + static_cast<std::size_t>(bx + x)] =
+                    (r << 16) | (g << 8) | b;
             }
         }
     }
@@ -136,9 +140,7 @@ public:
         }
     }
     void SelectFont(platform::FontHandle) override {}
-    platform::TextSize MeasureText(std::string_view text) override {
-        return {static_cast<int>(text.size()) * 7, 14};
-    }
+    platform::TextSize MeasureText(std::string_view text) override { return {static_cast<int>(text.size()) * 7, 14}; }
     void DrawTextAt(Point, std::string_view text, platform::Color) override { benchmark::DoNotOptimize(text.data()); }
     void Present(const Region*) override { benchmark::DoNotOptimize(canvas_.data()); }
 
@@ -152,8 +154,8 @@ private:
 skin::Layouts BenchLayouts() {
     skin::Layouts layouts;
     for (std::size_t i = 0; i < layouts.main.size(); ++i) {
-        layouts.main[i] = skin::LayoutEntry{static_cast<int>(i % 12) * 64 + 10, static_cast<int>(i / 12) * 48 + 20,
-                                            60, 24, "Caption " + std::to_string(i)};
+        layouts.main[i] = skin::LayoutEntry{static_cast<int>(i % 12) * 64 + 10, static_cast<int>(i / 12) * 48 + 20, 60,
+                                            24, "Caption " + std::to_string(i)};
     }
     for (std::size_t code = 1; code < layouts.functionNames.size(); ++code) {
         layouts.functionNames[code] = "Function " + std::to_string(code);
@@ -200,7 +202,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.iterations > 0) {
-                perIterationMs[run.benchmark_name()] = run.real_accumulated_time * 1000.0 / static_cast<double>(run.iterations);
+                perIterationMs[run.benchmark_name()] =
+                    run.real_accumulated_time * 1000.0 / static_cast<double>(run.iterations);
             }
         }
     }

@@ -87,10 +87,8 @@ LRESULT CALLBACK BenchWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
             EndPaint(hwnd, &paint);
             return 0;
         }
-        case WM_ERASEBKGND:
-            return 1;
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        case WM_ERASEBKGND: return 1;
+        default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -244,7 +242,7 @@ int main(int argc, char** argv) {
     }
 
     const PageCase pages[] = {
-        {"main", ui::SkinPage::MainPage, 27, 28},       // the third and fourth button's function fields
+        {"main", ui::SkinPage::MainPage, 27, 28},        // the third and fourth button's function fields
         {"advanced", ui::SkinPage::AdvancedPage, 2, 3},  // the macro editor's Add and Delete
         {"colour", ui::SkinPage::ColorPage, 1, 0},       // the fast and slow colour cycles
     };
@@ -282,13 +280,15 @@ int main(int argc, char** argv) {
     RECT client{};
     GetClientRect(hwnd, &client);
 
-    std::printf("Main window repaints through the GDI drawing, window %ldx%ld, skin %s\n", client.right,
-                client.bottom, skinDir.c_str());
-    std::printf("%d timed paints per row after %d warm-up paints; times in ms from InvalidateRect to the end of "
-                "UpdateWindow\n",
-                paints, kWarmUpPaints);
-    std::printf("cached: one picture cache kept across paints (the program); decoding: a fresh cache per paint "
-                "(baseline)\n\n");
+    std::printf("Main window repaints through the GDI drawing, window %ldx%ld, skin %s\n", client.right, client.bottom,
+                skinDir.c_str());
+    std::printf(
+        "%d timed paints per row after %d warm-up paints; times in ms from InvalidateRect to the end of "
+        "UpdateWindow\n",
+        paints, kWarmUpPaints);
+    std::printf(
+        "cached: one picture cache kept across paints (the program); decoding: a fresh cache per paint "
+        "(baseline)\n\n");
     std::printf("%-9s %-6s | %-17s | %-17s | %-15s | %s\n", "page", "paint", "cached ms", "decoding ms",
                 "decoding/cached", "pictures decoded");
     std::printf("%-9s %-6s | %8s %8s | %8s %8s | %7s %7s | %s\n", "", "", "median", "p99", "median", "p99", "median",
@@ -327,9 +327,8 @@ int main(int argc, char** argv) {
             const Figures c = Summarise(cached.times);
             const Figures d = Summarise(decoding.times);
             std::printf("%-9s %-6s | %8.3f %8.3f | %8.3f %8.3f | %6.1fx %6.1fx | %d / %d\n", pageCase.name,
-                        kind == Kind::Hover ? "hover" : "click", c.median, c.p99, d.median, d.p99,
-                        d.median / c.median, d.p99 / c.p99, cached.picturesDecodedPerPaint,
-                        decoding.picturesDecodedPerPaint);
+                        kind == Kind::Hover ? "hover" : "click", c.median, c.p99, d.median, d.p99, d.median / c.median,
+                        d.p99 / c.p99, cached.picturesDecodedPerPaint, decoding.picturesDecodedPerPaint);
         }
     }
     DestroyWindow(hwnd);

@@ -59,7 +59,9 @@ void InterfaceActions::RevertToApplied() {
 
 void InterfaceActions::SwitchConfig(int number) { settings::SwitchConfig(state_.settings, platform_.profiles, number); }
 
-void InterfaceActions::Minimize(Point clickPoint) { platform_.window.PostSystemCommand(kSysCommandMinimize, clickPoint); }
+void InterfaceActions::Minimize(Point clickPoint) {
+    platform_.window.PostSystemCommand(kSysCommandMinimize, clickPoint);
+}
 
 void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }
 

@@ -15,31 +15,22 @@ void CZUV_GMouseDlg::OnCloseRequest() { HideToTray(platform_.window); }
 
 bool CZUV_GMouseDlg::OnSystemCommand(int command) {
     switch (command & 0xFFF0) {
-        case kAboutCommandId:
-            platform_.window.ShowAboutBox();
-            return true;
+        case kAboutCommandId: platform_.window.ShowAboutBox(); return true;
         case kSysCommandMinimize:
             // Minimised, not hidden: the window stays in the taskbar.
             platform_.window.Show(platform::ShowCommand::Minimize);
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
 void CZUV_GMouseDlg::OnCommand(int commandId) {
     switch (commandId) {
         case kCmdExitDriverEn:
-        case kCmdExitDriverCn:
-            ShutdownDriver(state_, platform_, subsystems_);
-            break;
+        case kCmdExitDriverCn: ShutdownDriver(state_, platform_, subsystems_); break;
         case kCmdShowWindowEn:
-        case kCmdShowWindowCn:
-            ShowMainWindow(platform_.window);
-            break;
-        default:
-            interface_.OnCommand(commandId);
-            break;
+        case kCmdShowWindowCn: ShowMainWindow(platform_.window); break;
+        default: interface_.OnCommand(commandId); break;
     }
 }
 

@@ -50,6 +50,8 @@ bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& 
 
 void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_.settings, state_.device, platform_); }
 
-void ProgramSubsystems::SendDriverExit() { device::SendDriverExit(state_.device, device::ReportSink{platform_.hid, platform_.diagnostics}); }
+void ProgramSubsystems::SendDriverExit() {
+    device::SendDriverExit(state_.device, device::ReportSink{platform_.hid, platform_.diagnostics});
+}
 
 }  // namespace vx::app

@@ -14,13 +14,9 @@ std::string PlugInMessage(settings::UiLanguage language) {
     return std::string("请插入【") + kWindowTitle + "】USB鼠标";
 }
 
-platform::FontSpec EnglishFontSpec() {
-    return platform::FontSpec{"Consolas", 14, 7, 400, true};
-}
+platform::FontSpec EnglishFontSpec() { return platform::FontSpec{"Consolas", 14, 7, 400, true}; }
 
-platform::FontSpec ChineseFontSpec() {
-    return platform::FontSpec{"宋体", 12, 6, 400, false};
-}
+platform::FontSpec ChineseFontSpec() { return platform::FontSpec{"宋体", 12, 6, 400, false}; }
 
 void ShapeWindow(const std::string& skinDir, ui::WindowResources& resources, platform::Platform& platform,
                  Subsystems& subsystems) {

@@ -16,7 +16,7 @@ namespace vx::app {
 class Subsystems {
 public:
     virtual ~Subsystems() = default;
-    virtual void StartWorkers() = 0;                // InputListener, then ActionPlayer
+    virtual void StartWorkers() = 0;  // InputListener, then ActionPlayer
     virtual void LoadMainLayout() = 0;
     virtual void LoadColorLayout() = 0;
     virtual void LoadAdvancedLayout() = 0;
@@ -28,12 +28,12 @@ public:
     virtual std::array<Rect, 3> RepaintCutouts() = 0;
     virtual void LoadUserMacros(const std::string& file) = 0;
     virtual void LoadConstantMacros(const std::string& file) = 0;
-    virtual void ResetMacroInterfaceState() = 0;    // menuOpen, clickedLine
+    virtual void ResetMacroInterfaceState() = 0;  // menuOpen, clickedLine
     virtual void LoadLanguageMenus(settings::UiLanguage language) = 0;
     virtual bool FindMouse() = 0;
     virtual bool IsMouseNotification(const platform::DeviceNotification& notification) = 0;
     virtual void ApplyConfiguration() = 0;
-    virtual void SendDriverExit() = 0;              // the 0x20 report, when the write channel is open
+    virtual void SendDriverExit() = 0;  // the 0x20 report, when the write channel is open
 };
 
 }  // namespace vx::app

@@ -28,9 +28,15 @@ Runs MaskRowRuns(const platform::Image& mask, int y) {
 Runs XorRuns(const Runs& base, const std::vector<std::pair<int, int>>& extra) {
     if (extra.empty()) return base;
     std::vector<std::pair<int, int>> edges;  // (x, +1 toggle)
-    for (const auto& [a, b] : base) { edges.emplace_back(a, 1); edges.emplace_back(b, 1); }
+    for (const auto& [a, b] : base) {
+        edges.emplace_back(a, 1);
+        edges.emplace_back(b, 1);
+    }
     for (const auto& [a, b] : extra) {
-        if (a < b) { edges.emplace_back(a, 1); edges.emplace_back(b, 1); }
+        if (a < b) {
+            edges.emplace_back(a, 1);
+            edges.emplace_back(b, 1);
+        }
     }
     std::sort(edges.begin(), edges.end());
     Runs result;
@@ -41,8 +47,13 @@ Runs XorRuns(const Runs& base, const std::vector<std::pair<int, int>>& extra) {
         int toggles = 0;
         for (; i < edges.size() && edges[i].first == x; ++i) toggles += edges[i].second;
         if (toggles % 2 == 0) continue;
-        if (!inside) { start = x; inside = true; }
-        else { if (x > start) result.emplace_back(start, x); inside = false; }
+        if (!inside) {
+            start = x;
+            inside = true;
+        } else {
+            if (x > start) result.emplace_back(start, x);
+            inside = false;
+        }
     }
     return result;
 }
@@ -92,7 +103,10 @@ WindowShape BuildWindowShape(const platform::Image& mask, const std::array<Rect,
     // mask row, and the cut-outs' top and bottom edges.
     std::set<int> breaks{0, mask.height};
     for (const Rect& r : repaintCutouts) {
-        if (!r.IsEmpty()) { breaks.insert(r.top); breaks.insert(r.bottom); }
+        if (!r.IsEmpty()) {
+            breaks.insert(r.top);
+            breaks.insert(r.bottom);
+        }
     }
 
     RegionBuilder window;
@@ -117,8 +131,7 @@ WindowShape BuildWindowShape(const platform::Image& mask, const std::array<Rect,
 }
 
 bool RegionContains(const Region& region, int x, int y) {
-    return std::any_of(region.rects.begin(), region.rects.end(),
-                       [&](const Rect& r) { return r.Contains(x, y); });
+    return std::any_of(region.rects.begin(), region.rects.end(), [&](const Rect& r) { return r.Contains(x, y); });
 }
 
 }  // namespace vx::app

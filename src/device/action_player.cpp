@@ -139,8 +139,10 @@ void SendMacroEvent(WorkerContext& context, std::uint8_t code, std::uint8_t acti
     }
     if (code <= macro::MouseMiddleCode) {
         const auto bit = static_cast<std::uint8_t>(1u << (code - macro::MouseLeftCode));
-        if (action == macro::ActionPress) player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState & ~bit);
-        if (action == macro::ActionRelease) player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState | bit);
+        if (action == macro::ActionPress)
+            player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState & ~bit);
+        if (action == macro::ActionRelease)
+            player.MouseButtonState = static_cast<std::uint8_t>(player.MouseButtonState | bit);
     }
     SendMouseButtons(context);
 }

@@ -11,7 +11,9 @@ namespace vx::device {
 
 namespace {
 
-std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu); }
+std::uint8_t LowByte(std::int32_t value) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
+}
 
 // Caller holds ConfigLock.
 void SendButtonFunctions(DeviceSession& session, const ReportSink& sink, const settings::MouseConfig& config) {

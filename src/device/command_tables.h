@@ -30,8 +30,7 @@ inline constexpr std::array<std::uint8_t, kButtonCount> DeviceButtonNumbers{1, 3
 
 // DPI step held in DPI_SETj -> device DPI code, and the DPI shown for it.
 inline constexpr std::array<std::uint8_t, 12> DpiCodeTable{1, 2, 3, 4, 5, 6, 7, 9, 11, 13, 14, 15};
-inline constexpr std::array<int, 12> DpiValueTable{200, 400, 600, 800, 1000, 1200,
-                                                   1600, 2000, 2400, 3200, 4000, 4800};
+inline constexpr std::array<int, 12> DpiValueTable{200, 400, 600, 800, 1000, 1200, 1600, 2000, 2400, 3200, 4000, 4800};
 
 // LED_STATUS -> LED code.
 inline constexpr std::array<std::uint8_t, 4> LedCodeTable{0, 3, 6, 7};

@@ -24,8 +24,7 @@ void OpenChannel(Channel& channel, const platform::HidCaps& caps, platform::HidA
     channel.state = channel.handle == platform::kInvalidHidHandle ? ChannelState::Failed : ChannelState::Open;
 }
 
-void OpenReadChannel(DeviceLink& link, platform::HidApi& hid, const platform::HidCaps& caps,
-                     const std::string& path) {
+void OpenReadChannel(DeviceLink& link, platform::HidApi& hid, const platform::HidCaps& caps, const std::string& path) {
     if (link.ReadChannel.state == ChannelState::Open) return;
     OpenChannel(link.ReadChannel, caps, hid, path, platform::HidAccess::Read);
     if (link.ReadChannel.state != ChannelState::Open) return;

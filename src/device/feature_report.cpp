@@ -14,8 +14,8 @@ void SendFeatureReport(const Channel& writeChannel, const ReportBytes& buffer, c
     // A refused report is not retried: the mouse keeps its previous state.
     if (!sink.hid.SetFeature(writeChannel.handle, buffer.data(), length)) {
         char line[80];
-        std::snprintf(line, sizeof line, "feature report %02X %02X %02X %02X not sent: the mouse refused it",
-                      buffer[0], buffer[1], buffer[2], buffer[3]);
+        std::snprintf(line, sizeof line, "feature report %02X %02X %02X %02X not sent: the mouse refused it", buffer[0],
+                      buffer[1], buffer[2], buffer[3]);
         sink.diagnostics.Report(line);
     }
 }

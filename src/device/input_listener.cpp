@@ -32,7 +32,8 @@ bool ReadReport(WorkerContext& context, InputBuffer& buffer) {
 void HandleButtonEvent(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue) {
     DeviceSession& session = context.session;
     if (eventCode <= kLastOtherEvent) {
-        if (session.ActionRunning.load(std::memory_order_acquire)) session.StopRequested.store(true, std::memory_order_release);
+        if (session.ActionRunning.load(std::memory_order_acquire))
+            session.StopRequested.store(true, std::memory_order_release);
         return;
     }
     if (eventValue == kReleasedValue) {

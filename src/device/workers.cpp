@@ -9,8 +9,8 @@ void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& sessio
                         platform::Platform& platform) {
     // Each thread gets its own copy of the bundle: the caller's may go.
     auto contextFor = [&settings, &session, &macros](const platform::Platform& p) {
-        return WorkerContext{settings, session,    macros,        p.hid,  p.clock, p.shell,
-                             p.window, p.profiles, p.diagnostics, session.player.wake};
+        return WorkerContext{settings, session,  macros,     p.hid,         p.clock,
+                             p.shell,  p.window, p.profiles, p.diagnostics, session.player.wake};
     };
     platform.threads.Start(
         [contextFor, platform] {

@@ -26,8 +26,8 @@ struct LoadedMacros {
 // Reads a macro file outside any lock. The count is kept as read (16 bits);
 // only records that have a slot are read, so a count beyond the slots, or a
 // negative one, never reaches past the store.
-LoadedMacros ReadMacroFile(platform::ProfileFiles& profiles, platform::MainWindow& window,
-                           const std::string& path, std::size_t slots) {
+LoadedMacros ReadMacroFile(platform::ProfileFiles& profiles, platform::MainWindow& window, const std::string& path,
+                           std::size_t slots) {
     if (!profiles.FileExists(path)) window.MessageBox(kMacroFileMissingText, "");
     LoadedMacros loaded;
     const long count = ParseLeadingInteger(profiles.ReadString(path, kSection, kCountKey, kCountCapacity));
@@ -92,8 +92,7 @@ bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::P
 }
 
 void RestoreDefaultMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                          platform::MainWindow& window, const std::string& defaultsPath,
-                          const std::string& userPath) {
+                          platform::MainWindow& window, const std::string& defaultsPath, const std::string& userPath) {
     LoadUserMacros(store, configLock, profiles, window, defaultsPath);
     SaveUserMacros(store, configLock, profiles, userPath);
 }

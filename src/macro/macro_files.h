@@ -36,7 +36,6 @@ bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::P
 // Replaces the user macros by the defaults file's and saves them as the
 // user macro file.
 void RestoreDefaultMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                          platform::MainWindow& window, const std::string& defaultsPath,
-                          const std::string& userPath);
+                          platform::MainWindow& window, const std::string& defaultsPath, const std::string& userPath);
 
 }  // namespace vx::macro

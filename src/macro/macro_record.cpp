@@ -13,9 +13,7 @@ constexpr std::size_t kEventStride = 4;
 
 std::uint8_t LowByte(unsigned value) { return static_cast<std::uint8_t>(value & 0xFFu); }
 std::uint8_t HighByte(unsigned value) { return static_cast<std::uint8_t>((value >> 8) & 0xFFu); }
-std::uint16_t Word(std::uint8_t low, std::uint8_t high) {
-    return static_cast<std::uint16_t>(low | (high << 8));
-}
+std::uint16_t Word(std::uint8_t low, std::uint8_t high) { return static_cast<std::uint16_t>(low | (high << 8)); }
 
 }  // namespace
 

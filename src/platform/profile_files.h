@@ -25,10 +25,10 @@ struct ProfileEntry {
 class ProfileFiles {
 public:
     virtual ~ProfileFiles() = default;
-    virtual std::string ReadString(const std::string& file, std::string_view section,
-                                   std::string_view key, std::size_t capacity) = 0;
-    virtual bool WriteString(const std::string& file, std::string_view section,
-                             std::string_view key, std::string_view value) = 0;
+    virtual std::string ReadString(const std::string& file, std::string_view section, std::string_view key,
+                                   std::size_t capacity) = 0;
+    virtual bool WriteString(const std::string& file, std::string_view section, std::string_view key,
+                             std::string_view value) = 0;
     // Writes several keys of one section as one change. The file ends up
     // exactly as the same WriteString calls made in order would leave it.
     virtual bool WriteStrings(const std::string& file, std::string_view section,

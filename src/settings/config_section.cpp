@@ -30,8 +30,7 @@ std::string FactorySection(std::int32_t number, UiLanguage language) {
     return Numbered("CfgReset", number);
 }
 
-MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::string& file,
-                              const std::string& section) {
+MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::string& file, const std::string& section) {
     MouseConfig c;
     auto shortRead = [&](const std::string& key) {
         return ReadNumber(profiles, file, section, key, kShortValueCapacity);
@@ -57,9 +56,7 @@ MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::strin
 std::vector<platform::ProfileEntry> ConfigEntries(const MouseConfig& c) {
     std::vector<platform::ProfileEntry> entries;
     entries.reserve(22);
-    auto add = [&](std::string key, std::int32_t value) {
-        entries.push_back({std::move(key), FormatIniInt(value)});
-    };
+    auto add = [&](std::string key, std::int32_t value) { entries.push_back({std::move(key), FormatIniInt(value)}); };
     for (int i = 0; i < 6; ++i) add(Numbered("K", i), c.Button(i));
     add("DPI_LEVEL", c.DPI_LEVEL);
     add("WHEEL_STATUS", c.WHEEL_STATUS);

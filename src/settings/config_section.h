@@ -26,8 +26,7 @@ std::string ConfigSection(std::int32_t number);
 std::string FactorySection(std::int32_t number, UiLanguage language);
 
 // Reads the 22 keys of `section`; a missing file, section or key gives 0.
-MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::string& file,
-                              const std::string& section);
+MouseConfig ReadConfigSection(platform::ProfileFiles& profiles, const std::string& file, const std::string& section);
 
 // The 22 keys with their "%d" texts, in the order a section is written.
 std::vector<platform::ProfileEntry> ConfigEntries(const MouseConfig& config);

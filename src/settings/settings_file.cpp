@@ -7,10 +7,10 @@
 
 namespace vx::settings {
 
-void LoadConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
-                std::int32_t number, ConfigSource source) {
-    const std::string section = source == ConfigSource::FactoryDefaults ? FactorySection(number, settings.UiLanguage)
-                                                                        : ConfigSection(number);
+void LoadConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file, std::int32_t number,
+                ConfigSource source) {
+    const std::string section =
+        source == ConfigSource::FactoryDefaults ? FactorySection(number, settings.UiLanguage) : ConfigSection(number);
     const MouseConfig loaded = ReadConfigSection(profiles, file, section);
     std::lock_guard guard(settings.ConfigLock);
     settings.config = loaded;

@@ -21,8 +21,8 @@ enum class ConfigSource {
 
 // Fills every field of the configuration from the section `source` names.
 // CurrentConfigNumber is left alone.
-void LoadConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file,
-                std::int32_t number, ConfigSource source);
+void LoadConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& file, std::int32_t number,
+                ConfigSource source);
 
 // Writes the 22 keys into [Config<number>] as one change, creating the file
 // or section when missing.

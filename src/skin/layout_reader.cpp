@@ -28,8 +28,8 @@ SplitLayout SplitLayoutValue(std::string_view value) {
     return result;
 }
 
-LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MainWindow& window,
-                             const std::string& file, std::string_view section, int key) {
+LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MainWindow& window, const std::string& file,
+                             std::string_view section, int key) {
     const std::string value = profiles.ReadString(file, section, std::to_string(key), kLayoutReadCapacity);
     SplitLayout split = SplitLayoutValue(value);
     if (split.tooManyCommas) window.MessageBox(kLayoutFormatError, "");

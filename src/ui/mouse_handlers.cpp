@@ -43,15 +43,16 @@ void DispatchMainPageDown(InterfaceState& ui, settings::SettingsStore& settings,
     }
 }
 
-void DispatchAdvancedPageDown(const InterfaceState& ui, const skin::Layouts& layouts,
-                              settings::SettingsStore& settings, ClickActions& actions, Point point) {
+void DispatchAdvancedPageDown(const InterfaceState& ui, const skin::Layouts& layouts, settings::SettingsStore& settings,
+                              ClickActions& actions, Point point) {
     if (ui.hotMain == 9) return actions.ShowMainPage();
     if (ui.hotMain == 11) return actions.ShowColorPage();
     if (ui.hotAdvanced == NoElement) {
         if (ui.hotMain == NoElement) actions.StartWindowMove(point);
         return;
     }
-    EditConfig(settings, [&](settings::MouseConfig& c) { EditOnAdvancedPage(c, ui.hotAdvanced, layouts.advanced, point.x); });
+    EditConfig(settings,
+               [&](settings::MouseConfig& c) { EditOnAdvancedPage(c, ui.hotAdvanced, layouts.advanced, point.x); });
 }
 
 void DispatchColorPageDown(const InterfaceState& ui, settings::SettingsStore& settings, ClickActions& actions,
@@ -75,7 +76,11 @@ void DispatchUp(InterfaceState& ui, ClickActions& actions, Point point) {
             actions.RevertToApplied();
             break;
         case 3: actions.ApplyConfiguration(); break;
-        case 4: case 5: case 6: case 7: case 8: actions.SwitchConfig(element - 3); break;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+        case 8: actions.SwitchConfig(element - 3); break;
         case 12:
             ui.hotMain = NoElement;
             actions.Minimize(point);

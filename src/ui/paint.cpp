@@ -85,8 +85,7 @@ void PaintAdvancedPageOverlays(Drawing& drawing, const PageImages& images, const
         const std::uint64_t barWidth = std::min<std::uint64_t>(
             static_cast<std::uint64_t>(config.FIRE_TIME) * static_cast<std::uint64_t>(slider.width) / 300,
             static_cast<std::uint64_t>(slider.width));
-        CopyArea(drawing, images.down,
-                 RectOf(slider.x, slider.y, static_cast<std::int64_t>(barWidth), slider.height));
+        CopyArea(drawing, images.down, RectOf(slider.x, slider.y, static_cast<std::int64_t>(barWidth), slider.height));
     }
 
     if (config.MACRO_MODE2 != 0) CopyElement(drawing, images.down, EntryAt(layout, 7));
@@ -173,8 +172,8 @@ void PaintMainWindow(Drawing& drawing, SkinImages& skinImages, skin::Layouts& la
     PaintCommonElements(drawing, images, layouts.main, in);
     paint_parts::PaintTexts(drawing, layouts, in);
 
-    const bool clipped = in.page == SkinPage::AdvancedPage && in.repaintRegion != nullptr &&
-                         !in.repaintRegion->rects.empty();
+    const bool clipped =
+        in.page == SkinPage::AdvancedPage && in.repaintRegion != nullptr && !in.repaintRegion->rects.empty();
     drawing.Present(clipped ? in.repaintRegion : nullptr);
 }
 
@@ -197,7 +196,8 @@ int DpiOfDeviceCode(std::uint8_t code) {
 
 std::string MacroNameText(const macro::MacroRecord& record) {
     const auto end = std::find(record.name.begin(), record.name.end(), u'\0');
-    return platform::Utf16ToUtf8(std::u16string_view(record.name.data(), static_cast<std::size_t>(end - record.name.begin())));
+    return platform::Utf16ToUtf8(
+        std::u16string_view(record.name.data(), static_cast<std::size_t>(end - record.name.begin())));
 }
 
 std::array<std::string, macro::kUserMacroSlots> UserMacroNames(const macro::MacroStore& store) {

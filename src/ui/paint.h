@@ -51,14 +51,12 @@ inline constexpr platform::Color kCaptionWhite{255, 255, 255};
 inline constexpr platform::Color kHotRed{255, 0, 0};
 inline constexpr platform::Color kCaptionBlack{0, 0, 0};
 // The DPI bar (and LED) colour of each level.
-inline constexpr std::array<platform::Color, 4> kLevelColors{
-    platform::Color{0, 0, 255}, platform::Color{255, 0, 255}, platform::Color{255, 0, 0},
-    platform::Color{128, 0, 255}};
+inline constexpr std::array<platform::Color, 4> kLevelColors{platform::Color{0, 0, 255}, platform::Color{255, 0, 255},
+                                                             platform::Color{255, 0, 0}, platform::Color{128, 0, 255}};
 
 // Writes the four live captions of the advanced page into `layouts`; they
 // stay there until the next layout load.
-void PaintMainWindow(platform::Drawing& drawing, SkinImages& images, skin::Layouts& layouts,
-                     const PaintInputs& inputs);
+void PaintMainWindow(platform::Drawing& drawing, SkinImages& images, skin::Layouts& layouts, const PaintInputs& inputs);
 
 // The DPI the mouse runs at for a device DPI code (200 for unknown codes).
 int DpiOfDeviceCode(std::uint8_t code);

@@ -27,8 +27,9 @@ int CentredStart(std::int32_t start, std::int32_t room, int textSize) {
 void DrawCentred(Drawing& drawing, const skin::LayoutEntry& entry, const std::string& text, Color color) {
     if (text.empty()) return;
     const platform::TextSize size = drawing.MeasureText(text);
-    drawing.DrawTextAt(Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)},
-                     text, color);
+    drawing.DrawTextAt(
+        Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)}, text,
+        color);
 }
 
 // Codes 41 and up name a user macro; a code with no slot or macro behind it
@@ -48,9 +49,9 @@ void DrawFunctionName(Drawing& drawing, const skin::Layouts& layouts, const Pain
     if (text == nullptr || text->empty()) return;
     const skin::LayoutEntry& entry = layouts.main[static_cast<std::size_t>(element)];
     const platform::TextSize size = drawing.MeasureText(*text);
-    drawing.DrawTextAt(Point{ClampedInt(std::int64_t{entry.x} + kFunctionTextInset),
-                           CentredStart(entry.y, entry.height, size.height)},
-                     *text, element == in.hotMain ? kHotRed : kCaptionWhite);
+    drawing.DrawTextAt(
+        Point{ClampedInt(std::int64_t{entry.x} + kFunctionTextInset), CentredStart(entry.y, entry.height, size.height)},
+        *text, element == in.hotMain ? kHotRed : kCaptionWhite);
 }
 
 // The advanced page's captions that carry live values replace the layout's

@@ -19,12 +19,9 @@ bool IsWhole(const platform::Image& image) {
 
 PageImageNames PageImagesOf(SkinPage page) {
     switch (page) {
-        case SkinPage::AdvancedPage:
-            return {"\\advanced_normal.jpg", "\\advanced_over.jpg", "\\advanced_down.jpg"};
-        case SkinPage::ColorPage:
-            return {"\\color_normal_pink.jpg", "\\color_over_red.jpg", "\\color_down_purple.jpg"};
-        case SkinPage::MainPage:
-            break;
+        case SkinPage::AdvancedPage: return {"\\advanced_normal.jpg", "\\advanced_over.jpg", "\\advanced_down.jpg"};
+        case SkinPage::ColorPage: return {"\\color_normal_pink.jpg", "\\color_over_red.jpg", "\\color_down_purple.jpg"};
+        case SkinPage::MainPage: break;
     }
     return {"\\main_normal.jpg", "\\main_over.jpg", "\\main_down.jpg"};
 }

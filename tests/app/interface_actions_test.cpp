@@ -114,7 +114,8 @@ TEST_F(InterfaceActionsTest, TheWebElementOpensTheShippedGuideAndAFailureIsOnRec
     actions.OpenUserGuide();
     fakes.shell.openDocumentFails = true;
     actions.OpenUserGuide();
-    EXPECT_EQ(fakes.shell.Documents(), (std::vector<std::string>{"C:\\vx\\help\\index.html", "C:\\vx\\help\\index.html"}));
+    EXPECT_EQ(fakes.shell.Documents(),
+              (std::vector<std::string>{"C:\\vx\\help\\index.html", "C:\\vx\\help\\index.html"}));
     EXPECT_EQ(fakes.diagnostics.Lines(),
               std::vector<std::string>{"user guide not opened: C:\\vx\\help\\index.html: the system refused it"});
 }
@@ -137,10 +138,13 @@ TEST(LanguageRule, OnlyZeroIsChineseAndOnlyOneIsExactlyEnglish) {
                           Case{"x", false, "CfgReset5"}, Case{"257", true, "CfgReset_EN5"}}) {
         TestPlatform fakes;
         fakes.files.SetFile("C:\\vx\\config.ini", std::string("[Init]\r\nVER_SEL=") + c.verSel + "\r\n");
-        const auto language = static_cast<settings::UiLanguage>(settings::ReadLanguage(fakes.profiles, "C:\\vx\\config.ini"));
+        const auto language =
+            static_cast<settings::UiLanguage>(settings::ReadLanguage(fakes.profiles, "C:\\vx\\config.ini"));
         SCOPED_TRACE(c.verSel);
-        EXPECT_EQ(macro::UserMacroFilePath("C:\\vx", language), c.english ? "C:\\vx\\Macro_EN.dat" : "C:\\vx\\Macro_CN.dat");
-        EXPECT_EQ(macro::DefaultMacroFilePath("S", language), c.english ? "S\\INI_EN\\defMacro.dat" : "S\\INI_CN\\defMacro.dat");
+        EXPECT_EQ(macro::UserMacroFilePath("C:\\vx", language),
+                  c.english ? "C:\\vx\\Macro_EN.dat" : "C:\\vx\\Macro_CN.dat");
+        EXPECT_EQ(macro::DefaultMacroFilePath("S", language),
+                  c.english ? "S\\INI_EN\\defMacro.dat" : "S\\INI_CN\\defMacro.dat");
         EXPECT_EQ(skin::LayoutFilePath("S", language, skin::LayoutFile::Main),
                   c.english ? "S\\INI_EN\\skin_main_en.ini" : "S\\INI_CN\\skin_main.ini");
         EXPECT_EQ(PlugInMessage(language).rfind(c.english ? "Please" : "请", 0), 0u);

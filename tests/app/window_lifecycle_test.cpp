@@ -80,7 +80,7 @@ TEST_F(WindowLifecycle, OtherCommandsGoToTheInterface) {
 TEST_F(WindowLifecycle, SystemCommandsAboutAndMinimiseAreHandledOthersAreNot) {
     EXPECT_TRUE(dialog.OnSystemCommand(16));
     EXPECT_TRUE(dialog.OnSystemCommand(kSysCommandMinimize | 0x2));  // low bits ignored
-    EXPECT_FALSE(dialog.OnSystemCommand(0xF060));                      // close: default processing
+    EXPECT_FALSE(dialog.OnSystemCommand(0xF060));                    // close: default processing
     EXPECT_EQ(TakeLog(), (Log{"ShowAboutBox", "Show:Minimize"}));
 }
 

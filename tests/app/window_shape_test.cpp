@@ -28,8 +28,8 @@ int Coverage(const Region& region, int x, int y) {
 }
 
 TEST(MaskPixels, AreCutOnlyWhenAllThreeComponentsExceedOneHundred) {
-    EXPECT_TRUE(IsMaskPixelCut(0x656565));    // (101, 101, 101)
-    EXPECT_FALSE(IsMaskPixelCut(0x64FFFF));   // (100, 255, 255)
+    EXPECT_TRUE(IsMaskPixelCut(0x656565));   // (101, 101, 101)
+    EXPECT_FALSE(IsMaskPixelCut(0x64FFFF));  // (100, 255, 255)
     EXPECT_FALSE(IsMaskPixelCut(0xFF64FF));
     EXPECT_FALSE(IsMaskPixelCut(0xFFFF64));
     EXPECT_TRUE(IsMaskPixelCut(0xFFFFFF));

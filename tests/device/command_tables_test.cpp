@@ -11,13 +11,13 @@ TEST(CommandTablesTest, DeviceFunctionCodesFollowTheButtonFunctionTable) {
         DeviceFunction expected;
     };
     const Case cases[] = {
-        {0, {0, false, false}},    {1, {1, false, false}},     {5, {5, false, false}},
-        {6, {6, true, false}},     {7, {0, false, false}},     {10, {0, false, false}},
-        {11, {7, false, false}},   {13, {9, false, false}},    {14, {10, false, true}},
-        {15, {11, true, false}},   {16, {12, true, false}},    {17, {13, false, false}},
-        {18, {0, false, false}},   {21, {0, false, false}},    {41, {0, false, false}},
-        {52, {0, false, false}},   {53, {0, false, false}},    {-1, {0xFF, false, false}},
-        {-256, {0, false, false}}, {-255, {1, false, false}},  {INT32_MIN, {0, false, false}},
+        {0, {0, false, false}},         {1, {1, false, false}},    {5, {5, false, false}},
+        {6, {6, true, false}},          {7, {0, false, false}},    {10, {0, false, false}},
+        {11, {7, false, false}},        {13, {9, false, false}},   {14, {10, false, true}},
+        {15, {11, true, false}},        {16, {12, true, false}},   {17, {13, false, false}},
+        {18, {0, false, false}},        {21, {0, false, false}},   {41, {0, false, false}},
+        {52, {0, false, false}},        {53, {0, false, false}},   {-1, {0xFF, false, false}},
+        {-256, {0, false, false}},      {-255, {1, false, false}}, {INT32_MIN, {0, false, false}},
         {INT32_MAX, {0, false, false}},
     };
     for (const Case& c : cases) EXPECT_EQ(DeviceFunctionOf(c.code), c.expected) << "code " << c.code;
@@ -26,12 +26,12 @@ TEST(CommandTablesTest, DeviceFunctionCodesFollowTheButtonFunctionTable) {
 TEST(CommandTablesTest, ButtonFunctionKinds) {
     using K = ButtonFunctionKind;
     const std::pair<std::int32_t, K> cases[] = {
-        {-5, K::NoFunction},        {0, K::NoFunction},        {1, K::MouseFunction},   {5, K::MouseFunction},
-        {6, K::DpiChange},          {7, K::NoFunction},        {10, K::NoFunction},     {11, K::MouseFunction},
-        {13, K::MouseFunction},     {14, K::UsbSpeedStep},     {15, K::DpiChange},      {16, K::DpiChange},
-        {17, K::MouseFunction},     {18, K::NoFunction},       {20, K::NoFunction},     {21, K::ConsumerKey},
-        {30, K::ConsumerKey},       {31, K::ConstantMacro},    {38, K::ConstantMacro},  {39, K::StartCalculator},
-        {40, K::StartCommandPrompt}, {41, K::UserMacro},       {52, K::UserMacro},      {53, K::NoFunction},
+        {-5, K::NoFunction},         {0, K::NoFunction},     {1, K::MouseFunction},  {5, K::MouseFunction},
+        {6, K::DpiChange},           {7, K::NoFunction},     {10, K::NoFunction},    {11, K::MouseFunction},
+        {13, K::MouseFunction},      {14, K::UsbSpeedStep},  {15, K::DpiChange},     {16, K::DpiChange},
+        {17, K::MouseFunction},      {18, K::NoFunction},    {20, K::NoFunction},    {21, K::ConsumerKey},
+        {30, K::ConsumerKey},        {31, K::ConstantMacro}, {38, K::ConstantMacro}, {39, K::StartCalculator},
+        {40, K::StartCommandPrompt}, {41, K::UserMacro},     {52, K::UserMacro},     {53, K::NoFunction},
     };
     for (const auto& [code, kind] : cases) EXPECT_EQ(ButtonFunctionKindOf(code), kind) << "code " << code;
 }

@@ -7,8 +7,8 @@
 
 #include "device/device_session.h"
 #include "macro/macro_store.h"
-#include "settings/settings_store.h"
 #include "platform/testing/fake_hid_api.h"
+#include "settings/settings_store.h"
 
 namespace vx::device {
 namespace {
@@ -171,8 +171,7 @@ TEST_F(DiscoveryTest, InterfacesBeyondIndex99AreNeverExamined) {
 
 TEST_F(DiscoveryTest, CollectionsWithReportsLongerThanTheBuffersCountAsNotFound) {
     hid.interfaces = {MouseInterface(kReadPath, 0xFF00, 1, 257, 0), MouseInterface(kWritePath, 0xFF01, 1, 0, 300),
-                      MouseInterface("fits-read", 0xFF00, 1, 256, 0),
-                      MouseInterface("fits-write", 0xFF01, 1, 0, 256)};
+                      MouseInterface("fits-read", 0xFF00, 1, 256, 0), MouseInterface("fits-write", 0xFF01, 1, 0, 256)};
 
     EXPECT_TRUE(FindMouse(session, hid));
     EXPECT_EQ(hid.PathOf(session.link.ReadChannel.handle), "fits-read");

@@ -9,9 +9,9 @@ namespace {
 
 using namespace test_support;
 
-using ::testing::ElementsAre;
 using macro::ActionPress;
 using macro::ActionRelease;
+using ::testing::ElementsAre;
 
 constexpr std::uint8_t kA = 0x04;
 constexpr std::uint8_t kB = 0x05;
@@ -117,18 +117,16 @@ TEST_F(PlayerTest, PlaysItsOwnCopyOfTheRecord) {
 }
 
 TEST_F(PlayerTest, DelaysBelowFifteenAreRaisedAndLongerOnesKept) {
-    const macro::MacroRecord record =
-        KeyMacro({{{kA, ActionPress}, 0}, {{kA, ActionRelease}, 14}, {{kB, ActionPress}, 300}, {{kB, ActionRelease}, 15}});
+    const macro::MacroRecord record = KeyMacro(
+        {{{kA, ActionPress}, 0}, {{kA, ActionRelease}, 14}, {{kB, ActionPress}, 300}, {{kB, ActionRelease}, 15}});
     PlayMacro(player, record, 1);
     EXPECT_EQ(clock.Sleeps(), (std::vector<int>{15, 15, 300, 15, 10, 10}));
 }
 
 TEST_F(PlayerTest, PacedDelaysAbsorbOversleepWithoutEndingEarly) {
     clock.oversleepMicros = 400;
-    const macro::MacroRecord record = KeyMacro({{{kA, ActionPress}, 15},
-                                                {{kA, ActionRelease}, 15},
-                                                {{kB, ActionPress}, 15},
-                                                {{kB, ActionRelease}, 15}});
+    const macro::MacroRecord record = KeyMacro(
+        {{{kA, ActionPress}, 15}, {{kA, ActionRelease}, 15}, {{kB, ActionPress}, 15}, {{kB, ActionRelease}, 15}});
     PlayMacro(player, record, 1);
     // Every sleep ends on or after its deadline and the error never grows
     // past one millisecond plus one oversleep.
@@ -174,7 +172,8 @@ TEST_F(PlayerTest, MouseButtonsAreActiveLowAndReleaseAllRestoresEverything) {
     SendMacroEvent(player, 0xF7, ActionPress);  // no such button: state unchanged
     SendMacroEvent(player, macro::MouseLeftCode, ActionRelease);
     ReleaseAll(player);
-    EXPECT_THAT(Describe(Sent()), ElementsAre("mouse FE", "mouse FC", "keys 04", "mouse FC", "mouse FD", "mouse FF", "keys"));
+    EXPECT_THAT(Describe(Sent()),
+                ElementsAre("mouse FE", "mouse FC", "keys 04", "mouse FC", "mouse FD", "mouse FF", "keys"));
     EXPECT_EQ(clock.Sleeps(), (std::vector<int>{10, 10}));
     // Byte 2 of a mouse report keeps what the previous report left there.
     const auto sent = Sent();

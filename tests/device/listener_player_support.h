@@ -8,19 +8,19 @@
 #include <utility>
 #include <vector>
 
-#include "device/device_session.h"
-#include "macro/macro_store.h"
-#include "settings/settings_store.h"
 #include "device/action_wake.h"
+#include "device/device_session.h"
 #include "device/input_listener.h"
 #include "device/worker_context.h"
+#include "macro/macro_store.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_hid_api.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
+#include "settings/settings_store.h"
 
 namespace vx::device::test_support {
 

@@ -7,15 +7,15 @@
 #include <thread>
 #include <vector>
 
-#include "device/device_session.h"
-#include "macro/macro_store.h"
-#include "settings/settings_store.h"
 #include "device/action_player.h"
+#include "device/device_session.h"
 #include "device/input_listener.h"
 #include "device/workers.h"
+#include "macro/macro_store.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/test_platform.h"
+#include "settings/settings_store.h"
 
 namespace vx::device {
 namespace {
@@ -28,7 +28,8 @@ protected:
     void SetUp() override {
         const auto in = mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Read);
         const auto out = mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Write);
-        const auto outCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
+        const auto outCaps =
+            mouse.GetCaps(mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Query));
         const auto inCaps = mouse.GetCaps(mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Query));
         ASSERT_TRUE(outCaps && inCaps);
         session.link.WriteChannel = Channel{ChannelState::Open, out, *outCaps};

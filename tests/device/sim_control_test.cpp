@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "platform/sim/sim_factory.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_clock.h"
+#include "platform/testing/recording_diagnostics.h"
 
 namespace vx::platform::sim {
 namespace {
@@ -38,8 +38,8 @@ TEST(SimCommandTest, ParsesTheFourCommands) {
 }
 
 TEST(SimCommandTest, IgnoresEverythingElse) {
-    for (const char* line : {"", "   ", "press", "press 0", "press 7", "press 12", "release x", "input",
-                             "input 100", "input 0g", "unplug now", "jump 1", "press 1 2"}) {
+    for (const char* line : {"", "   ", "press", "press 0", "press 7", "press 12", "release x", "input", "input 100",
+                             "input 0g", "unplug now", "jump 1", "press 1 2"}) {
         EXPECT_FALSE(ParseSimCommand(line)) << line;
     }
 }

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "macro/macro_store.h"
-#include "settings/mouse_config.h"
 #include "macro/macro_files.h"
+#include "macro/macro_store.h"
 #include "macro/macro_text.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/map_profile_files.h"
+#include "settings/mouse_config.h"
 
 namespace vx::macro {
 namespace {

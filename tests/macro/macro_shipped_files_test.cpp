@@ -6,13 +6,13 @@
 #include <sstream>
 #include <string>
 
-#include "macro/macro_store.h"
 #include "macro/key_codes.h"
 #include "macro/macro_files.h"
+#include "macro/macro_store.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 
 namespace vx::macro {
 namespace {
@@ -64,8 +64,8 @@ TEST(MacroShippedConstants, EightShortcutsInButtonOrder) {
     // Modifier and key usages of copy, paste, cut, undo, redo, select all,
     // switch window, show desktop.
     const std::uint8_t ctrl = 0xE0, alt = 0xE2, win = 0xE3;
-    const std::pair<std::uint8_t, std::uint8_t> chords[8] = {
-        {ctrl, 0x06}, {ctrl, 0x19}, {ctrl, 0x1B}, {ctrl, 0x1D}, {ctrl, 0x1C}, {ctrl, 0x04}, {alt, 0x2B}, {win, 0x07}};
+    const std::pair<std::uint8_t, std::uint8_t> chords[8] = {{ctrl, 0x06}, {ctrl, 0x19}, {ctrl, 0x1B}, {ctrl, 0x1D},
+                                                             {ctrl, 0x1C}, {ctrl, 0x04}, {alt, 0x2B},  {win, 0x07}};
     for (std::size_t i = 0; i < 8; ++i) {
         const MacroRecord& record = loaded.macros.constant[i];
         ASSERT_EQ(record.eventCount, 4) << i;

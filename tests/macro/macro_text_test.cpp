@@ -32,8 +32,8 @@ TEST(MacroText, HeaderAndEventsFollowTheFileOrder) {
     record.repeatEnabled = 1;
     record.repeatCount = 0x0102;
     record.eventCount = 2;
-    record.events[0] = {0x04, ActionPress};   // usage of A: file holds VK 65
-    record.delays[0] = 300;                    // 44 + 1*256
+    record.events[0] = {0x04, ActionPress};  // usage of A: file holds VK 65
+    record.delays[0] = 300;                  // 44 + 1*256
     record.events[1] = {MouseMiddleCode, ActionRelease};
     record.delays[1] = 7;
     const std::string digits = FormatRecordDigits(record);

@@ -4,16 +4,15 @@
 
 #include "platform/portable/ini_document.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/portable/utf_text.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 
 namespace vx::platform {
 namespace {
 
 TEST(IniDocumentTest, KeepsCommentsBlankLinesAndUnknownLinesVerbatim) {
-    const std::string text =
-        "; settings\r\n\r\n[A]\r\n  x = 1 \r\n; note\r\nstray line\r\n\r\n[B]\r\nz=3\r\n";
+    const std::string text = "; settings\r\n\r\n[A]\r\n  x = 1 \r\n; note\r\nstray line\r\n\r\n[B]\r\nz=3\r\n";
     IniDocument doc = IniDocument::Parse(text);
     EXPECT_EQ(doc.Serialize(), text);
     doc.Set("B", "z", "4");
@@ -92,7 +91,9 @@ TEST(IniDocumentTest, RefusesTextThatWouldBreakTheLines) {
 }
 
 TEST(Utf16CutTest, NeverSplitsACharacter) {
-    const std::string text = "a\xF0\x9F\x98\x80" "b\xE4\xB8\xAD";  // a, U+1F600 (2 units), b, U+4E2D
+    const std::string text =
+        "a\xF0\x9F\x98\x80"
+        "b\xE4\xB8\xAD";  // a, U+1F600 (2 units), b, U+4E2D
     EXPECT_EQ(Utf8PrefixWithinUtf16Units(text, 0), 0u);
     EXPECT_EQ(Utf8PrefixWithinUtf16Units(text, 1), 1u);
     EXPECT_EQ(Utf8PrefixWithinUtf16Units(text, 2), 1u);  // half a surrogate pair is not kept
@@ -103,7 +104,7 @@ TEST(Utf16CutTest, NeverSplitsACharacter) {
 }
 
 TEST(Utf16CutTest, MalformedInputBecomesReplacementCharacters) {
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong form
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong form
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
     EXPECT_EQ(Utf16ToUtf8(u"x\xD800y"), "x\xEF\xBF\xBDy");
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16("\xE4\xB8\xAD\xF0\x9F\x98\x80")), "\xE4\xB8\xAD\xF0\x9F\x98\x80");
@@ -151,10 +152,11 @@ TEST_F(PortableProfileFilesTest, RefusedEntryLeavesTheWholeChangeUndone) {
     EXPECT_FALSE(profiles.WriteString(path, "Config1\n", "K1", "2"));
     EXPECT_EQ(files.GetFile(path), original);
     EXPECT_EQ(files.WriteCount(), 0);
-    EXPECT_EQ(diagnostics.Lines(),
-              (std::vector<std::string>{
-                  "settings not written: C:\\VX230\\config.ini [Config1]: a value holds a line break or NUL",
-                  "settings not written: C:\\VX230\\config.ini [Config1\n]: the section name holds a line break or NUL"}));
+    EXPECT_EQ(
+        diagnostics.Lines(),
+        (std::vector<std::string>{
+            "settings not written: C:\\VX230\\config.ini [Config1]: a value holds a line break or NUL",
+            "settings not written: C:\\VX230\\config.ini [Config1\n]: the section name holds a line break or NUL"}));
 }
 
 TEST_F(PortableProfileFilesTest, WriteOfTheSameValueDoesNotTouchTheFile) {
@@ -178,7 +180,9 @@ TEST(PortableProfileFilesNewFileTest, NewFileUsesTheChosenEncoding) {
     testing::RecordingDiagnostics diagnostics;
     PortableProfileFiles profiles{files, diagnostics, IniEncoding::Utf16LeBom};
     ASSERT_TRUE(profiles.WriteString("m.dat", "Macros", "Count", "0"));
-    EXPECT_EQ(files.GetFile("m.dat"), std::string("\xFF\xFE[\0M\0a\0c\0r\0o\0s\0]\0\r\0\n\0C\0o\0u\0n\0t\0=\0" "0\0\r\0\n\0", 40));
+    EXPECT_EQ(files.GetFile("m.dat"), std::string("\xFF\xFE[\0M\0a\0c\0r\0o\0s\0]\0\r\0\n\0C\0o\0u\0n\0t\0=\0"
+                                                  "0\0\r\0\n\0",
+                                                  40));
 }
 
 }  // namespace

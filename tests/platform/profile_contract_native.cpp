@@ -7,9 +7,9 @@
 #include <thread>
 
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "profile_contract.h"
 
 namespace vx::platform {
@@ -36,7 +36,8 @@ public:
         static std::atomic<int> counter{0};
         dir_ = std::filesystem::temp_directory_path() /
                (std::string("vx-profile-") + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                std::to_string(counter++) + "-" + std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())));
+                std::to_string(counter++) + "-" +
+                std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())));
         std::filesystem::create_directories(dir_);
     }
     ~PosixFixture() override {

@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "settings/config_section.h"
 #include "settings/settings_file.h"
 
@@ -64,7 +64,8 @@ TEST_F(SettingsFileTest, SaveOnMissingFileWritesOneSectionInKeyOrder) {
 }
 
 TEST_F(SettingsFileTest, SaveGivesTheSameBytesAsTwentyTwoSingleWrites) {
-    const std::string start = "[Init]\r\nCurConfig=2\r\n[Config2]\r\nFIRE_TIME=9\r\nK3=0\r\nextra=keep\r\n[Config4]\r\nK0=1\r\n";
+    const std::string start =
+        "[Init]\r\nCurConfig=2\r\n[Config2]\r\nFIRE_TIME=9\r\nK3=0\r\nextra=keep\r\n[Config4]\r\nK0=1\r\n";
     SetConfig(Distinct());
     Put(start);
     ASSERT_TRUE(SaveConfig(settings, profiles, File(), 2));
@@ -106,12 +107,12 @@ TEST_F(SettingsFileTest, ValuesAreParsedCutAndNarrowed) {
     EXPECT_EQ(c.K0, 12);
     EXPECT_EQ(c.K1, -1);
     EXPECT_EQ(c.DPI_LEVEL, -1);
-    EXPECT_EQ(c.LED_STATUS, 0);      // 256 keeps its low 8 bits
-    EXPECT_EQ(c.DPI_SPEED, 255);     // -1 as an 8-bit field
-    EXPECT_EQ(c.FIRE_TIME, 1234);    // only 4 characters are read
+    EXPECT_EQ(c.LED_STATUS, 0);    // 256 keeps its low 8 bits
+    EXPECT_EQ(c.DPI_SPEED, 255);   // -1 as an 8-bit field
+    EXPECT_EQ(c.FIRE_TIME, 1234);  // only 4 characters are read
     EXPECT_TRUE(c.DPI_SET_EN2);
-    EXPECT_EQ(c.DPI_SET1, 5);        // 9 characters read: 261 & 0xFF
-    EXPECT_EQ(c.DPI_SET2, 26);       // the tenth character is cut off
+    EXPECT_EQ(c.DPI_SET1, 5);   // 9 characters read: 261 & 0xFF
+    EXPECT_EQ(c.DPI_SET2, 26);  // the tenth character is cut off
     EXPECT_EQ(c.WHEEL_SPEED, 3);
     EXPECT_EQ(c.USB_SPEED, 0);
 

@@ -7,8 +7,8 @@
 
 #include "platform/portable/ini_document.h"
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "settings/config_section.h"
 #include "settings/settings_file.h"
 
@@ -49,8 +49,8 @@ TEST_F(ShippedConfigTest, EverySectionHoldsTheTwentyTwoKeysInOrderWithCrlf) {
     }
     const platform::IniDocument document = platform::IniDocument::Parse(bytes);
     const auto& lines = document.Lines();
-    const std::vector<std::string> sections = {"Config1",   "Config2",   "Config3",   "Config4",
-                                               "Config5",   "Config6",   "CfgReset2", "CfgReset3",
+    const std::vector<std::string> sections = {"Config1",   "Config2",   "Config3",     "Config4",
+                                               "Config5",   "Config6",   "CfgReset2",   "CfgReset3",
                                                "CfgReset4", "CfgReset5", "CfgReset_EN5"};
     const auto keys = ConfigEntries(MouseConfig{});
     ASSERT_EQ(lines.size(), 3 + sections.size() * 23);

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/portable/utf_text.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "skin/layout_loaders.h"
 
 namespace vx::skin {

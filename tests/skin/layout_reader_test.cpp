@@ -3,9 +3,9 @@
 #include <string>
 
 #include "platform/portable/portable_profile_files.h"
-#include "platform/testing/recording_diagnostics.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/memory_file_system.h"
+#include "platform/testing/recording_diagnostics.h"
 #include "skin/layout_reader.h"
 
 namespace vx::skin {

@@ -24,7 +24,7 @@ TEST(ConfigEdits, TogglingALevelKeepsOneLevelEnabledAndActive) {
         int activeAfter;
     };
     const Case cases[] = {
-        {{true, false, true, false}, 2, 2, {true, false, false, false}, 0},  // wraps from 3 to 0
+        {{true, false, true, false}, 2, 2, {true, false, false, false}, 0},   // wraps from 3 to 0
         {{false, true, false, false}, 1, 1, {false, true, false, false}, 1},  // the only level stays
         {{true, true, true, true}, 0, 3, {true, true, true, false}, 0},       // not the active one
         {{true, false, false, false}, 0, 2, {true, false, true, false}, 0},   // enabling never moves it
@@ -65,8 +65,8 @@ TEST(ConfigEdits, RapidFireStaysWithin0To300) {
         EXPECT_TRUE(EditOnAdvancedPage(config, 30, layout, x));
         EXPECT_EQ(config.FIRE_TIME, expected) << "x " << x;
     }
-    const std::array<std::array<int, 3>, 6> steps{{{0, 32, 0}, {300, 31, 300}, {299, 31, 300}, {1000, 31, 300},
-                                                  {INT_MAX, 31, 300}, {INT_MIN, 32, 0}}};
+    const std::array<std::array<int, 3>, 6> steps{
+        {{0, 32, 0}, {300, 31, 300}, {299, 31, 300}, {1000, 31, 300}, {INT_MAX, 31, 300}, {INT_MIN, 32, 0}}};
     for (const auto& [from, element, to] : steps) {
         config.FIRE_TIME = from;
         EditOnAdvancedPage(config, element, layout, 0);

@@ -168,14 +168,10 @@ TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases{
-        {SkinPage::MainPage, 9, {}},
-        {SkinPage::MainPage, 10, {"advanced"}},
-        {SkinPage::MainPage, 11, {"color"}},
-        {SkinPage::AdvancedPage, 9, {"main"}},
-        {SkinPage::AdvancedPage, 10, {}},
-        {SkinPage::AdvancedPage, 11, {"color"}},
-        {SkinPage::ColorPage, 9, {"main"}},
-        {SkinPage::ColorPage, 10, {"advanced"}},
+        {SkinPage::MainPage, 9, {}},         {SkinPage::MainPage, 10, {"advanced"}},
+        {SkinPage::MainPage, 11, {"color"}}, {SkinPage::AdvancedPage, 9, {"main"}},
+        {SkinPage::AdvancedPage, 10, {}},    {SkinPage::AdvancedPage, 11, {"color"}},
+        {SkinPage::ColorPage, 9, {"main"}},  {SkinPage::ColorPage, 10, {"advanced"}},
         {SkinPage::ColorPage, 11, {}},
     };
     for (const Case& c : cases) {
@@ -207,9 +203,8 @@ TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
 
 TEST_F(PointerHandling, CommonElementsActOnReleaseOnEveryPage) {
     const std::vector<std::pair<int, std::string>> table{
-        {0, "save"},     {1, ""},        {2, "revert"},  {3, "apply"},    {4, "config 1"}, {8, "config 5"},
-        {12, "minimize"}, {13, "hide"},  {14, "import"}, {15, "export"},  {16, "reset"},   {17, "chinese"},
-        {18, "english"}, {19, "guide"},
+        {0, "save"},  {1, ""},        {2, "revert"},  {3, "apply"},  {4, "config 1"}, {8, "config 5"}, {12, "minimize"},
+        {13, "hide"}, {14, "import"}, {15, "export"}, {16, "reset"}, {17, "chinese"}, {18, "english"}, {19, "guide"},
     };
     for (SkinPage page : {SkinPage::MainPage, SkinPage::AdvancedPage, SkinPage::ColorPage}) {
         for (const auto& [element, expected] : table) {

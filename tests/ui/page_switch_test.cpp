@@ -33,8 +33,8 @@ protected:
 TEST_F(PageSwitching, AdvancedPageCreatesControlsBetweenItsTwoUpdates) {
     ShowAdvancedPage(context);
     EXPECT_EQ(ui.Page(), SkinPage::AdvancedPage);
-    EXPECT_EQ(recorder.log, (std::vector<std::string>{"invalidate region", "create controls", "update",
-                                                       "refresh list", "update"}));
+    EXPECT_EQ(recorder.log,
+              (std::vector<std::string>{"invalidate region", "create controls", "update", "refresh list", "update"}));
 }
 
 TEST_F(PageSwitching, LeavingTheAdvancedPageDestroysItsControls) {

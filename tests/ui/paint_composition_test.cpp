@@ -48,18 +48,17 @@ TEST_F(PaintComposition, MainPageInItsOrder) {
     in.config.WHEEL_STATUS = 1;
     EXPECT_EQ(Paint(in), (Lines{
                              "canvas normal 0,0,1300,130",
-                             "copy over 270,100,10,20",        // hovered function field
-                             "copy down 550,100,10,20",        // selector of level 1
-                             "fill 0,0,255 661,101,8,19",      // level 0: step 0 only
-                             "copy down 460,100,10,20",        // level 0 enabled
-                             "fill 255,0,255 781,101,8,19",    // level 1: steps 0..2
-                             "fill 255,0,255 791,101,8,19",
-                             "fill 255,0,255 801,101,8,19",
-                             "copy down 420,100,10,20",        // wheel mode 1
-                             "copy over 1170,100,10,20",       // companion of field 27
-                             "copy down 50,100,10,20",         // configuration 2
-                             "copy down 90,100,10,20",         // the page's tab
-                             "copy down 180,100,10,20",        // English
+                             "copy over 270,100,10,20",      // hovered function field
+                             "copy down 550,100,10,20",      // selector of level 1
+                             "fill 0,0,255 661,101,8,19",    // level 0: step 0 only
+                             "copy down 460,100,10,20",      // level 0 enabled
+                             "fill 255,0,255 781,101,8,19",  // level 1: steps 0..2
+                             "fill 255,0,255 791,101,8,19", "fill 255,0,255 801,101,8,19",
+                             "copy down 420,100,10,20",   // wheel mode 1
+                             "copy over 1170,100,10,20",  // companion of field 27
+                             "copy down 50,100,10,20",    // configuration 2
+                             "copy down 90,100,10,20",    // the page's tab
+                             "copy down 180,100,10,20",   // English
                          }));
 }
 
@@ -95,8 +94,7 @@ TEST_F(PaintComposition, CommonElementsTakeTheFirstMatchingRule) {
     in.language = settings::UiLanguage::Chinese;
     EXPECT_EQ(Paint(in), (Lines{"canvas normal 0,0,1300,130", "copy over 60,100,10,20",
                                 "copy down 410,100,10,20",  // wheel mode 0
-                                "copy down 60,100,10,20",
-                                "copy down 90,100,10,20", "copy down 170,100,10,20"}));
+                                "copy down 60,100,10,20", "copy down 90,100,10,20", "copy down 170,100,10,20"}));
     in.hotMain = 12;
     in.pressed = true;
     const Lines pressed = Paint(in);
@@ -128,7 +126,7 @@ TEST_F(PaintComposition, DpiBarsGrowToTheChosenStep) {
     }
     EXPECT_EQ(level2, 12);
     EXPECT_EQ(level3, 1);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 255,0,0 1011,101,8,19"), lines.end());  // cell 101
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 255,0,0 1011,101,8,19"), lines.end());    // cell 101
     EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 128,0,255 1021,101,8,19"), lines.end());  // cell 102
 }
 
@@ -207,7 +205,9 @@ TEST_F(PaintComposition, HeldSliderShowsItsBarNotItsPressedPicture) {
     in.config.FIRE_TIME = 60;
     const Lines lines = Paint(in);
     EXPECT_EQ(lines[1], "copy down 300,100,40,20");
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find(" 300,100,") != std::string::npos; }), 1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find(" 300,100,") != std::string::npos; }),
+              1);
     in.pressed = false;
     EXPECT_EQ(Paint(in)[1], "copy over 300,100,200,20");
 }

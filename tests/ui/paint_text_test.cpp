@@ -125,9 +125,9 @@ TEST_F(PaintText, ColourPageShowsTheDpiSentForTheActiveLevel) {
 }
 
 TEST_F(PaintText, DeviceCodesMapToTheirDpi) {
-    const std::pair<int, int> table[] = {{2, 400},   {3, 600},   {4, 800},   {5, 1000},  {6, 1200}, {7, 1600},
-                                         {9, 2000},  {11, 2400}, {13, 3200}, {14, 4000}, {15, 4800}, {0, 200},
-                                         {1, 200},   {8, 200},   {12, 200},  {16, 200},  {255, 200}};
+    const std::pair<int, int> table[] = {{2, 400},  {3, 600},   {4, 800},   {5, 1000},  {6, 1200},  {7, 1600},
+                                         {9, 2000}, {11, 2400}, {13, 3200}, {14, 4000}, {15, 4800}, {0, 200},
+                                         {1, 200},  {8, 200},   {12, 200},  {16, 200},  {255, 200}};
     for (auto [code, dpi] : table) EXPECT_EQ(DpiOfDeviceCode(static_cast<std::uint8_t>(code)), dpi) << code;
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "platform/portable/portable_profile_files.h"
+#include "platform/profile_contract.h"
 #include "platform/testing/recording_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile_files.h"
-#include "platform/profile_contract.h"
 
 namespace vx::platform {
 namespace {
@@ -91,11 +91,10 @@ private:
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, ProfileContract,
-    ::testing::Values(
-        ProfileImplementation{"SystemProfileFunctions",
-                              [] { return std::make_unique<WindowsFixture<Win32ProfileFiles>>(); }},
-        ProfileImplementation{"PortableOverWin32Files",
-                              [] { return std::make_unique<WindowsFixture<PortableOverWin32Files>>(); }}),
+    ::testing::Values(ProfileImplementation{"SystemProfileFunctions",
+                                            [] { return std::make_unique<WindowsFixture<Win32ProfileFiles>>(); }},
+                      ProfileImplementation{"PortableOverWin32Files",
+                                            [] { return std::make_unique<WindowsFixture<PortableOverWin32Files>>(); }}),
     ImplementationName);
 
 }  // namespace

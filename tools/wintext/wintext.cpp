@@ -36,11 +36,10 @@ struct Options {
 
 std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
+    int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
     return out;
 }
 
@@ -124,7 +123,8 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
 }
 
 int Usage() {
-    std::fputs("usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n", stderr);
+    std::fputs("usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n",
+               stderr);
     return 2;
 }
 

@@ -65,8 +65,7 @@ std::string DecodeUtf16(std::string_view bytes, ByteOrder order) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const auto b0 = static_cast<unsigned char>(bytes[i]);
         const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(littleEndian ? static_cast<char16_t>(b0 | (b1 << 8))
-                                     : static_cast<char16_t>((b0 << 8) | b1));
+        units.push_back(littleEndian ? static_cast<char16_t>(b0 | (b1 << 8)) : static_cast<char16_t>((b0 << 8) | b1));
     }
     return Utf16ToUtf8(units);
 }
@@ -186,8 +185,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     for (std::size_t i = *header + 1; i < end; ++i) {
         if (KeyLineOf(lines_[i])) insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  Joined(Trim(key), "=", value));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Joined(Trim(key), "=", value));
 }
 
 std::string IniDocument::Serialize() const {
@@ -211,8 +209,8 @@ bool IsStorableSection(std::string_view section) {
 
 bool IsStorableKey(std::string_view key) {
     const std::string_view t = Trim(key);
-    return !t.empty() && !HasLineBreakOrNul(key) && key.find('=') == std::string_view::npos &&
-           t.front() != ';' && t.front() != '[';
+    return !t.empty() && !HasLineBreakOrNul(key) && key.find('=') == std::string_view::npos && t.front() != ';' &&
+           t.front() != '[';
 }
 
 bool IsStorableValue(std::string_view value) { return !HasLineBreakOrNul(value); }

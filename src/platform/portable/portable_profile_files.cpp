@@ -4,8 +4,8 @@
 
 namespace vx::platform {
 
-std::string PortableProfileFiles::ReadString(const std::string& file, std::string_view section,
-                                             std::string_view key, std::size_t capacity) {
+std::string PortableProfileFiles::ReadString(const std::string& file, std::string_view section, std::string_view key,
+                                             std::size_t capacity) {
     if (capacity == 0) return {};
     std::optional<std::string> bytes;
     {
@@ -28,8 +28,8 @@ std::optional<PortableProfileFiles::Loaded> PortableProfileFiles::LoadForChange(
     return Loaded{IniDocument(newFileEncoding_), std::nullopt};
 }
 
-bool PortableProfileFiles::WriteString(const std::string& file, std::string_view section,
-                                       std::string_view key, std::string_view value) {
+bool PortableProfileFiles::WriteString(const std::string& file, std::string_view section, std::string_view key,
+                                       std::string_view value) {
     return WriteStrings(file, section, {ProfileEntry{std::string(key), std::string(value)}});
 }
 

@@ -112,8 +112,8 @@ bool PosixFileSystem::ReplaceAll(const std::string& path, const std::string& byt
     const std::string temp = target + ".tmp-" + RandomSuffix();
     FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
     if (fd.get() < 0) return false;
-    const bool written = WriteFully(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
-                         ::fsync(fd.get()) == 0 && fd.Close();
+    const bool written =
+        WriteFully(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0 && fd.Close();
     if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;

@@ -12,9 +12,7 @@ public:
     ControlledSimulatedMouse(const std::string& programDir, Clock& clock,
                              std::function<void(const std::string& path)> onRemoved, Diagnostics& next)
         // The log file is the record; memory stays flat however long it runs.
-        : SimulatedMouse(clock, ReportMemory::Drop),
-          control_(*this, programDir, std::move(onRemoved)),
-          next_(next) {}
+        : SimulatedMouse(clock, ReportMemory::Drop), control_(*this, programDir, std::move(onRemoved)), next_(next) {}
     ~ControlledSimulatedMouse() override { control_.Stop(); }
 
     HidApi& Hid() override { return *this; }

@@ -4,8 +4,8 @@
 // puts every call there as one line ("Show:Minimize", "Destroy", ...).
 #include <atomic>
 #include <map>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>

@@ -16,8 +16,7 @@ namespace {
 class ThreadTimer {
 public:
     ThreadTimer()
-        : handle_(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                         TIMER_ALL_ACCESS)) {}
+        : handle_(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS)) {}
     ~ThreadTimer() {
         if (handle_ != nullptr) CloseHandle(handle_);
     }

@@ -64,8 +64,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 }  // namespace
 
 Win32MainWindow::Win32MainWindow()
-    : instance_(GetModuleHandleW(nullptr)),
-      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
+    : instance_(GetModuleHandleW(nullptr)), icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
 
 Win32MainWindow::~Win32MainWindow() {
     for (HFONT font : fonts_) DeleteObject(font);
@@ -121,17 +120,14 @@ void Win32MainWindow::SetLargeIcon(int iconResourceId) {
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-void Win32MainWindow::SetTitle(const std::string& title) {
-    SetWindowTextW(Handle(), Widen(title).c_str());
-}
+void Win32MainWindow::SetTitle(const std::string& title) { SetWindowTextW(Handle(), Widen(title).c_str()); }
 
 FontHandle Win32MainWindow::CreateFont(const FontSpec& fontSpec) {
     const DWORD outPrecision = fontSpec.fixedPitchRoman ? OUT_CHARACTER_PRECIS : OUT_DEFAULT_PRECIS;
     const DWORD clipPrecision = fontSpec.fixedPitchRoman ? CLIP_CHARACTER_PRECIS : CLIP_DEFAULT_PRECIS;
     const DWORD pitchFamily = fontSpec.fixedPitchRoman ? (FIXED_PITCH | FF_ROMAN) : (DEFAULT_PITCH | FF_SWISS);
-    HFONT font = CreateFontW(fontSpec.height, fontSpec.width, 0, 0, fontSpec.weight, FALSE, FALSE, FALSE,
-                             ANSI_CHARSET, outPrecision, clipPrecision, DEFAULT_QUALITY, pitchFamily,
-                             Widen(fontSpec.face).c_str());
+    HFONT font = CreateFontW(fontSpec.height, fontSpec.width, 0, 0, fontSpec.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             outPrecision, clipPrecision, DEFAULT_QUALITY, pitchFamily, Widen(fontSpec.face).c_str());
     if (font == nullptr) return 0;
     fonts_.push_back(font);
     return reinterpret_cast<FontHandle>(font);
@@ -280,8 +276,7 @@ bool Win32MainWindow::Exists() { return Handle() != nullptr && !destroyed_; }
 void Win32MainWindow::RunModal(WindowEvents& events) {
     events_ = &events;
     destroyed_ = false;
-    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc,
-                    reinterpret_cast<LPARAM>(this));
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
     hwnd_ = nullptr;
     events_ = nullptr;
 }
@@ -331,7 +326,8 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         LRESULT result = 0;
         if (hook_(hwnd, msg, wParam, lParam, result)) {
             // Messages whose answer is the dialog procedure's own return value.
-            if (msg == WM_INITDIALOG || msg == WM_QUERYDRAGICON || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)) {
+            if (msg == WM_INITDIALOG || msg == WM_QUERYDRAGICON ||
+                (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)) {
                 return static_cast<INT_PTR>(result);
             }
             return Answer(hwnd, result);
@@ -339,22 +335,16 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     }
 
     switch (msg) {
-        case WM_INITDIALOG:
-            events_->OnInitDialog();
-            return TRUE;
-        case WM_CLOSE:
-            events_->OnCloseRequest();
-            return TRUE;
-        case WM_SYSCOMMAND:
-            return events_->OnSystemCommand(static_cast<int>(wParam & 0xFFF0)) ? TRUE : FALSE;
+        case WM_INITDIALOG: events_->OnInitDialog(); return TRUE;
+        case WM_CLOSE: events_->OnCloseRequest(); return TRUE;
+        case WM_SYSCOMMAND: return events_->OnSystemCommand(static_cast<int>(wParam & 0xFFF0)) ? TRUE : FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             // Enter and Escape arrive as IDOK / IDCANCEL; the window must not close on them.
             if (id != IDOK && id != IDCANCEL) events_->OnCommand(id);
             return TRUE;
         }
-        case WM_QUERYDRAGICON:
-            return reinterpret_cast<INT_PTR>(icon_);
+        case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
         case kTrayCallbackMessage:
             return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam), ToMouseButtonEvent(lParam)));
         case WM_DEVICECHANGE:
@@ -369,18 +359,10 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                 events_->OnDeviceRemoved(notification);
             }
             return Answer(hwnd, TRUE);
-        case WM_POWERBROADCAST:
-            events_->OnPowerBroadcast();
-            return FALSE;
-        case WM_MOUSEMOVE:
-            events_->OnMouseMove(PointFrom(lParam));
-            return FALSE;
-        case WM_LBUTTONDOWN:
-            events_->OnLeftButtonDown(PointFrom(lParam));
-            return FALSE;
-        case WM_LBUTTONUP:
-            events_->OnLeftButtonUp(PointFrom(lParam));
-            return FALSE;
+        case WM_POWERBROADCAST: events_->OnPowerBroadcast(); return FALSE;
+        case WM_MOUSEMOVE: events_->OnMouseMove(PointFrom(lParam)); return FALSE;
+        case WM_LBUTTONDOWN: events_->OnLeftButtonDown(PointFrom(lParam)); return FALSE;
+        case WM_LBUTTONUP: events_->OnLeftButtonUp(PointFrom(lParam)); return FALSE;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             paintDc_ = BeginPaint(hwnd, &paint);
@@ -397,11 +379,8 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             repaintPosted_ = false;
             events_->OnRepaintRequest();
             return TRUE;
-        case kDeviceRemovalMessage:
-            DeliverDeviceRemovals();
-            return TRUE;
-        default:
-            return FALSE;
+        case kDeviceRemovalMessage: DeliverDeviceRemovals(); return TRUE;
+        default: return FALSE;
     }
 }
 

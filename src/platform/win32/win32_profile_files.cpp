@@ -53,7 +53,8 @@ bool Win32ProfileFiles::WriteStrings(const std::string& file, std::string_view s
     const std::wstring wideSection = Widen(section);
     std::lock_guard guard(lock_);
     bool allWritten = true;
-    for (const auto& entry : entries) allWritten = WriteOne(wideFile, wideSection, entry.key, entry.value) && allWritten;
+    for (const auto& entry : entries)
+        allWritten = WriteOne(wideFile, wideSection, entry.key, entry.value) && allWritten;
     return allWritten;
 }
 

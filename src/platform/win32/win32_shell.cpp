@@ -13,12 +13,10 @@ namespace {
 std::string ToAnsi(const std::string& utf8) {
     std::wstring wide = Widen(utf8);
     if (wide.empty()) return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                   nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     if (size <= 0) return {};
     std::string ansi(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr, nullptr);
     return ansi;
 }
 
@@ -31,8 +29,7 @@ bool Win32Shell::StartProgram(const std::string& commandLine) {
 }
 
 bool Win32Shell::OpenDocument(const std::string& urlOrPath) {
-    HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(urlOrPath).c_str(), nullptr, nullptr,
-                                     SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(urlOrPath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -51,13 +51,12 @@ void WriteBmp(const std::string& path, int width, int height, const std::vector<
         }
         for (int pad = width * 3; pad < rowBytes; ++pad) file.push_back(0);
     }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                static_cast<std::streamsize>(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
 }
 
 TEST(Win32ImageDecoder, DecodesPixelsAsRgbRowsFromTheTop) {
-    const std::vector<std::uint32_t> pixels{0xFF0000, 0x00FF00, 0x0000FF,
-                                            0x656565, 0x64FFFF, 0xFFFFFF};
+    const std::vector<std::uint32_t> pixels{0xFF0000, 0x00FF00, 0x0000FF, 0x656565, 0x64FFFF, 0xFFFFFF};
     const std::string path = TempPath("mask.bmp");
     WriteBmp(path, 3, 2, pixels);
     Win32ImageDecoder decoder;

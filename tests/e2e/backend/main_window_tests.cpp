@@ -169,9 +169,7 @@ TEST(Win32MainWindow, PostedRemovalFromAnotherThreadArrivesOnTheWindowThread) {
     RecordingEvents events;
     DWORD windowThread = GetCurrentThreadId();
     DWORD deliveredOn = 0;
-    events.script = [&] {
-        std::thread([&] { window.PostDeviceRemoval("\\\\?\\hid#sim"); }).join();
-    };
+    events.script = [&] { std::thread([&] { window.PostDeviceRemoval("\\\\?\\hid#sim"); }).join(); };
     events.onRemoved = [&](const DeviceNotification&) {
         deliveredOn = GetCurrentThreadId();
         window.Destroy();

@@ -42,29 +42,21 @@ TEST(Resources, TrayMenusInBothLanguages) {
 
 TEST(Resources, EnglishEventMenu) {
     const std::vector<std::string> expected{
-        "0|Add Forward|-1",
-        "1|Left Button|-1", "2|Down |32802", "2|Up|32803",
-        "1|Right Button|-1", "2|Down|32804", "2|Up|32805",
-        "1|Mid Button|-1", "2|Down|32806", "2|Up|32807",
-        "0|Add Backward|-1",
-        "1|Left Button|-1", "2|Down |32809", "2|Up|32810",
-        "1|Right Button|-1", "2|Down|32811", "2|Up|32812",
-        "1|Mid Button|-1", "2|Down|32813", "2|Up|32814",
+        "0|Add Forward|-1",     "1|Left Button|-1", "2|Down |32802",   "2|Up|32803",   "1|Right Button|-1",
+        "2|Down|32804",         "2|Up|32805",       "1|Mid Button|-1", "2|Down|32806", "2|Up|32807",
+        "0|Add Backward|-1",    "1|Left Button|-1", "2|Down |32809",   "2|Up|32810",   "1|Right Button|-1",
+        "2|Down|32811",         "2|Up|32812",       "1|Mid Button|-1", "2|Down|32813", "2|Up|32814",
         "0|Modify Delay|32780", "0|Delete|32781"};
     EXPECT_EQ(FirstSubmenuItems(154), expected);
 }
 
 TEST(Resources, ChineseEventMenu) {
     const std::vector<std::string> expected{
-        "0|项前插入    |-1",
-        "1|左键    |-1", "2|向下    |32817", "2|向上|32818",
-        "1|右键|-1", "2|向下    |32820", "2|向上|32821",
-        "1|中键|-1", "2|向下    |32823", "2|向上|32824",
-        "0|项后插入|-1",
-        "1|左键   |-1", "2|向下  |32829", "2|向上|32830",
-        "1|右键   |-1", "2|向下   |32831", "2|向上|32832",
-        "1|中键   |-1", "2|向下   |32833", "2|向上|32834",
-        "0|修改延迟|32835", "0|删除|32836"};
+        "0|项前插入    |-1", "1|左键    |-1", "2|向下    |32817", "2|向上|32818",     "1|右键|-1",
+        "2|向下    |32820",  "2|向上|32821",  "1|中键|-1",        "2|向下    |32823", "2|向上|32824",
+        "0|项后插入|-1",     "1|左键   |-1",  "2|向下  |32829",   "2|向上|32830",     "1|右键   |-1",
+        "2|向下   |32831",   "2|向上|32832",  "1|中键   |-1",     "2|向下   |32833",  "2|向上|32834",
+        "0|修改延迟|32835",  "0|删除|32836"};
     EXPECT_EQ(FirstSubmenuItems(161), expected);
 }
 

@@ -36,8 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32MainWindow window;
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
-        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); },
-        systemDiagnostics);
+        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
@@ -54,8 +53,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32Shell shell;
     Win32ImageDecoder images;
 
-    Platform platform{files,   profiles, hid,     systemSettings, clock,
-                      threads, shell,    images,  process,        window, diagnostics};
+    Platform platform{files, profiles, hid,     systemSettings, clock,      threads,
+                      shell, images,   process, window,         diagnostics};
     vx::app::Program program(platform);
     program.InitInstance();
 

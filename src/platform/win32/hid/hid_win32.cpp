@@ -75,8 +75,8 @@ HidHandle Win32HidApi::Open(const std::string& path, HidAccess access) {
     if (access == HidAccess::Read) rights = GENERIC_READ;
     if (access == HidAccess::Write) rights = GENERIC_WRITE;
     const std::wstring widePath = Widen(path);
-    HANDLE handle = CreateFileW(widePath.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE handle =
+        CreateFileW(widePath.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     return FromWin32(handle);
 }
 
