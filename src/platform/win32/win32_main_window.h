@@ -48,6 +48,10 @@ public:
     void BeginDrag(Point clientPoint) override;
     void PostSystemCommand(int command, Point point) override;
     std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
+    Rect ScreenRect() override;
+    std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) override;
+    int RunModalPopup(PopupTemplate kind, PopupEvents& events) override;
+    void Post(std::function<void()> task) override;
     void ShowAboutBox() override;
     void ShowTrayMenu(int menuResourceId) override;
     void AddTrayIcon() override;
@@ -75,6 +79,7 @@ private:
     INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static INT_PTR Answer(HWND hwnd, LRESULT result);
     void DeliverDeviceRemovals();
+    void RunPostedTasks();
 
     HINSTANCE instance_;
     HICON icon_;
@@ -90,6 +95,7 @@ private:
     std::atomic<bool> repaintPosted_{false};
     std::mutex removalsMutex_;
     std::deque<std::string> pendingRemovals_;
+    std::deque<std::function<void()>> postedTasks_;
 };
 
 }  // namespace vx::platform
