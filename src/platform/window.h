@@ -100,7 +100,7 @@ public:
     virtual void Post(std::function<void()> task) = 0;
     // Runs the common open or save dialog modally; the chosen file's full
     // path (UTF-8), or nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& request) = 0;
     // Modal about box (dialog template 100).
     virtual void ShowAboutBox() = 0;
     // Shows the tray menu of the language (menu 157 English, 162 Chinese)

@@ -107,8 +107,8 @@ public:
         systemCommands.emplace_back(command, point);
         Log("SysCommand:" + std::to_string(command));
     }
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override {
-        fileDialogs.push_back(spec);
+    std::optional<std::string> ChooseFile(const FileDialogSpec& request) override {
+        fileDialogs.push_back(request);
         Log("ChooseFile");
         return chosenFile;
     }

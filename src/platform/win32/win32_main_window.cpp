@@ -192,8 +192,8 @@ void Win32MainWindow::PostSystemCommand(int command, Point point) {
     }
 }
 
-std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& spec) {
-    return RunFileDialog(Handle(), spec);
+std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& request) {
+    return RunFileDialog(Handle(), request);
 }
 
 Rect Win32MainWindow::ScreenRect() {

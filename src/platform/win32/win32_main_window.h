@@ -47,7 +47,7 @@ public:
     void Show(ShowCommand command) override;
     void BeginDrag(Point clientPoint) override;
     void PostSystemCommand(int command, Point point) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& request) override;
     Rect ScreenRect() override;
     std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) override;
     int RunModalPopup(PopupTemplate kind, PopupEvents& events) override;
