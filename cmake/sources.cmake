@@ -71,6 +71,7 @@ vx_folder_sources(VX_UI_SOURCES src/ui
 vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   ini_document.cpp
   portable_profile_files.cpp
+  save_temporaries.cpp
   utf_text.cpp
 )
 

@@ -23,6 +23,7 @@ set(VX_PROFILE_TEST_SOURCES
   ${CMAKE_SOURCE_DIR}/src/platform/portable/utf_text.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/portable/ini_document.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/portable/portable_profile_files.cpp
+  ${CMAKE_SOURCE_DIR}/src/platform/portable/save_temporaries.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/win32/text_convert.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/win32/win32_file_system.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/win32/win32_profile_files.cpp)

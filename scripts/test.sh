@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every target and runs every test: the unit tests natively, under
-# the address/undefined and thread sanitizers, the Windows profile tests and
-# the end-to-end scenarios of the Windows program under Wine.
+# the address/undefined and thread sanitizers, the fuzz targets for a bounded
+# time and the crash trials of the settings writer, the Windows profile tests
+# and the end-to-end scenarios of the Windows program under Wine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
@@ -42,6 +43,10 @@ for preset in native asan tsan; do
     tail -30 "build/logs/build-$preset.log"; echo "build failed: $preset"; failed=$((failed + 1))
   fi
 done
+
+echo "== fuzz targets (40 s each) and crash trials (200 per encoding)"
+scripts/fuzz.sh 40 200 2>&1 | tee build/logs/fuzz.log | tail -8
+count_plain build/logs/fuzz.log
 
 echo "== benchmarks build (native) and Windows program"
 if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then

@@ -47,6 +47,12 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     window.SetLargeIcon(kMainIconId);
 
     settings.ConfigPath = settings.ProgramDir + "\\config.ini";
+    // Saves killed before their rename (a crash, a power cut) left their
+    // temporary files; only this instance writes these files now.
+    platform.files.RemoveStaleTemporaries(settings.ConfigPath);
+    for (const auto language : {settings::UiLanguage::Chinese, settings::UiLanguage::English}) {
+        platform.files.RemoveStaleTemporaries(macro::UserMacroFilePath(settings.ProgramDir, language));
+    }
     settings.CurrentConfigNumber.store(settings::ReadCurrentConfigNumber(profiles, settings.ConfigPath));
     settings.UiLanguage = static_cast<settings::UiLanguage>(settings::ReadLanguage(profiles, settings.ConfigPath));
     settings::LoadConfig(settings, profiles, settings.ConfigPath, settings.CurrentConfigNumber.load(),

@@ -13,6 +13,10 @@ void SendFeatureReport(const Channel& writeChannel, const ReportBytes& buffer, c
     if (length == 0) return;
     // A refused report is not retried: the mouse keeps its previous state.
     if (!sink.hid.SetFeature(writeChannel.handle, buffer.data(), length)) {
+        if (buffer[1] == 0x15) {
+            sink.diagnostics.Report(kRefusedKeyReportLine);
+            return;
+        }
         char line[80];
         std::snprintf(line, sizeof line, "feature report %02X %02X %02X %02X not sent: the mouse refused it", buffer[0],
                       buffer[1], buffer[2], buffer[3]);

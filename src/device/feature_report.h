@@ -13,6 +13,10 @@ struct ReportSink {
     platform::Diagnostics& diagnostics;
 };
 
+// What a refused keyboard report (0x15) leaves on record: the keys of a
+// macro never leave it, so its bytes are not shown.
+inline constexpr const char* kRefusedKeyReportLine = "feature report 07 15 not sent: the mouse refused it";
+
 // Sends the buffer on the write channel with the collection's declared
 // feature-report length; nothing when the channel is not open. The caller
 // holds ReportLock while it fills the buffer and sends.

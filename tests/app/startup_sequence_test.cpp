@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include <algorithm>
 
 #include "app/app_state.h"
@@ -148,6 +151,22 @@ TEST_F(StartupSequence, NonNumericCurConfigReadsAsZero) {
     Run();
     EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 0);
     EXPECT_EQ(state.settings.config.K0, 9);
+}
+
+TEST_F(StartupSequence, RemovesTemporariesOfKilledSavesAndNothingElse) {
+    WriteConfig("[Init]\r\nCurConfig=1\r\n");
+    const std::string dir = "C:\\Games\\VX230\\";
+    const std::vector<std::pair<std::string, bool>> files = {
+        {"config.ini.ZUV_GMouse-save-00000000000000ff.tmp", false},
+        {"Macro_CN.dat.ZUV_GMouse-save-1234567890abcdef.tmp", false},
+        {"Macro_EN.dat.ZUV_GMouse-save-fedcba0987654321.tmp", false},
+        {"config.ini.bak", true},
+        {"constMacro.dat.tmp", true},
+    };
+    for (const auto& [name, kept] : files) fakes.files.SetFile(dir + name, "x");
+    Run();
+    for (const auto& [name, kept] : files) EXPECT_EQ(fakes.files.Exists(dir + name), kept) << name;
+    EXPECT_TRUE(fakes.files.Exists(kConfig));
 }
 
 TEST_F(StartupSequence, EmptyAboutStringAddsNoSystemMenuItem) {

@@ -204,6 +204,18 @@ TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
                                                  "program not started: calc.exe: the system refused it"));
 }
 
+TEST_F(PlayerTest, RefusedKeyReportsLeaveNoKeysOnRecord) {
+    hid.setFeatureFails = true;
+    Report({6, 0xF1, 0x01});
+    ActionPlayerStep(player);
+    ASSERT_FALSE(diagnostics.Lines().empty());
+    for (const std::string& line : diagnostics.Lines()) {
+        if (line.find(" 15") == std::string::npos) continue;
+        EXPECT_EQ(line, "feature report 07 15 not sent: the mouse refused it");
+        EXPECT_EQ(line.find(" 04"), std::string::npos) << line;  // the key A
+    }
+}
+
 TEST_F(PlayerTest, DpiLevelPressIsMirroredAndSavedWithoutAReport) {
     settings.config.K5 = 6;
     session.applied.MirrorsDpiLevel[5] = true;

@@ -146,6 +146,43 @@ TEST_F(PortableProfileFilesTest, UnreadableFileIsNeverOverwritten) {
                   "settings not written: C:\\VX230\\config.ini [Init]: the file exists but cannot be read"});
 }
 
+TEST_F(PortableProfileFilesTest, ReadOnlyFileRefusesEveryWriteAndSaysSo) {
+    files.SetFile(path, original);
+    files.SetReadOnly(path, true);
+    EXPECT_FALSE(profiles.WriteString(path, "Config1", "K0", "3"));
+    EXPECT_FALSE(profiles.WriteString(path, "Config1", "K0", "1"));  // even an unchanged value
+    EXPECT_EQ(files.GetFile(path), original);
+    EXPECT_EQ(profiles.ReadString(path, "Config1", "K0", 5), "1");
+    EXPECT_EQ(
+        diagnostics.Lines(),
+        (std::vector<std::string>{"settings not written: C:\\VX230\\config.ini [Config1]: the file is read-only",
+                                  "settings not written: C:\\VX230\\config.ini [Config1]: the file is read-only"}));
+}
+
+TEST_F(PortableProfileFilesTest, FileIsParsedOncePerVersion) {
+    // Counts whole-file reads; a change of the file by anyone is seen.
+    class CountingFiles : public testing::MemoryFileSystem {
+    public:
+        std::optional<std::string> ReadAll(const std::string& file) override {
+            ++reads;
+            return MemoryFileSystem::ReadAll(file);
+        }
+        int reads = 0;
+    } counting;
+    PortableProfileFiles cached{counting, diagnostics};
+    counting.SetFile(path, original);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(cached.ReadString(path, "Config1", "K0", 5), "1");
+    EXPECT_EQ(counting.reads, 1);
+    EXPECT_TRUE(cached.WriteString(path, "Config1", "K0", "2"));
+    EXPECT_EQ(cached.ReadString(path, "Config1", "K0", 5), "2");
+    EXPECT_EQ(counting.reads, 1);
+    counting.SetFile(path, "[Config1]\r\nK0=7\r\n");
+    EXPECT_EQ(cached.ReadString(path, "Config1", "K0", 5), "7");
+    counting.RemoveFile(path);
+    EXPECT_EQ(cached.ReadString(path, "Config1", "K0", 5), "");
+    EXPECT_EQ(counting.reads, 2);
+}
+
 TEST_F(PortableProfileFilesTest, RefusedEntryLeavesTheWholeChangeUndone) {
     files.SetFile(path, original);
     EXPECT_FALSE(profiles.WriteStrings(path, "Config1", {{"K1", "2"}, {"K2", "3\r\n[Init]\r\nCurConfig=9"}}));

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "platform/posix/posix_file_system.h"
 
@@ -46,6 +48,67 @@ TEST_F(PosixFileSystemTest, ReplaceKeepsThePermissionsOfTheOldFile) {
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(PosixFileSystemTest, NewFileGetsTheUsersDefaultPermissions) {
+    const mode_t old = ::umask(027);
+    const bool written = files.ReplaceAll(Windowsish("new.ini"), "a");
+    ::umask(old);
+    ASSERT_TRUE(written);
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "new.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(PosixFileSystemTest, LinkStaysAndItsTargetIsWritten) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir / "real");
+    std::ofstream(dir / "real" / "config.ini") << "old";
+    fs::create_symlink("real/config.ini", dir / "config.ini");
+    fs::create_symlink(dir / "real" / "later.ini", dir / "dangling.ini");
+    ASSERT_TRUE(files.ReplaceAll(Windowsish("config.ini"), "new"));
+    ASSERT_TRUE(files.ReplaceAll(Windowsish("dangling.ini"), "made"));
+    EXPECT_TRUE(fs::is_symlink(dir / "config.ini"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ini"));
+    EXPECT_EQ(files.ReadAll((dir / "real" / "config.ini").string()), "new");
+    EXPECT_EQ(files.ReadAll((dir / "real" / "later.ini").string()), "made");
+}
+
+TEST_F(PosixFileSystemTest, ReadOnlyFileIsNotReplaced) {
+    const std::string path = Windowsish("config.ini");
+    ASSERT_TRUE(files.ReplaceAll(path, "old"));
+    EXPECT_FALSE(files.IsReadOnly(path));
+    ASSERT_EQ(::chmod((dir / "config.ini").c_str(), 0444), 0);
+    EXPECT_TRUE(files.IsReadOnly(path));
+    EXPECT_FALSE(files.ReplaceAll(path, "new"));
+    EXPECT_EQ(files.ReadAll(path), "old");
+}
+
+TEST_F(PosixFileSystemTest, StaleSaveTemporariesGoAndNothingElse) {
+    const std::vector<std::pair<std::string, bool>> names = {
+        {"config.ini.ZUV_GMouse-save-0123456789abcdef.tmp", true},
+        {"config.ini.ZUV_GMouse-save-0123456789ABCDEF.tmp", true},
+        {"config.ini", false},
+        {"config.ini.tmp-abcdefghijkl", false},
+        {"config.ini.ZUV_GMouse-save-0123456789abcde.tmp", false},
+        {"config.ini.ZUV_GMouse-save-0123456789abcdeg.tmp", false},
+        {"other.ini.ZUV_GMouse-save-0123456789abcdef.tmp", false},
+        {"xconfig.ini.ZUV_GMouse-save-0123456789abcdef.tmp", false},
+    };
+    for (const auto& [name, stale] : names) std::ofstream(dir / name) << "x";
+    files.RemoveStaleTemporaries(Windowsish("config.ini"));
+    for (const auto& [name, stale] : names) EXPECT_EQ(std::filesystem::exists(dir / name), !stale) << name;
+}
+
+TEST_F(PosixFileSystemTest, StampChangesWithEveryReplace) {
+    const std::string path = Windowsish("config.ini");
+    EXPECT_EQ(files.Stamp(path), std::nullopt);
+    ASSERT_TRUE(files.ReplaceAll(path, "a"));
+    const auto first = files.Stamp(path);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->recent);
+    ASSERT_TRUE(files.ReplaceAll(path, "b"));
+    EXPECT_NE(files.Stamp(path), first);
 }
 
 TEST_F(PosixFileSystemTest, FailuresLeaveThingsAsTheyWere) {

@@ -24,6 +24,11 @@ public:
     virtual std::string Path(const std::string& name) = 0;
     virtual void Put(const std::string& name, const std::string& bytes) = 0;
     virtual std::optional<std::string> Get(const std::string& name) = 0;
+    // Sets or clears the file's read-only attribute (its write permissions).
+    virtual void SetReadOnly(const std::string& name, bool readOnly) = 0;
+    // False where the system under the implementation lets the process
+    // write read-only files anyway (Wine run by root).
+    virtual bool RefusesReadOnlyFiles() const { return true; }
 };
 
 struct ProfileImplementation {
@@ -46,6 +51,8 @@ protected:
     std::string Path(const std::string& name) { return fixture_->Path(name); }
     void Put(const std::string& name, const std::string& bytes) { fixture_->Put(name, bytes); }
     std::optional<std::string> Get(const std::string& name) { return fixture_->Get(name); }
+    void SetReadOnly(const std::string& name, bool readOnly) { fixture_->SetReadOnly(name, readOnly); }
+    bool RefusesReadOnlyFiles() const { return fixture_->RefusesReadOnlyFiles(); }
 
 private:
     std::unique_ptr<ProfileFixture> fixture_;

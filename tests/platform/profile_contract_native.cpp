@@ -23,6 +23,7 @@ public:
     std::string Path(const std::string& name) override { return std::string("C:\\VX230\\").append(name); }
     void Put(const std::string& name, const std::string& bytes) override { files_.SetFile(Path(name), bytes); }
     std::optional<std::string> Get(const std::string& name) override { return files_.GetFile(Path(name)); }
+    void SetReadOnly(const std::string& name, bool readOnly) override { files_.SetReadOnly(Path(name), readOnly); }
 
 private:
     testing::MemoryFileSystem files_;
@@ -56,6 +57,15 @@ public:
         std::ostringstream bytes;
         bytes << in.rdbuf();
         return bytes.str();
+    }
+    void SetReadOnly(const std::string& name, bool readOnly) override {
+        std::filesystem::permissions(
+            dir_ / name, std::filesystem::perms::all,
+            readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+        if (!readOnly) return;
+        std::filesystem::permissions(dir_ / name,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::group_read,
+                                     std::filesystem::perm_options::add);
     }
 
 private:

@@ -125,6 +125,28 @@ TEST_P(ProfileContract, TextThatWouldSplitALineIsRefused) {
     EXPECT_EQ(Get("c.ini"), kTwoSections);
 }
 
+TEST_P(ProfileContract, ReadOnlyFileRefusesWritesAndKeepsItsBytes) {
+    if (!RefusesReadOnlyFiles()) GTEST_SKIP() << "this system writes read-only files for this user";
+    const std::string before = "[A]\r\nk=1\r\n";
+    Put("ro.ini", before);
+    SetReadOnly("ro.ini", true);
+    EXPECT_FALSE(profiles().WriteString(Path("ro.ini"), "A", "k", "2"));
+    EXPECT_FALSE(profiles().WriteStrings(Path("ro.ini"), "B", {{"n", "3"}}));
+    EXPECT_EQ(profiles().ReadString(Path("ro.ini"), "A", "k", 8), "1");
+    SetReadOnly("ro.ini", false);
+    EXPECT_EQ(Get("ro.ini"), before);
+    EXPECT_TRUE(profiles().WriteString(Path("ro.ini"), "A", "k", "2"));
+    EXPECT_EQ(profiles().ReadString(Path("ro.ini"), "A", "k", 8), "2");
+}
+
+TEST_P(ProfileContract, FileChangedBehindTheProfilesIsReadAnew) {
+    // Same size each time, and at once: only a real look at the file tells.
+    for (const char* value : {"1", "2", "3"}) {
+        Put("c.ini", std::string("[A]\r\nk=") + value + "\r\n");
+        EXPECT_EQ(profiles().ReadString(Path("c.ini"), "A", "k", 8), value);
+    }
+}
+
 TEST_P(ProfileContract, WritesFromTwoThreadsAllLand) {
     constexpr int kRounds = 40;
     auto writer = [&](const std::string& section) {

@@ -5,6 +5,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <type_traits>
+
+#include "platform/win32/windows_api.h"
 
 #include "platform/portable/portable_profile_files.h"
 #include "platform/profile_contract.h"
@@ -45,6 +48,11 @@ public:
         bytes << in.rdbuf();
         return bytes.str();
     }
+    void SetReadOnly(const std::string& name, bool readOnly) const {
+        std::filesystem::permissions(
+            dir_ / name, std::filesystem::perms::owner_write,
+            readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+    }
 
 private:
     static std::string ToUtf8(const std::filesystem::path& path) {
@@ -61,6 +69,14 @@ public:
     std::string Path(const std::string& name) override { return folder_.Path(name); }
     void Put(const std::string& name, const std::string& bytes) override { folder_.Put(name, bytes); }
     std::optional<std::string> Get(const std::string& name) override { return folder_.Get(name); }
+    void SetReadOnly(const std::string& name, bool readOnly) override { folder_.SetReadOnly(name, readOnly); }
+    // Wine's own profile functions, run as root, write read-only files.
+    bool RefusesReadOnlyFiles() const override {
+        if constexpr (std::is_same_v<Implementation, Win32ProfileFiles>) {
+            return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr;
+        }
+        return true;
+    }
 
 private:
     ScratchFolder folder_;

@@ -2,7 +2,9 @@
 // Profile (INI) files over whole-file reads and atomic replacements. Every
 // change rewrites the file through FileSystem::ReplaceAll, so a crash or a
 // failed write during a save leaves the old file intact instead of a
-// truncated one.
+// truncated one. A file is read and parsed once per version: loading a
+// layout reads hundreds of values from one file.
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -31,13 +33,17 @@ public:
     bool FileExists(const std::string& file) override;
 
 private:
-    struct Loaded {
+    struct Parsed {
+        FileStamp stamp;
+        std::string bytes;
         IniDocument document;
-        std::optional<std::string> bytes;  // nothing for a file not there yet
+        // Written by this object: a stamp too recent to tell versions apart
+        // still identifies it.
+        bool ownWrite = false;
     };
-    // The document to change, or nothing when the file exists but cannot be
-    // read: rewriting it from an empty document would wipe its contents.
-    std::optional<Loaded> LoadForChange(const std::string& file);
+    // The file as it is now, parsed; nothing when it is not there or cannot
+    // be read. Called under lock_.
+    const Parsed* Current(const std::string& file);
     bool Refuse(const std::string& file, std::string_view section, std::string_view why);
 
     FileSystem& files_;
@@ -46,6 +52,8 @@ private:
     // One read-modify-write at a time: the interface and the action player
     // both save into config.ini.
     std::mutex lock_;
+    // Files parsed so far, by path; a file whose stamp changed is read again.
+    std::map<std::string, Parsed> parsed_;
 };
 
 }  // namespace vx::platform

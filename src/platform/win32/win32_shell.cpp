@@ -4,28 +4,48 @@
 
 #include <shellapi.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/win32/text_convert.h"
 
 namespace vx::platform {
 namespace {
 
-// WinExec takes the command line in the ANSI code page.
-std::string ToAnsi(const std::string& utf8) {
-    std::wstring wide = Widen(utf8);
-    if (wide.empty()) return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return {};
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr, nullptr);
-    return ansi;
+// A bare program name ("calc.exe") is taken from the system folder by its
+// full path: a search would look in the program's own folder first, which a
+// per-user install leaves writable, so a file planted there would run.
+bool IsBareName(const std::wstring& commandLine) {
+    return !commandLine.empty() && commandLine.find_first_of(L"\\/: \"") == std::wstring::npos;
+}
+
+std::wstring SystemProgramPath(const std::wstring& commandLine) {
+    std::vector<wchar_t> folder(MAX_PATH + 1);
+    const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (length == 0 || length >= folder.size()) return {};
+    return std::wstring(folder.data(), length) + L"\\" + commandLine;
 }
 
 }  // namespace
 
 bool Win32Shell::StartProgram(const std::string& commandLine) {
-    std::string ansi = ToAnsi(commandLine);
-    if (ansi.empty()) return false;
-    return WinExec(ansi.c_str(), SW_SHOW) > 31;
+    const std::wstring wide = Widen(commandLine);
+    if (wide.empty()) return false;
+    const std::wstring program = IsBareName(wide) ? SystemProgramPath(wide) : std::wstring();
+    if (IsBareName(wide) && program.empty()) return false;
+    std::wstring arguments = program.empty() ? wide : L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOW;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
 }
 
 bool Win32Shell::OpenDocument(const std::string& urlOrPath) {
