@@ -20,6 +20,7 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 1;  // 0x401
 constexpr UINT kTrayIconId = 153;
 constexpr UINT kRepaintMessage = WM_APP + 1;
 constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
+constexpr UINT kLoopRunningMessage = WM_APP + 3;
 constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
 
 MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
@@ -63,8 +64,14 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow()
-    : instance_(GetModuleHandleW(nullptr)), icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
+StartVisibility StartVisibilityFrom(const std::wstring& commandLine) {
+    return commandLine.find(L"--tray") != std::wstring::npos ? StartVisibility::TrayOnly : StartVisibility::Shown;
+}
+
+Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
+    : startVisibility_(startVisibility),
+      instance_(GetModuleHandleW(nullptr)),
+      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
 
 Win32MainWindow::~Win32MainWindow() {
     for (HFONT font : fonts_) DeleteObject(font);
@@ -202,6 +209,7 @@ void Win32MainWindow::PostRepaint() {
 }
 
 void Win32MainWindow::Show(ShowCommand command) {
+    if (command == ShowCommand::Show || command == ShowCommand::Restore) showHold_ = ShowHold::Off;
     int show = SW_SHOW;
     switch (command) {
         case ShowCommand::Show: show = SW_SHOW; break;
@@ -276,6 +284,7 @@ bool Win32MainWindow::Exists() { return Handle() != nullptr && !destroyed_; }
 void Win32MainWindow::RunModal(WindowEvents& events) {
     events_ = &events;
     destroyed_ = false;
+    showHold_ = startVisibility_ == StartVisibility::TrayOnly ? ShowHold::UntilLoopRuns : ShowHold::Off;
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
     hwnd_ = nullptr;
     events_ = nullptr;
@@ -319,8 +328,25 @@ INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
     return TRUE;
 }
 
+void Win32MainWindow::HoldBackShow(UINT msg, LPARAM lParam) {
+    if (showHold_ == ShowHold::Off) return;
+    if (msg == WM_INITDIALOG) {
+        // Handled once the modal loop runs, before it first runs dry.
+        PostMessageW(Handle(), kLoopRunningMessage, 0, 0);
+    } else if (msg == kLoopRunningMessage) {
+        if (showHold_ == ShowHold::UntilLoopRuns) showHold_ = ShowHold::LastAutomaticShow;
+    } else if (msg == WM_WINDOWPOSCHANGING) {
+        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((position->flags & SWP_SHOWWINDOW) == 0) return;
+        position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
+        if (showHold_ == ShowHold::LastAutomaticShow) showHold_ = ShowHold::Off;
+    }
+}
+
 INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) hwnd_ = hwnd;
+    HoldBackShow(msg, lParam);
+    if (msg == kLoopRunningMessage) return TRUE;
 
     if (hook_) {
         LRESULT result = 0;
