@@ -14,6 +14,7 @@ set(VX_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${VX_WIN32_DIR}/resources/version.h.in ${VX_GENERATED_DIR}/version.h @ONLY)
 configure_file(${VX_WIN32_DIR}/resources/app.manifest.in ${VX_GENERATED_DIR}/app.manifest @ONLY)
 set_source_files_properties(${VX_APP_RC} PROPERTIES
+  INCLUDE_DIRECTORIES ${VX_GENERATED_DIR}
   OBJECT_DEPENDS "${VX_WIN32_DIR}/resources/app.ico;${VX_WIN32_DIR}/resources/resource.h;${VX_GENERATED_DIR}/version.h;${VX_GENERATED_DIR}/app.manifest")
 
 function(vx_add_windows_program target dist_dir)
@@ -22,7 +23,6 @@ function(vx_add_windows_program target dist_dir)
     OUTPUT_NAME ZUV_GMouse
     RUNTIME_OUTPUT_DIRECTORY ${dist_dir})
   target_link_options(${target} PRIVATE ${VX_EXE_LINK_FLAGS})
-  target_include_directories(${target} PRIVATE ${VX_GENERATED_DIR})
   # Fill the run-time tree on every build (data/ may change without a
   # relink): settings file, macro files, skins.
   add_custom_target(${target}_tree ALL
