@@ -43,7 +43,10 @@ for preset in native asan tsan; do
   fi
 done
 
-echo "== benchmarks build (native) and Windows program"
+# The windows preset also builds the release files (build/windows/release/:
+# the installer and the portable zip; release-sim/: the same installer over
+# the simulated mouse), which the end-to-end scenarios install and read back.
+echo "== benchmarks build (native), Windows program, installer and release zip"
 if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then
   echo "== profile behaviour under Wine"
   tests/e2e/run_windows_unit_tests.sh > build/logs/windows-unit.log 2>&1
@@ -55,6 +58,7 @@ if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then
 else
   tail -30 build/logs/build-windows.log; echo "build failed: windows"; failed=$((failed + 1))
 fi
+echo "Release files:"; ls build/windows/release/*-setup.exe build/windows/release/*.zip 2>/dev/null
 
 echo
 echo "Total: $passed passed, $failed failed"

@@ -323,6 +323,7 @@ e2e_click() {
 
 # OUT lines of simmouse.log from line FROM on, as bytes only.
 e2e_reports_from() {
+  [ -f "$E2E_DIR/simmouse.log" ] || return 0  # not yet written at start
   awk -v from="$1" '$2 == "OUT" && NR >= from { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$E2E_DIR/simmouse.log"
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Started with --tray (the start-with-Windows entry) the program sends its
 # start-up reports and shows only its tray icon, no window; a double-click
-# on the tray icon shows the window as after a close to the tray.
+# on the tray icon shows the window as after a close to the tray. Started
+# again from the Start menu while it runs hidden, it shows the window too.
 source "$(dirname "$0")/lib.sh"
 e2e_begin start_hidden dist-sim
 e2e_start --tray
@@ -35,4 +36,25 @@ if e2e_wait_exit "$E2E_LAST_PID" 15; then
 else
   e2e_fail "the program did not end on unplug"
 fi
+
+rm -f "$E2E_DIR/simmouse.log" "$E2E_DIR/simmouse.cmd"
+e2e_start --tray
+first=$E2E_LAST_PID
+e2e_wait_reports 1 13 30 || e2e_fail "the start-up reports were not sent (second run)"
+sleep 1
+e2e_expect_eq "hidden again with --tray" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
+e2e_start
+if e2e_wait_exit "$E2E_LAST_PID" 15; then
+  e2e_log "ok: the second start ended"
+else
+  e2e_fail "the second start did not end"
+fi
+if e2e_wait_window "$E2E_TITLE" 5; then
+  e2e_log "ok: the second start showed the hidden window"
+else
+  e2e_fail "the second start did not show the hidden window"
+fi
+E2E_LAST_PID=$first
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_wait_exit "$first" 15 || e2e_fail "the program did not end on unplug (second run)"
 e2e_finish
