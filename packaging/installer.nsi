@@ -1,7 +1,8 @@
 ; The installer of the VX230 Gaming Mouse Driver, built by the windows preset
 ; (cmake/windows_release.cmake):
 ;   makensis -INPUTCHARSET UTF8 -DVX_VERSION=1.0.0 -DVX_TREE=<run-time tree>
-;            -DVX_ICON=<app.ico> -DVX_OUTFILE=<setup.exe> installer.nsi
+;            -DVX_ICON=<app.ico> -DVX_FACTORY_SECTIONS=<factory_sections.nsh>
+;            -DVX_OUTFILE=<setup.exe> installer.nsi
 ;
 ; A per-user install: the program writes config.ini and the macro files
 ; beside its exe, so it lives in the user's own, writable folder and needs no
@@ -14,8 +15,8 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
-!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON
-  !error "VX_VERSION, VX_TREE, VX_OUTFILE and VX_ICON must be defined"
+!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON | VX_FACTORY_SECTIONS
+  !error "VX_VERSION, VX_TREE, VX_OUTFILE, VX_ICON and VX_FACTORY_SECTIONS must be defined"
 !endif
 
 !define VX_PRODUCT "VX230 Gaming Mouse Driver"
@@ -102,6 +103,56 @@ FunctionEnd
 !insertmacro VX_END_RUNNING_PROGRAM ""
 !insertmacro VX_END_RUNNING_PROGRAM "un."
 
+; Adding the factory sections an older config.ini lacks: appended at its
+; end, so every byte the user's file had stays where it was. $R1: the open
+; file, $R2: 1 when it is UTF-16LE.
+!macro VX_FACTORY_SECTION_BEGIN SECTION PROBE_KEY
+  ClearErrors
+  ReadINIStr $0 "$INSTDIR\config.ini" "${SECTION}" "${PROBE_KEY}"
+  ${If} ${Errors}
+    !insertmacro VX_FACTORY_LINE "[${SECTION}]"
+!macroend
+!macro VX_FACTORY_LINE LINE
+    ${If} $R2 == 1
+      FileWriteUTF16LE $R1 "${LINE}$\r$\n"
+    ${Else}
+      FileWrite $R1 "${LINE}$\r$\n"
+    ${EndIf}
+!macroend
+!macro VX_FACTORY_SECTION_END
+  ${EndIf}
+!macroend
+!include "${VX_FACTORY_SECTIONS}"
+
+Function AddFactorySections
+  ClearErrors
+  FileOpen $R1 "$INSTDIR\config.ini" a
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  StrCpy $R2 0
+  FileReadByte $R1 $0
+  FileReadByte $R1 $1
+  ${If} $0 == 255
+  ${AndIf} $1 == 254
+    StrCpy $R2 1
+  ${EndIf}
+  ; A last line without its line end would run into the first new one.
+  FileSeek $R1 -1 END
+  FileReadByte $R1 $0
+  FileSeek $R1 0 END
+  ${If} $R2 == 1
+    FileSeek $R1 -2 END
+    FileReadByte $R1 $0
+    FileSeek $R1 0 END
+  ${EndIf}
+  ${If} $0 != 10
+    !insertmacro VX_FACTORY_LINE ""
+  ${EndIf}
+  !insertmacro VX_FACTORY_SECTIONS
+  FileClose $R1
+FunctionEnd
+
 Function .onInit
   ${IfNot} ${Silent}
     !insertmacro MUI_LANGDLL_DISPLAY
@@ -116,7 +167,11 @@ Section "!$(SecProgram)" SecProgramId
   ; The program, its constant macros, skins and user guide are replaced.
   File /r /x config.ini /x Macro_EN.dat /x Macro_CN.dat "${VX_TREE}/*"
   ; The user's settings and macros: put there only on a first install, so an
-  ; upgrade keeps them byte for byte.
+  ; upgrade keeps them byte for byte; it only adds factory sections a newer
+  ; version brings.
+  ${If} ${FileExists} "$INSTDIR\config.ini"
+    Call AddFactorySections
+  ${EndIf}
   SetOverwrite off
   File "${VX_TREE}/config.ini"
   File "${VX_TREE}/Macro_EN.dat"

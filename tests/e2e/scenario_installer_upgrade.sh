@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installing over an earlier install replaces the program and keeps the
-# user's config.ini and macro files byte for byte; a running program is
+# user's config.ini and macro files byte for byte; a factory section the
+# user's config.ini lacks is added at its end, after the user's bytes, which
+# stay as they were; a running program is
 # ended through its own exit first; /NOAUTOSTART drops the start-with-Windows
 # entry. A silent uninstall with /REMOVEDATA removes the settings and macros
 # too, and with them the folder. (Installer over the simulated-mouse program.)
@@ -35,6 +37,25 @@ e2e_expect_eq "config.ini and the macro files kept byte for byte" "$sha_user" "$
 e2e_expect "the program is replaced" cmp -s "$tree/ZUV_GMouse.exe" "$inst/ZUV_GMouse.exe"
 e2e_expect "missing skin files are back" diff -rq "$tree/skins" "$inst/skins"
 e2e_expect "start with Windows still there" test -n "$(e2e_reg_value "$E2E_RUN_KEY" VX230)"
+
+# A factory section missing from the user's file (as after an upgrade that
+# brings new ones) is added after the user's bytes.
+python3 - "$inst/config.ini" <<'PY'
+import re, sys
+text = open(sys.argv[1], 'rb').read().decode('ascii')
+open(sys.argv[1], 'wb').write(re.sub(r'\[CfgReset4\]\r?\n(?:[^\[].*\r?\n)*', '', text).encode('ascii'))
+PY
+e2e_expect_eq "the test removed [CfgReset4]" "" "$(e2e_section "$inst/config.ini" CfgReset4)"
+user_copy=$E2E_OUT/$E2E_NAME/user-config.ini
+cp "$inst/config.ini" "$user_copy"
+e2e_run_setup "$setup" /S
+size=$(stat -c %s "$user_copy")
+e2e_expect "the user's bytes are kept as they were" cmp -s -n "$size" "$user_copy" "$inst/config.ini"
+e2e_expect_eq "[CfgReset4] is added as the factory's" "$(e2e_section "$tree/config.ini" CfgReset4)" \
+  "$(e2e_section "$inst/config.ini" CfgReset4)"
+e2e_expect_eq "only [CfgReset4] is added" "[CfgReset4]" \
+  "$(tail -c +$((size + 1)) "$inst/config.ini" | tr -d '\r' | grep '^\[')"
+e2e_expect_eq "the user's DPI step is kept" "7" "$(e2e_ini_get "$inst/config.ini" Config1 DPI_SET0)"
 
 # Over a running program, without the start-with-Windows entry.
 E2E_DIR=$inst
