@@ -320,7 +320,11 @@ INT_PTR CALLBACK Win32MainWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam,
     }
     auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (self == nullptr || self->events_ == nullptr) return FALSE;
-    return self->HandleMessage(hwnd, msg, wParam, lParam);
+    const INT_PTR answer = self->HandleMessage(hwnd, msg, wParam, lParam);
+    // Posted only once start-up is done: a message box during start-up runs
+    // a message loop of its own.
+    if (msg == WM_INITDIALOG && self->showHold_ != ShowHold::Off) PostMessageW(hwnd, kLoopRunningMessage, 0, 0);
+    return answer;
 }
 
 INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
@@ -330,10 +334,8 @@ INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
 
 void Win32MainWindow::HoldBackShow(UINT msg, LPARAM lParam) {
     if (showHold_ == ShowHold::Off) return;
-    if (msg == WM_INITDIALOG) {
-        // Handled once the modal loop runs, before it first runs dry.
-        PostMessageW(Handle(), kLoopRunningMessage, 0, 0);
-    } else if (msg == kLoopRunningMessage) {
+    if (msg == kLoopRunningMessage) {
+        // The modal loop runs; the next show it makes on its own is its last.
         if (showHold_ == ShowHold::UntilLoopRuns) showHold_ = ShowHold::LastAutomaticShow;
     } else if (msg == WM_WINDOWPOSCHANGING) {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
