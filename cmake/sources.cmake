@@ -17,7 +17,6 @@ vx_folder_sources(VX_APP_SOURCES src/app
   program_subsystems.cpp
   startup.cpp
   window_lifecycle.cpp
-  window_shape.cpp
 )
 
 vx_folder_sources(VX_DEVICE_SOURCES src/device
@@ -56,13 +55,17 @@ vx_folder_sources(VX_SKIN_SOURCES src/skin
 
 vx_folder_sources(VX_UI_SOURCES src/ui
   config_edits.cpp
+  function_menu_model.cpp
+  function_menus.cpp
   hit_test.cpp
+  led_preview.cpp
   mouse_handlers.cpp
   page_switch.cpp
   paint.cpp
   paint_snapshot.cpp
   paint_text.cpp
   skin_images.cpp
+  window_shape.cpp
 )
 
 vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
@@ -96,8 +99,10 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_file_system.cpp
   win32_image_decoder.cpp
   win32_main_window.cpp
+  win32_popup.cpp
   win32_process.cpp
   win32_profile_files.cpp
+  win32_region.cpp
   win32_shell.cpp
   win32_system_settings.cpp
   win32_threads.cpp

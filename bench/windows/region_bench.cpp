@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/window_shape.h"
+#include "ui/window_shape.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ HRGN PerPixelRegion(const vx::platform::Image& mask) {
     HRGN region = CreateRectRgn(0, 0, mask.width, mask.height);
     for (int y = 0; y < mask.height; ++y) {
         for (int x = 0; x < mask.width; ++x) {
-            if (!vx::app::IsMaskPixelCut(mask.At(x, y))) continue;
+            if (!vx::ui::IsMaskPixelCut(mask.At(x, y))) continue;
             HRGN pixel = CreateRectRgn(x, y, x + 1, y + 1);
             CombineRgn(region, region, pixel, RGN_XOR);
             DeleteObject(pixel);
@@ -46,7 +46,7 @@ HRGN PerPixelRegion(const vx::platform::Image& mask) {
 }
 
 HRGN RunRegion(const vx::platform::Image& mask) {
-    const vx::app::WindowShape shape = vx::app::BuildWindowShape(mask, {});
+    const vx::ui::WindowShape shape = vx::ui::BuildWindowShape(mask, {});
     const auto& rects = shape.window.rects;
     std::vector<char> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());

@@ -66,15 +66,15 @@ void InterfaceActions::Minimize(Point clickPoint) {
 void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }
 
 void InterfaceActions::ImportConfig() {
-    const auto spec = settings::ExchangeFileDialog(platform::FileDialogMode::Open, state_.settings.ProgramDir);
-    if (const auto path = platform_.window.ChooseFile(spec)) {
+    const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Open, state_.settings.ProgramDir);
+    if (const auto path = platform_.window.ChooseFile(request)) {
         settings::ImportConfig(state_.settings, platform_.profiles, *path);
     }
 }
 
 void InterfaceActions::ExportConfig() {
-    const auto spec = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
-    if (const auto path = platform_.window.ChooseFile(spec)) {
+    const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
+    if (const auto path = platform_.window.ChooseFile(request)) {
         settings::ExportConfig(state_.settings, platform_.profiles, *path);
     }
 }

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/subsystems.h"
 #include "platform/platform.h"
+#include "ui/function_menus.h"
 #include "ui/mouse_handlers.h"
 #include "ui/page_switch.h"
 #include "ui/repainter.h"
@@ -27,14 +28,14 @@ void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& 
 class InterfaceActions : public ui::ClickActions {
 public:
     InterfaceActions(AppState& state, platform::Platform& platform, Subsystems& subsystems,
-                     const ui::PageSwitchContext& pages)
-        : state_(state), platform_(platform), subsystems_(subsystems), pages_(pages) {}
+                     const ui::PageSwitchContext& pages, ui::FunctionMenus& menus)
+        : state_(state), platform_(platform), subsystems_(subsystems), pages_(pages), menus_(menus) {}
 
     void ShowMainPage() override { ui::ShowMainPage(pages_); }
     void ShowAdvancedPage() override { ui::ShowAdvancedPage(pages_); }
     void ShowColorPage() override { ui::ShowColorPage(pages_); }
-    // No function menu can be open before the menus exist.
-    void CloseFunctionMenu() override {}
+    void CloseFunctionMenu() override { menus_.Close(); }
+    void OpenFunctionMenu(std::int32_t element) override { menus_.Open(element); }
     void StartWindowMove(Point clickPoint) override { platform_.window.BeginDrag(clickPoint); }
     void SaveCurrentConfig() override;
     void RevertToApplied() override;
@@ -55,6 +56,7 @@ private:
     platform::Platform& platform_;
     Subsystems& subsystems_;
     ui::PageSwitchContext pages_;
+    ui::FunctionMenus& menus_;
 };
 
 }  // namespace vx::app

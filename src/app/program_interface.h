@@ -1,18 +1,21 @@
 #pragma once
-// The skinned interface as the main window sees it: paint, hover, pressed
-// state and page switches over the program's state.
+// The skinned interface as the main window sees it: paint, hover, clicks,
+// page switches, the function menus and the LED preview over the program's
+// state.
 #include <memory>
 
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/subsystems.h"
 #include "platform/platform.h"
+#include "ui/function_menus.h"
+#include "ui/led_preview.h"
 #include "ui/mouse_handlers.h"
 #include "ui/skin_images.h"
 
 namespace vx::app {
 
-class ProgramInterface : public InterfaceEvents {
+class ProgramInterface : public InterfaceEvents, private ui::PageSideEffects {
 public:
     ProgramInterface(AppState& state, platform::Platform& platform, Subsystems& subsystems);
 
@@ -21,7 +24,12 @@ public:
     void OnLeftButtonDown(Point p) override;
     void OnLeftButtonUp(Point p) override;
 
+    // Made on first use: the skin folder is known only after start-up.
+    ui::SkinImages& Images();
+    ui::FunctionMenus& Menus();
+
 private:
+    void StartLedPreviewUnlessRunning() override;
     ui::PointerContext Pointer();
     ui::PageSwitchContext Pages();
 
@@ -29,9 +37,8 @@ private:
     platform::Platform& platform_;
     Subsystems& subsystems_;
     ui::MainWindowRepainter repainter_;
-    ui::PageSideEffects noPageEffects_;
-    // Made on the first paint: the skin folder is known only after start-up.
     std::unique_ptr<ui::SkinImages> images_;
+    std::unique_ptr<ui::FunctionMenus> menus_;
 };
 
 }  // namespace vx::app

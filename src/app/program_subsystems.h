@@ -14,12 +14,15 @@ public:
     void LoadMainLayout() override;
     void LoadColorLayout() override;
     void LoadAdvancedLayout() override;
+    // The macro editor's controls do not exist yet: nothing to allocate.
     void AllocateAdvancedControls() override {}
     void LoadWarningLayout() override;
     std::array<Rect, 3> RepaintCutouts() override;
     void LoadUserMacros(const std::string& file) override;
     void LoadConstantMacros(const std::string& file) override;
     void ResetMacroInterfaceState() override;
+    // The tray menu is loaded in the language at each showing; the
+    // owner-drawn menus do not exist yet.
     void LoadLanguageMenus(settings::UiLanguage) override {}
     bool FindMouse() override;
     bool IsMouseNotification(const platform::DeviceNotification& notification) override;

@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
 #include "app/window_lifecycle.h"
-#include "app/window_shape.h"
 #include "macro/macro_files.h"
 #include "settings/settings_file.h"
+#include "ui/window_shape.h"
 
 namespace vx::app {
 
@@ -25,7 +25,7 @@ void ShapeWindow(const std::string& skinDir, ui::WindowResources& resources, pla
         resources.windowShaped = false;
         return;
     }
-    WindowShape shape = BuildWindowShape(*mask, subsystems.RepaintCutouts());
+    ui::WindowShape shape = ui::BuildWindowShape(*mask, subsystems.RepaintCutouts());
     resources.WindowRegion = std::move(shape.window);
     resources.RepaintRegion = std::move(shape.repaint);
     resources.windowShaped = true;

@@ -2,12 +2,15 @@
 // The main window as the logic sees it. The backend owns the real window and
 // forwards its messages to the logic; the logic calls back through this.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/file_dialog.h"
 #include "platform/geometry.h"
 #include "platform/hid.h"
+#include "platform/popup.h"
 
 namespace vx::platform {
 
@@ -84,9 +87,20 @@ public:
     virtual void BeginDrag(Point clientPoint) = 0;
     // Posts a system command (SC_MINIMIZE, ...) with the point.
     virtual void PostSystemCommand(int command, Point point) = 0;
+    // The window's rectangle in screen coordinates.
+    virtual Rect ScreenRect() = 0;
+    // A hidden modeless popup from `kind`, owned by `owner` (the main window
+    // when null); `events` must outlive it.
+    virtual std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) = 0;
+    // Runs a popup from `kind` modally, owned by the main window, until its
+    // events call EndModal; returns that result.
+    virtual int RunModalPopup(PopupTemplate kind, PopupEvents& events) = 0;
+    // Runs `task` on the interface thread once the current message is
+    // handled (e.g. to destroy the window whose message is being handled).
+    virtual void Post(std::function<void()> task) = 0;
     // Runs the common open or save dialog modally; the chosen file's full
     // path (UTF-8), or nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& request) = 0;
     // Modal about box (dialog template 100).
     virtual void ShowAboutBox() = 0;
     // Shows the tray menu of the language (menu 157 English, 162 Chinese)

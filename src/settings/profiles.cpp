@@ -30,15 +30,15 @@ void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, con
 }
 
 platform::FileDialogSpec ExchangeFileDialog(platform::FileDialogMode mode, const std::string& programDir) {
-    platform::FileDialogSpec spec;
-    spec.mode = mode;
-    spec.filter = "All Files(*.ini)|*.ini||";
-    spec.initialDirectory = programDir;
+    platform::FileDialogSpec dialog;
+    dialog.mode = mode;
+    dialog.filter = "All Files(*.ini)|*.ini||";
+    dialog.initialDirectory = programDir;
     if (mode == platform::FileDialogMode::Save) {
-        spec.defaultExtension = "ini";
-        spec.confirmOverwrite = true;
+        dialog.defaultExtension = "ini";
+        dialog.confirmOverwrite = true;
     }
-    return spec;
+    return dialog;
 }
 
 void ResetConfigurations(SettingsStore& settings, platform::ProfileFiles& profiles) {

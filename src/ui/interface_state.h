@@ -32,6 +32,13 @@ struct InterfaceState {
     std::int32_t menuButton = 0;
     Point menuPosition;
 
+    // The colour page's LED preview: written by the preview thread alone,
+    // read by the paint. `previewRunning` is set by the interface thread
+    // before it starts a thread and cleared by the thread as it ends.
+    std::atomic<std::int32_t> previewColor{0};
+    std::atomic<bool> previewDark{false};
+    std::atomic<bool> previewRunning{false};
+
     SkinPage Page() const { return page.load(std::memory_order_relaxed); }
 };
 

@@ -39,6 +39,12 @@ void DispatchMainPageDown(InterfaceState& ui, settings::SettingsStore& settings,
         case NoElement: actions.StartWindowMove(point); break;
         case 10: actions.ShowAdvancedPage(); break;
         case 11: actions.ShowColorPage(); break;
+        case 25:
+        case 26:
+        case 27:
+        case 28:
+        case 29:
+        case 30: actions.OpenFunctionMenu(ui.hotMain); break;
         default: EditConfig(settings, [&](settings::MouseConfig& c) { EditOnMainPage(c, ui.hotMain); }); break;
     }
 }

@@ -22,6 +22,8 @@ public:
     // Closes the open function menu window (the state flag is cleared by the
     // caller).
     virtual void CloseFunctionMenu() = 0;
+    // Function field 25..30: the menu of button element − 25.
+    virtual void OpenFunctionMenu(std::int32_t element) = 0;
     // The window follows the pointer until the button is released.
     virtual void StartWindowMove(Point clickPoint) = 0;
     virtual void SaveCurrentConfig() = 0;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/drawing.h"
 #include "skin/skin_layout.h"
@@ -20,6 +21,10 @@ const skin::LayoutEntry* EntryAt(const skin::SkinLayout<N>& table, std::int64_t 
 
 // A rectangle from x, y, width and height, limited to the int range.
 Rect RectOf(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height);
+
+// `text` centred in the entry's rectangle (truncating), transparent.
+void DrawCentred(platform::Drawing& drawing, const skin::LayoutEntry& entry, const std::string& text,
+                 platform::Color color);
 
 // The text pass: captions, function names and live values.
 void PaintTexts(platform::Drawing& drawing, skin::Layouts& layouts, const PaintInputs& inputs);

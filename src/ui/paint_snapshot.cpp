@@ -17,6 +17,8 @@ PaintInputs SnapshotPaintInputs(const InterfaceState& ui, settings::SettingsStor
     in.language = settings.UiLanguage;
     in.font = window.FontFor(settings.UiLanguage);
     in.repaintRegion = &window.RepaintRegion;
+    in.previewColor = ui.previewColor.load(std::memory_order_relaxed);
+    in.previewDark = ui.previewDark.load(std::memory_order_relaxed);
     {
         std::lock_guard lock(settings.ConfigLock);
         in.config = settings.config;

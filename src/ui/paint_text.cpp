@@ -24,14 +24,6 @@ int CentredStart(std::int32_t start, std::int32_t room, int textSize) {
     return ClampedInt(std::int64_t{start} + (std::int64_t{room} - textSize) / 2);
 }
 
-void DrawCentred(Drawing& drawing, const skin::LayoutEntry& entry, const std::string& text, Color color) {
-    if (text.empty()) return;
-    const platform::TextSize size = drawing.MeasureText(text);
-    drawing.DrawTextAt(
-        Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)}, text,
-        color);
-}
-
 // Codes 41 and up name a user macro; a code with no slot or macro behind it
 // shows nothing.
 const std::string* FunctionText(const skin::Layouts& layouts, const PaintInputs& in, std::int32_t code) {
@@ -93,6 +85,15 @@ int TextCount(SkinPage page) {
 }
 
 }  // namespace
+
+void DrawCentred(platform::Drawing& drawing, const skin::LayoutEntry& entry, const std::string& text,
+                 platform::Color color) {
+    if (text.empty()) return;
+    const platform::TextSize size = drawing.MeasureText(text);
+    drawing.DrawTextAt(
+        Point{CentredStart(entry.x, entry.width, size.width), CentredStart(entry.y, entry.height, size.height)}, text,
+        color);
+}
 
 void PaintTexts(Drawing& drawing, skin::Layouts& layouts, const PaintInputs& in) {
     drawing.SelectFont(in.font);

@@ -47,7 +47,10 @@ protected:
     NoRepaints repainter;
     ui::PageSideEffects effects;
     ui::PageSwitchContext pages{state.ui, repainter, state.window.RepaintRegion, effects};
-    InterfaceActions actions{state, fakes.Bundle(), subsystems, pages};
+    ui::SkinImages images{fakes.images, "C:\\vx\\skins"};
+    ui::FunctionMenus menus{
+        ui::MenuContext{state.ui, state.settings, state.macros, state.layouts, state.window, images, fakes.window}};
+    InterfaceActions actions{state, fakes.Bundle(), subsystems, pages, menus};
 };
 
 TEST_F(InterfaceActionsTest, LanguageSwitchReloadsEverythingInOrderEvenForTheSameLanguage) {

@@ -28,6 +28,7 @@ public:
     void ShowAdvancedPage() override { log.push_back("advanced"); }
     void ShowColorPage() override { log.push_back("color"); }
     void CloseFunctionMenu() override { log.push_back("close menu"); }
+    void OpenFunctionMenu(std::int32_t element) override { log.push_back("menu " + std::to_string(element)); }
     void StartWindowMove(Point p) override { log.push_back("move " + std::to_string(p.x)); }
     void SaveCurrentConfig() override { log.push_back("save"); }
     void RevertToApplied() override { log.push_back("revert"); }

@@ -14,7 +14,11 @@
 //   --command ID     post WM_COMMAND ID (e.g. 1 = OK) to every matching
 //                    top-level window instead of printing
 //   --close          post WM_CLOSE to every matching top-level window
+//   --threads        print the number of threads of the processes whose
+//                    exe file name is the --process NAME
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -28,6 +32,7 @@ struct Options {
     std::wstring title;
     bool visibleOnly = false;
     bool iconicOnly = false;
+    bool countThreads = false;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -94,6 +99,26 @@ std::wstring ProcessExe(HWND hwnd) {
     return name;
 }
 
+// Threads of every process whose exe file name is `exe`.
+std::size_t ThreadsOf(const std::wstring& exe) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    std::vector<DWORD> pids;
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof(process);
+    for (BOOL more = Process32FirstW(snapshot, &process); more; more = Process32NextW(snapshot, &process)) {
+        if (_wcsicmp(process.szExeFile, exe.c_str()) == 0) pids.push_back(process.th32ProcessID);
+    }
+    std::size_t count = 0;
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof(thread);
+    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread)) {
+        for (DWORD pid : pids) count += thread.th32OwnerProcessID == pid ? 1 : 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
 void Print(const std::string& line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);
@@ -139,6 +164,8 @@ int main() {
         auto next = [&]() -> const wchar_t* { return i + 1 < argc ? argv[++i] : nullptr; };
         if (arg == L"--visible") {
             options.visibleOnly = true;
+        } else if (arg == L"--threads") {
+            options.countThreads = true;
         } else if (arg == L"--iconic") {
             options.iconicOnly = true;
         } else if (arg == L"--close") {
@@ -157,6 +184,10 @@ int main() {
         } else {
             return Usage();
         }
+    }
+    if (options.countThreads) {
+        std::printf("%zu\n", ThreadsOf(options.process));
+        return 0;
     }
     Walk walk{&options, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&walk));

@@ -3,7 +3,9 @@
 // calls, keeps the message boxes, and creates nothing. Given a log, it also
 // puts every call there as one line ("Show:Minimize", "Destroy", ...).
 #include <atomic>
+#include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "platform/testing/call_log.h"
+#include "platform/testing/fake_popup.h"
 #include "platform/window.h"
 
 namespace vx::platform::testing {
@@ -104,10 +107,43 @@ public:
         systemCommands.emplace_back(command, point);
         Log("SysCommand:" + std::to_string(command));
     }
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override {
-        fileDialogs.push_back(spec);
+    std::optional<std::string> ChooseFile(const FileDialogSpec& request) override {
+        fileDialogs.push_back(request);
         Log("ChooseFile");
         return chosenFile;
+    }
+
+    // Popups: the live ones in creation order; a modal run calls
+    // `modalScript` (the user's moves and clicks) and returns what the
+    // popup's events ended it with, or `modalResult` when they did not.
+    Rect screenRect{100, 50, 900, 570};
+    std::vector<FakePopupWindow*> popups;
+    std::function<void(FakePopupWindow&)> modalScript;
+    int modalResult = 0;
+    int modalRuns = 0;
+    std::vector<std::function<void()>> posted;
+
+    Rect ScreenRect() override { return screenRect; }
+    std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow*) override {
+        auto popup = std::make_unique<FakePopupWindow>(kind, events, popups);
+        Log("CreatePopup:" + std::to_string(static_cast<int>(kind)));
+        events.OnInit(*popup);
+        return popup;
+    }
+    int RunModalPopup(PopupTemplate kind, PopupEvents& events) override {
+        ++modalRuns;
+        FakePopupWindow popup(kind, events, popups);
+        Log("RunModalPopup:" + std::to_string(static_cast<int>(kind)));
+        events.OnInit(popup);
+        if (modalScript) modalScript(popup);
+        return popup.ended ? popup.result : modalResult;
+    }
+    void Post(std::function<void()> task) override { posted.push_back(std::move(task)); }
+    // Runs what was posted, as the message loop would next.
+    void RunPosted() {
+        auto tasks = std::move(posted);
+        posted.clear();
+        for (auto& task : tasks) task();
     }
 
     std::vector<std::pair<std::string, std::string>> MessageBoxes() const {

@@ -15,15 +15,15 @@ namespace {
 constexpr DWORD kPathCapacity = 32768;
 }  // namespace
 
-std::optional<std::string> RunFileDialog(void* owner, const FileDialogSpec& spec) {
+std::optional<std::string> RunFileDialog(void* owner, const FileDialogSpec& request) {
     // "Name|pattern||" becomes the double-NUL-terminated list the dialog wants.
-    std::wstring filter = Widen(spec.filter);
+    std::wstring filter = Widen(request.filter);
     for (wchar_t& c : filter) {
         if (c == L'|') c = L'\0';
     }
     filter.push_back(L'\0');
-    const std::wstring initialDirectory = Widen(spec.initialDirectory);
-    const std::wstring defaultExtension = Widen(spec.defaultExtension);
+    const std::wstring initialDirectory = Widen(request.initialDirectory);
+    const std::wstring defaultExtension = Widen(request.defaultExtension);
     std::vector<wchar_t> path(kPathCapacity, L'\0');
 
     OPENFILENAMEW dialog{};
@@ -36,9 +36,9 @@ std::optional<std::string> RunFileDialog(void* owner, const FileDialogSpec& spec
     dialog.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
     dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    if (spec.confirmOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
+    if (request.confirmOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
-    const BOOL chosen = spec.mode == FileDialogMode::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    const BOOL chosen = request.mode == FileDialogMode::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) return std::nullopt;
     return Narrow(path.data());
 }

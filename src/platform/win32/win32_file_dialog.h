@@ -9,6 +9,6 @@ namespace vx::platform {
 
 // Runs the dialog modally, owned by `owner` (an HWND, or null); the chosen
 // file's full path as UTF-8, or nothing when cancelled.
-std::optional<std::string> RunFileDialog(void* owner, const FileDialogSpec& spec);
+std::optional<std::string> RunFileDialog(void* owner, const FileDialogSpec& request);
 
 }  // namespace vx::platform

@@ -12,6 +12,8 @@
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_drawing.h"
 #include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_popup.h"
+#include "platform/win32/win32_region.h"
 
 namespace vx::platform {
 namespace {
@@ -20,7 +22,8 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 1;  // 0x401
 constexpr UINT kTrayIconId = 153;
 constexpr UINT kRepaintMessage = WM_APP + 1;
 constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
-constexpr UINT kLoopRunningMessage = WM_APP + 3;
+constexpr UINT kPostedTaskMessage = WM_APP + 3;
+constexpr UINT kLoopRunningMessage = WM_APP + 4;
 constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
 
 MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
@@ -140,39 +143,6 @@ FontHandle Win32MainWindow::CreateFont(const FontSpec& fontSpec) {
     return reinterpret_cast<FontHandle>(font);
 }
 
-namespace {
-
-// A region of any number of rectangles in one system call.
-HRGN CreateRegionFromRects(const Region& region) {
-    const std::size_t count = region.rects.size();
-    if (count > (static_cast<std::size_t>(INT_MAX) - sizeof(RGNDATAHEADER)) / sizeof(RECT)) return nullptr;
-    const std::size_t bytes = sizeof(RGNDATAHEADER) + count * sizeof(RECT);
-    std::vector<unsigned char> buffer(bytes);
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh.dwSize = sizeof(RGNDATAHEADER);
-    data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(count);
-    data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
-    RECT bounds{0, 0, 0, 0};
-    auto* rects = reinterpret_cast<RECT*>(data->Buffer);
-    for (std::size_t i = 0; i < count; ++i) {
-        const Rect& r = region.rects[i];
-        rects[i] = RECT{r.left, r.top, r.right, r.bottom};
-        if (i == 0) {
-            bounds = rects[i];
-        } else {
-            bounds.left = std::min(bounds.left, rects[i].left);
-            bounds.top = std::min(bounds.top, rects[i].top);
-            bounds.right = std::max(bounds.right, rects[i].right);
-            bounds.bottom = std::max(bounds.bottom, rects[i].bottom);
-        }
-    }
-    data->rdh.rcBound = bounds;
-    return ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), data);
-}
-
-}  // namespace
-
 void Win32MainWindow::SetShape(const Region& region, int width, int height) {
     HWND hwnd = Handle();
     if (hwnd == nullptr || width <= 0 || height <= 0) return;
@@ -230,8 +200,46 @@ void Win32MainWindow::PostSystemCommand(int command, Point point) {
     }
 }
 
-std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& spec) {
-    return RunFileDialog(Handle(), spec);
+std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& request) {
+    return RunFileDialog(Handle(), request);
+}
+
+Rect Win32MainWindow::ScreenRect() {
+    RECT r{};
+    if (HWND hwnd = Handle()) GetWindowRect(hwnd, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+std::unique_ptr<PopupWindow> Win32MainWindow::CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) {
+    HWND ownerHandle = owner != nullptr ? HandleOfPopup(*owner) : nullptr;
+    return CreateWin32Popup(instance_, kind, events, ownerHandle != nullptr ? ownerHandle : Handle());
+}
+
+int Win32MainWindow::RunModalPopup(PopupTemplate kind, PopupEvents& events) {
+    return RunWin32ModalPopup(instance_, kind, events, Handle());
+}
+
+void Win32MainWindow::Post(std::function<void()> task) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    {
+        std::lock_guard lock(removalsMutex_);
+        postedTasks_.push_back(std::move(task));
+    }
+    PostMessageW(hwnd, kPostedTaskMessage, 0, 0);
+}
+
+void Win32MainWindow::RunPostedTasks() {
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::lock_guard lock(removalsMutex_);
+            if (postedTasks_.empty()) return;
+            task = std::move(postedTasks_.front());
+            postedTasks_.pop_front();
+        }
+        task();
+    }
 }
 
 void Win32MainWindow::ShowAboutBox() {
@@ -408,6 +416,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             events_->OnRepaintRequest();
             return TRUE;
         case kDeviceRemovalMessage: DeliverDeviceRemovals(); return TRUE;
+        case kPostedTaskMessage: RunPostedTasks(); return TRUE;
         default: return FALSE;
     }
 }

@@ -54,7 +54,11 @@ public:
     void Show(ShowCommand command) override;
     void BeginDrag(Point clientPoint) override;
     void PostSystemCommand(int command, Point point) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& request) override;
+    Rect ScreenRect() override;
+    std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) override;
+    int RunModalPopup(PopupTemplate kind, PopupEvents& events) override;
+    void Post(std::function<void()> task) override;
     void ShowAboutBox() override;
     void ShowTrayMenu(int menuResourceId) override;
     void AddTrayIcon() override;
@@ -82,6 +86,7 @@ private:
     INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static INT_PTR Answer(HWND hwnd, LRESULT result);
     void DeliverDeviceRemovals();
+    void RunPostedTasks();
     void HoldBackShow(UINT msg, LPARAM lParam);
 
     // A modal dialog is shown by the dialog manager twice on its own: when it
@@ -106,6 +111,7 @@ private:
     std::atomic<bool> repaintPosted_{false};
     std::mutex removalsMutex_;
     std::deque<std::string> pendingRemovals_;
+    std::deque<std::function<void()>> postedTasks_;
 };
 
 }  // namespace vx::platform

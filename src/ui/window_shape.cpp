@@ -1,4 +1,4 @@
-#include "app/window_shape.h"
+#include "ui/window_shape.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-namespace vx::app {
+namespace vx::ui {
 namespace {
 
 // One row's covered x intervals, [x0, x1) each, sorted and disjoint.
@@ -134,4 +134,4 @@ bool RegionContains(const Region& region, int x, int y) {
     return std::any_of(region.rects.begin(), region.rects.end(), [&](const Rect& r) { return r.Contains(x, y); });
 }
 
-}  // namespace vx::app
+}  // namespace vx::ui

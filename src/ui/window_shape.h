@@ -7,7 +7,7 @@
 #include "platform/geometry.h"
 #include "platform/image.h"
 
-namespace vx::app {
+namespace vx::ui {
 
 struct WindowShape {
     Region window;   // WindowRegion
@@ -30,4 +30,4 @@ WindowShape BuildWindowShape(const platform::Image& mask, const std::array<Rect,
 // True when the point lies in the region.
 bool RegionContains(const Region& region, int x, int y);
 
-}  // namespace vx::app
+}  // namespace vx::ui

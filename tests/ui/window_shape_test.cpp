@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "app/window_shape.h"
+#include "ui/window_shape.h"
 
-namespace vx::app {
+namespace vx::ui {
 namespace {
 
 platform::Image SolidImage(int w, int h, std::uint32_t rgb) {
@@ -101,4 +101,4 @@ TEST(WindowShape, OverlappingCutoutsCancelWhereTheyMeet) {
 }
 
 }  // namespace
-}  // namespace vx::app
+}  // namespace vx::ui

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The lighting page's LED preview: after applying the fast colour cycle the
+# preview area changes every 800 ms; after applying "off" it stays grey;
+# after the page is left the preview thread ends by itself.
+source "$(dirname "$0")/lib.sh"
+e2e_begin led_preview dist-sim
+main=INI_EN/skin_main_en.ini
+color=INI_EN/skin_color_en.ini
+e2e_start_and_wait
+
+threads() { e2e_wintext --threads --process "$E2E_EXE" | tail -1; }
+# samples NAME COUNT: screenshots of the preview area 300 ms apart; prints
+# how many differ from each other.
+samples() {
+  local ox oy x y w h i
+  read -r ox oy < <(e2e_window_origin)
+  read -r x y w h < <(e2e_element $color 11)
+  for ((i = 0; i < $2; i++)); do
+    import -window root -crop "${w}x${h}+$((ox + x))+$((oy + y))" "$E2E_OUT/$1-$i.png" 2>/dev/null
+    sleep 0.3
+  done
+  for ((i = 0; i < $2; i++)); do md5sum <"$E2E_OUT/$1-$i.png"; done | sort -u | wc -l
+}
+
+xdotool mousemove 60 30 && sleep 0.3
+before=$(threads)
+e2e_click $main 11            # lighting page: the preview thread starts
+e2e_expect_eq "one preview thread more" "$((before + 1))" "$(threads)"
+e2e_click $color 1            # fast cycle
+e2e_click $main 3             # Apply
+xdotool mousemove 60 30
+distinct=$(samples led_preview-fast 12)
+e2e_expect "the fast cycle changes the preview ($distinct pictures)" test "$distinct" -ge 3
+e2e_screenshot led_preview-page
+e2e_click $color 3            # off
+e2e_click $main 3
+xdotool mousemove 60 30
+sleep 1.5
+e2e_expect_eq "off keeps the preview grey" "1" "$(samples led_preview-off 4)"
+e2e_click $main 9             # main page: the thread ends by itself
+sleep 3
+e2e_expect_eq "no preview thread after leaving the page" "$before" "$(threads)"
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_finish
