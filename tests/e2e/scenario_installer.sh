@@ -20,7 +20,7 @@ for f in ZUV_GMouse.exe Uninstall.exe config.ini Macro_EN.dat Macro_CN.dat const
   e2e_expect "installed: $f" test -f "$inst/$f"
 done
 e2e_expect_eq "the install folder is the release tree and the uninstaller" "Only in $inst: Uninstall.exe" \
-  "$(diff -rq "$tree" "$inst" 2>&1)"
+  "$(LC_ALL=C diff -rq "$tree" "$inst" 2>&1)"
 link=$(e2e_windows_folder APPDATA)'/Microsoft/Windows/Start Menu/Programs/VX230 Gaming Mouse Driver.lnk'
 e2e_expect "Start-menu shortcut" test -f "$link"
 e2e_expect_eq "Apps & Features: name" "VX230 Gaming Mouse Driver" "$(e2e_reg_value "$E2E_UNINSTALL_KEY" DisplayName)"
