@@ -7,9 +7,15 @@ set(VX_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
 set(VX_APP_RC ${VX_WIN32_DIR}/resources/app.rc)
 set(VX_EXE_LINK_FLAGS -municode -mwindows -static -static-libgcc -static-libstdc++)
 
-# The resource script includes the icon and resource.h beside it.
+# The resource script includes the icon and resource.h beside it, and the
+# version header and manifest made here from the project's version.
+set(VX_VERSION_QUAD ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+set(VX_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${VX_WIN32_DIR}/resources/version.h.in ${VX_GENERATED_DIR}/version.h @ONLY)
+configure_file(${VX_WIN32_DIR}/resources/app.manifest.in ${VX_GENERATED_DIR}/app.manifest @ONLY)
 set_source_files_properties(${VX_APP_RC} PROPERTIES
-  OBJECT_DEPENDS "${VX_WIN32_DIR}/resources/app.ico;${VX_WIN32_DIR}/resources/resource.h")
+  INCLUDE_DIRECTORIES ${VX_GENERATED_DIR}
+  OBJECT_DEPENDS "${VX_WIN32_DIR}/resources/app.ico;${VX_WIN32_DIR}/resources/resource.h;${VX_GENERATED_DIR}/version.h;${VX_GENERATED_DIR}/app.manifest")
 
 function(vx_add_windows_program target dist_dir)
   add_executable(${target} WIN32 ${VX_WIN32_ENTRY_SOURCES} ${VX_APP_RC} ${ARGN})

@@ -8,3 +8,4 @@ target_compile_definitions(vx_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 include(${CMAKE_SOURCE_DIR}/cmake/windows_exe.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/windows_tests.cmake)
 include(${CMAKE_SOURCE_DIR}/cmake/windows_bench.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/windows_release.cmake)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64 mingw-w64-tools
+  g++-mingw-w64-x86-64 mingw-w64-tools nsis icoutils
   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
   python3 python3-pil fonts-dejavu-core
   clang libclang-rt-14-dev locales

@@ -48,7 +48,10 @@ echo "== fuzz targets (40 s each) and crash trials (200 per encoding)"
 scripts/fuzz.sh 40 200 2>&1 | tee build/logs/fuzz.log | tail -8
 count_plain build/logs/fuzz.log
 
-echo "== benchmarks build (native) and Windows program"
+# The windows preset also builds the release files (build/windows/release/:
+# the installer and the portable zip; release-sim/: the same installer over
+# the simulated mouse), which the end-to-end scenarios install and read back.
+echo "== benchmarks build (native), Windows program, installer and release zip"
 if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then
   echo "== profile behaviour under Wine"
   tests/e2e/run_windows_unit_tests.sh > build/logs/windows-unit.log 2>&1
@@ -60,6 +63,7 @@ if scripts/build.sh windows > build/logs/build-windows.log 2>&1; then
 else
   tail -30 build/logs/build-windows.log; echo "build failed: windows"; failed=$((failed + 1))
 fi
+echo "Release files:"; ls build/windows/release/*-setup.exe build/windows/release/*.zip 2>/dev/null
 
 echo
 echo "Total: $passed passed, $failed failed"

@@ -324,6 +324,7 @@ e2e_click() {
 
 # OUT lines of simmouse.log from line FROM on, as bytes only.
 e2e_reports_from() {
+  [ -f "$E2E_DIR/simmouse.log" ] || return 0  # not yet written at start
   awk -v from="$1" '$2 == "OUT" && NR >= from { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$E2E_DIR/simmouse.log"
 }
 
@@ -413,4 +414,53 @@ e2e_cancel_file_dialog() {
   sleep 0.5
   xdotool key Escape
   sleep 0.5
+}
+
+# --- The installer ------------------------------------------------------
+
+E2E_UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\VX230'
+E2E_RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# The installer over the simulated-mouse program (same script as the
+# release installer, built by the windows preset in release-sim/).
+e2e_installer() {
+  ls "$E2E_WIN_BUILD"/release-sim/ZUV_GMouse-sim-*-setup.exe 2>/dev/null | head -1
+}
+
+# Switches to a new Wine prefix of the scenario's own (build/e2e/NAME/prefix),
+# as on a machine where the program was never installed. Shortcuts do not
+# reach the Linux desktop (winemenubuilder off).
+e2e_fresh_prefix() {
+  export WINEPREFIX=$E2E_DIR/prefix
+  export WINEDLLOVERRIDES='winemenubuilder.exe=d'
+  rm -rf "$WINEPREFIX"
+  e2e_prepare_prefix
+}
+
+# Linux path of a Windows folder variable of the prefix (e.g. LOCALAPPDATA).
+e2e_windows_folder() {
+  winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null
+}
+
+# e2e_reg_value KEY NAME: the value's data, empty when absent.
+e2e_reg_value() {
+  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    awk -v n="$2" '$1 == n { sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); print }'
+}
+
+# Runs the installer (or an uninstaller) with ARGS and waits until it and
+# every process it started in the prefix have ended (the uninstaller runs
+# from a copy in the temporary folder).
+e2e_run_setup() {
+  local exe=$1
+  shift
+  timeout 120 wine "$exe" "$@" >/dev/null 2>&1
+  timeout 120 wineserver -w
+}
+
+# Ends the fresh prefix's processes and, when the scenario passed, deletes
+# it (about 700 MB); a failed scenario keeps it to look into.
+e2e_drop_fresh_prefix() {
+  e2e_cleanup
+  [ "$E2E_FAILED" -eq 0 ] && rm -rf "$WINEPREFIX"
 }

@@ -23,6 +23,7 @@ constexpr UINT kTrayIconId = 153;
 constexpr UINT kRepaintMessage = WM_APP + 1;
 constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
 constexpr UINT kPostedTaskMessage = WM_APP + 3;
+constexpr UINT kLoopRunningMessage = WM_APP + 4;
 constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
 
 MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
@@ -66,8 +67,14 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow()
-    : instance_(GetModuleHandleW(nullptr)), icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
+StartVisibility StartVisibilityFrom(const std::wstring& commandLine) {
+    return commandLine.find(L"--tray") != std::wstring::npos ? StartVisibility::TrayOnly : StartVisibility::Shown;
+}
+
+Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
+    : startVisibility_(startVisibility),
+      instance_(GetModuleHandleW(nullptr)),
+      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
 
 Win32MainWindow::~Win32MainWindow() {
     for (HFONT font : fonts_) DeleteObject(font);
@@ -172,6 +179,7 @@ void Win32MainWindow::PostRepaint() {
 }
 
 void Win32MainWindow::Show(ShowCommand command) {
+    if (command == ShowCommand::Show || command == ShowCommand::Restore) showHold_ = ShowHold::Off;
     int show = SW_SHOW;
     switch (command) {
         case ShowCommand::Show: show = SW_SHOW; break;
@@ -284,6 +292,7 @@ bool Win32MainWindow::Exists() { return Handle() != nullptr && !destroyed_; }
 void Win32MainWindow::RunModal(WindowEvents& events) {
     events_ = &events;
     destroyed_ = false;
+    showHold_ = startVisibility_ == StartVisibility::TrayOnly ? ShowHold::UntilLoopRuns : ShowHold::Off;
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
     hwnd_ = nullptr;
     events_ = nullptr;
@@ -319,7 +328,11 @@ INT_PTR CALLBACK Win32MainWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam,
     }
     auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (self == nullptr || self->events_ == nullptr) return FALSE;
-    return self->HandleMessage(hwnd, msg, wParam, lParam);
+    const INT_PTR answer = self->HandleMessage(hwnd, msg, wParam, lParam);
+    // Posted only once start-up is done: a message box during start-up runs
+    // a message loop of its own.
+    if (msg == WM_INITDIALOG && self->showHold_ != ShowHold::Off) PostMessageW(hwnd, kLoopRunningMessage, 0, 0);
+    return answer;
 }
 
 INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
@@ -327,8 +340,23 @@ INT_PTR Win32MainWindow::Answer(HWND hwnd, LRESULT result) {
     return TRUE;
 }
 
+void Win32MainWindow::HoldBackShow(UINT msg, LPARAM lParam) {
+    if (showHold_ == ShowHold::Off) return;
+    if (msg == kLoopRunningMessage) {
+        // The modal loop runs; the next show it makes on its own is its last.
+        if (showHold_ == ShowHold::UntilLoopRuns) showHold_ = ShowHold::LastAutomaticShow;
+    } else if (msg == WM_WINDOWPOSCHANGING) {
+        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((position->flags & SWP_SHOWWINDOW) == 0) return;
+        position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
+        if (showHold_ == ShowHold::LastAutomaticShow) showHold_ = ShowHold::Off;
+    }
+}
+
 INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) hwnd_ = hwnd;
+    HoldBackShow(msg, lParam);
+    if (msg == kLoopRunningMessage) return TRUE;
 
     if (hook_) {
         LRESULT result = 0;

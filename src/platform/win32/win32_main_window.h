@@ -16,6 +16,13 @@
 
 namespace vx::platform {
 
+// How the window first appears: shown, or only as the tray icon (the
+// start-with-Windows entry), until the user shows it from the tray.
+enum class StartVisibility { Shown, TrayOnly };
+
+// TrayOnly when the command line carries --tray.
+StartVisibility StartVisibilityFrom(const std::wstring& commandLine);
+
 class Win32MainWindow final : public MainWindow {
 public:
     // A hook that sees every message before the built-in routing. It returns
@@ -25,7 +32,7 @@ public:
     // items owner-drawn).
     using MenuHook = std::function<void(HMENU)>;
 
-    Win32MainWindow();
+    explicit Win32MainWindow(StartVisibility startVisibility = StartVisibility::Shown);
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
@@ -80,7 +87,16 @@ private:
     static INT_PTR Answer(HWND hwnd, LRESULT result);
     void DeliverDeviceRemovals();
     void RunPostedTasks();
+    void HoldBackShow(UINT msg, LPARAM lParam);
 
+    // A modal dialog is shown by the dialog manager twice on its own: when it
+    // is created (its template is visible) and when its message loop first
+    // runs dry. Starting in the tray, both are held back; the hold ends with
+    // the second, or earlier with the first show the program asks for.
+    enum class ShowHold { Off, UntilLoopRuns, LastAutomaticShow };
+
+    StartVisibility startVisibility_;
+    ShowHold showHold_ = ShowHold::Off;
     HINSTANCE instance_;
     HICON icon_;
     std::atomic<HWND> hwnd_{nullptr};

@@ -27,13 +27,16 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace vx::platform;
 
+    const std::wstring arguments = commandLine ? commandLine : L"";
     Win32Process process;
     const std::string programDir = FolderOf(process.ModuleFileName());
-    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(commandLine ? commandLine : L"")
+    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(arguments)
                                            ? std::optional<std::string>(programDir + "\\diagnostics.log")
                                            : std::nullopt);
     Win32Clock clock;
-    Win32MainWindow window;
+    // --tray (the start-with-Windows entry): only the tray icon until the
+    // user shows the window from it.
+    Win32MainWindow window(StartVisibilityFrom(arguments));
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
         programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);

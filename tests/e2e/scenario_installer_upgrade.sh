@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Installing over an earlier install replaces the program and keeps the
+# user's config.ini and macro files byte for byte; a factory section the
+# user's config.ini lacks is added at its end, after the user's bytes, which
+# stay as they were; a running program is
+# ended through its own exit first; /NOAUTOSTART drops the start-with-Windows
+# entry. A silent uninstall with /REMOVEDATA removes the settings and macros
+# too, and with them the folder. (Installer over the simulated-mouse program.)
+source "$(dirname "$0")/lib.sh"
+e2e_begin installer_upgrade dist-sim
+setup=$(e2e_installer)
+[ -n "$setup" ] || { e2e_fail "no installer in $E2E_WIN_BUILD/release-sim: build the windows preset"; e2e_finish; }
+tree=${setup%-setup.exe}
+e2e_fresh_prefix
+e2e_run_setup "$setup" /S
+inst=$(e2e_windows_folder LOCALAPPDATA)/Programs/VX230
+[ -f "$inst/ZUV_GMouse.exe" ] || { e2e_fail "the first install failed"; e2e_finish; }
+
+# The user's changes, and an older program in place.
+e2e_ini_set "$inst/config.ini" Config1 DPI_SET0 7
+e2e_ini_set "$inst/config.ini" Config2 LED_STATUS 3
+e2e_ini_set "$inst/config.ini" Init CurConfig 2
+python3 - "$inst/Macro_EN.dat" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], 'rb').read())
+data[100:104] = b'\x01\x02\x03\x04'
+open(sys.argv[1], 'wb').write(data)
+PY
+echo 'an older program' >"$inst/ZUV_GMouse.exe"
+rm -rf "$inst/skins/INI_CN"
+user_files="config.ini Macro_EN.dat Macro_CN.dat"
+sha_user=$(cd "$inst" && sha256sum $user_files)
+e2e_expect "the test changed config.ini" eval "! cmp -s '$tree/config.ini' '$inst/config.ini'"
+
+e2e_run_setup "$setup" /S
+e2e_expect_eq "config.ini and the macro files kept byte for byte" "$sha_user" "$(cd "$inst" && sha256sum $user_files)"
+e2e_expect "the program is replaced" cmp -s "$tree/ZUV_GMouse.exe" "$inst/ZUV_GMouse.exe"
+e2e_expect "missing skin files are back" diff -rq "$tree/skins" "$inst/skins"
+e2e_expect "start with Windows still there" test -n "$(e2e_reg_value "$E2E_RUN_KEY" VX230)"
+
+# A factory section missing from the user's file (as after an upgrade that
+# brings new ones) is added after the user's bytes.
+python3 - "$inst/config.ini" <<'PY'
+import re, sys
+text = open(sys.argv[1], 'rb').read().decode('ascii')
+open(sys.argv[1], 'wb').write(re.sub(r'\[CfgReset4\]\r?\n(?:[^\[].*\r?\n)*', '', text).encode('ascii'))
+PY
+e2e_expect_eq "the test removed [CfgReset4]" "" "$(e2e_section "$inst/config.ini" CfgReset4)"
+user_copy=$E2E_OUT/$E2E_NAME/user-config.ini
+cp "$inst/config.ini" "$user_copy"
+e2e_run_setup "$setup" /S
+size=$(stat -c %s "$user_copy")
+e2e_expect "the user's bytes are kept as they were" cmp -s -n "$size" "$user_copy" "$inst/config.ini"
+e2e_expect_eq "[CfgReset4] is added as the factory's" "$(e2e_section "$tree/config.ini" CfgReset4)" \
+  "$(e2e_section "$inst/config.ini" CfgReset4)"
+e2e_expect_eq "only [CfgReset4] is added" "[CfgReset4]" \
+  "$(tail -c +$((size + 1)) "$inst/config.ini" | tr -d '\r' | grep '^\[')"
+e2e_expect_eq "the user's DPI step is kept" "7" "$(e2e_ini_get "$inst/config.ini" Config1 DPI_SET0)"
+
+# Over a running program, without the start-with-Windows entry.
+E2E_DIR=$inst
+e2e_start_and_wait
+pid=$E2E_LAST_PID
+e2e_run_setup "$setup" /S /NOAUTOSTART
+if e2e_wait_exit "$pid" 5; then
+  e2e_expect_eq "the running program ended through its exit" "0" "$E2E_EXIT_CODE"
+else
+  e2e_fail "the running program was not ended"
+fi
+e2e_expect_eq "the user's DPI step is still there" "7" "$(e2e_ini_get "$inst/config.ini" Config1 DPI_SET0)"
+e2e_expect "the program is in place" cmp -s "$tree/ZUV_GMouse.exe" "$inst/ZUV_GMouse.exe"
+e2e_expect_eq "no start-with-Windows entry after /NOAUTOSTART" "" "$(e2e_reg_value "$E2E_RUN_KEY" VX230)"
+e2e_expect "the Apps & Features entry stays" test -n "$(e2e_reg_value "$E2E_UNINSTALL_KEY" DisplayName)"
+
+# The simulated mouse's files and Wine's logs of this test are not the
+# program's: take them away so the folder can go.
+rm -f "$inst"/simmouse.* "$inst"/wine-*.log
+e2e_run_setup "$inst/Uninstall.exe" /S /REMOVEDATA
+e2e_expect "the install folder is gone" test ! -e "$inst"
+e2e_expect_eq "the Apps & Features entry is removed" "" "$(e2e_reg_value "$E2E_UNINSTALL_KEY" DisplayName)"
+E2E_DIR=$E2E_OUT/$E2E_NAME
+e2e_drop_fresh_prefix
+e2e_finish
