@@ -74,9 +74,12 @@ inline std::string AsFile(const std::string& text, std::uint8_t which) {
     }
 }
 
+// The blanks the INI reader trims around names: a lone carriage return in
+// "[Config1\r]" is one of them.
 inline std::string Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    constexpr std::string_view kBlanks = " \t\r\v\f\x1a";
+    while (!text.empty() && kBlanks.find(text.front()) != std::string_view::npos) text.remove_prefix(1);
+    while (!text.empty() && kBlanks.find(text.back()) != std::string_view::npos) text.remove_suffix(1);
     return std::string(text);
 }
 
