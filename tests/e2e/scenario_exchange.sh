@@ -21,10 +21,15 @@ printf '[Mine]\r\nA=1\r\n[Config7]\r\nK0=9\r\nnote=kept\r\n[Other]\r\nB=2\r\n' >
 e2e_click $main 6      # profile 3
 e2e_click $main 15     # Export over an existing INI: the overwrite question first
 e2e_file_dialog save "$E2E_DIR/existing.ini"
-if id=$(e2e_wait_xwindow '^(Save As|另存为|Confirm Save As|确认另存为)$' 3); then
-  xdotool key Return   # yes, replace it (the program changes only [Config7])
-  sleep 0.8
-fi
+# The dialog asks before replacing the file: answer yes (the program then
+# changes only [Config7]). The question may take a moment to appear.
+for attempt in 1 2 3 4 5 6 7 8; do
+  [ "$(e2e_ini_get "$E2E_DIR/existing.ini" Config7 K1)" = 29 ] && break
+  if e2e_wait_xwindow '^(Save As|另存为|Confirm Save As|确认另存为)$' 1 >/dev/null; then
+    xdotool key Return
+  fi
+  sleep 0.7
+done
 e2e_expect_eq "other sections kept" "A=1" "$(e2e_section "$E2E_DIR/existing.ini" Mine)"
 e2e_expect_eq "the last section kept" "B=2" "$(e2e_section "$E2E_DIR/existing.ini" Other)"
 e2e_expect_eq "an unknown key of [Config7] kept" "kept" "$(e2e_ini_get "$E2E_DIR/existing.ini" Config7 note)"

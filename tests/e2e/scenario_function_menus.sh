@@ -73,8 +73,28 @@ e2e_expect "button 4 plays the macro as key reports" grep -q '^07 15' <(e2e_repo
 
 # Button 0 alone keeps the primary click: its menu warns first.
 before=$(e2e_section "$ini" Config1)
+# wait_windows N: until the program shows N windows (the warning is an
+# untitled one beside the main window).
+wait_windows() {
+  local i
+  for i in $(seq 1 25); do
+    [ "$(e2e_wintext --process "$E2E_EXE" --visible --count | tail -1)" -ge "$1" ] 2>/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# wait_menu COUNT: until COUNT function menus are shown (0 or 1).
+wait_menu() {
+  local i
+  for i in $(seq 1 15); do
+    [ "$(menu_shown)" = "$1" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
 warning_button() {  # KEY of the warning layout: clicks it at the menu's place
   local x y w h
+  wait_windows 2 || e2e_fail "the warning did not appear"
   read -r x y w h < <(e2e_element INI_EN/LBWarning_en.ini "$1")
   xdotool mousemove $((mx + x + w / 2)) $((my + y + h / 2))
   sleep 0.3
@@ -82,7 +102,8 @@ warning_button() {  # KEY of the warning layout: clicks it at the menu's place
   sleep 0.5
 }
 open_menu $main 25
-sleep 1
+wait_windows 2 || e2e_fail "the warning did not appear"
+sleep 0.5
 e2e_screenshot function_menus-warning-en
 e2e_expect_eq "the warning shows, no menu yet" "0" "$(menu_shown)"
 warning_button 1              # Cancel
@@ -92,6 +113,7 @@ sleep 0.3
 e2e_expect_eq "Cancel changed nothing" "$before" "$(e2e_section "$ini" Config1)"
 open_menu $main 25
 warning_button 0              # Continue
+wait_menu 1
 e2e_expect_eq "Continue opens the menu" "1" "$(menu_shown)"
 xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
 sleep 0.5
@@ -105,6 +127,7 @@ e2e_screenshot function_menus-submenu-cn
 xdotool mousemove 60 30 click 1
 sleep 0.3
 open_menu $main 25
+wait_windows 2 || e2e_fail "the Chinese warning did not appear"
 sleep 0.5
 e2e_screenshot function_menus-warning-cn
 xdotool key Escape

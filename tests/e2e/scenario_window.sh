@@ -38,16 +38,21 @@ if tray=$(e2e_wait_xwindow '^Wine System Tray$' 5); then
   read -r tx ty th < <(xdotool getwindowgeometry --shell "$tray" |
     awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^HEIGHT=/ { h = $2 } END { print x, y, h }')
   e2e_screenshot window-tray
-  xdotool mousemove $((tx + 10)) $((ty + th - 10))
-  sleep 0.2
-  xdotool click 3      # the tray menu
-  sleep 0.8
-  e2e_screenshot window-tray-menu
-  # The menu opens at the pointer: its first entry lies just below it.
-  xdotool mousemove $((tx + 50)) $((ty + th + 2))
-  sleep 0.3
-  xdotool click 1
-  sleep 0.8
+  # Right-click the icon, then click the menu's first entry just below the
+  # pointer; the menu can be slow to appear, so try again if the window
+  # did not come back.
+  for attempt in 1 2 3; do
+    xdotool mousemove $((tx + 10)) $((ty + th - 10))
+    sleep 0.3
+    xdotool click 3
+    sleep 1
+    [ "$attempt" = 1 ] && e2e_screenshot window-tray-menu
+    xdotool mousemove $((tx + 50)) $((ty + th + 2))
+    sleep 0.4
+    xdotool click 1
+    e2e_wait_window "$E2E_TITLE" 3 && break
+    xdotool key Escape
+  done
   e2e_expect_eq "the tray menu's Show Window brought it back" "1" "$(e2e_visible_window_count "$E2E_TITLE")"
 else
   e2e_fail "no tray window"
