@@ -391,19 +391,40 @@ e2e_wait_xwindow() {
 }
 
 # e2e_file_dialog KIND PATH: in the open ("open") or save ("save") dialog
-# the program shows, types the Linux PATH as Wine sees it and confirms.
+# the program shows, types the Linux PATH as Wine sees it and confirms. A
+# dialog opened for the first time may drop the first keys while it is
+# still loading: the file name field is read back and typed again until it
+# holds the whole path.
 e2e_file_dialog() {
-  local title id
+  local title want shown attempt
   if [ "$1" = save ]; then title='^(Save As|另存为)$'; else title='^(Open|打开)$'; fi
-  if ! id=$(e2e_wait_xwindow "$title" 10); then
+  if ! e2e_wait_xwindow "$title" 10 >/dev/null; then
     e2e_fail "no $1 dialog appeared"
     return 1
   fi
-  sleep 0.5
-  xdotool type --delay 20 "$(winepath -w "$2" 2>/dev/null)"
-  sleep 0.2
+  want=$(winepath -w "$2" 2>/dev/null)
+  shown=${want//\\/\\\\}  # wintext doubles backslashes
+  for attempt in 1 2 3 4 5; do
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$want"
+    sleep 0.3
+    e2e_wintext --process "$E2E_EXE" --visible | awk -F'\t' '/^  / { print $4 }' | grep -qxF -- "$shown" && break
+  done
   xdotool key Return
   sleep 0.8
+}
+
+# e2e_eventually SECONDS COMMAND...: true once the command succeeds, tried
+# every 0.2 s (for effects that land a moment after a click).
+e2e_eventually() {
+  local limit=$(($1 * 5)) i
+  shift
+  for ((i = 0; i < limit; i++)); do
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # e2e_cancel_file_dialog KIND: Escape in the open or save dialog.

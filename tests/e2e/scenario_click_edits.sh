@@ -29,7 +29,8 @@ e2e_click $main 9      # back to the main page
 e2e_screenshot click_edits-main
 
 e2e_click $main 0      # Save
-sleep 0.5
+saved() { [ "$(e2e_ini_get "$E2E_DIR/config.ini" Config1 FIRE_TIME)" = 2 ]; }
+e2e_eventually 5 saved
 expected="K0=1
 K1=3
 K2=2

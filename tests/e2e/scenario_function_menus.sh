@@ -51,7 +51,8 @@ open_menu $main 28            # button 3 (Back)
 point_row 9                   # the user macros
 click_sub $((9 - macro_count)) 1
 e2e_click $main 0             # Save
-sleep 0.5
+saved() { [ "$(e2e_ini_get "$ini" Config1 K3)" = 41 ]; }
+e2e_eventually 5 saved
 e2e_expect_eq "button 2 holds Volume Up (24)" "24" "$(e2e_ini_get "$ini" Config1 K2)"
 e2e_expect_eq "button 3 holds user macro 1 (41)" "41" "$(e2e_ini_get "$ini" Config1 K3)"
 
