@@ -412,7 +412,13 @@ e2e_file_dialog() {
     e2e_wintext --process "$E2E_EXE" --visible | awk -F'\t' '/^  / { print $4 }' | grep -qxF -- "$shown" && break
   done
   xdotool key Return
-  sleep 0.8
+  # Until the dialog is gone (a question about replacing a file keeps a
+  # window of that title: the caller answers it).
+  for attempt in $(seq 1 15); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || break
+    sleep 0.2
+  done
+  sleep 0.3
 }
 
 # e2e_eventually SECONDS COMMAND...: true once the command succeeds, tried

@@ -12,7 +12,8 @@ e2e_start_and_wait
 e2e_click $main 5      # profile 2
 e2e_click $main 15     # Export into a new file
 e2e_file_dialog save "$E2E_DIR/exported"
-e2e_expect "the default extension was appended" test -f "$E2E_DIR/exported.ini"
+exported() { [ -n "$(e2e_ini_get "$E2E_DIR/exported.ini" Config7 FIRE_TIME 2>/dev/null)" ]; }
+e2e_expect "the default extension was appended" e2e_eventually 5 exported
 e2e_expect_eq "[Config7] holds profile 2" "$(e2e_section "$ini" Config2)" \
   "$(e2e_section "$E2E_DIR/exported.ini" Config7)"
 e2e_expect_eq "the new file holds only [Config7]" "[Config7]" "$(grep '^\[' "$E2E_DIR/exported.ini" | tr -d '\r')"
@@ -38,8 +39,10 @@ e2e_expect_eq "[Config7] holds profile 3's K1" "29" "$(e2e_ini_get "$E2E_DIR/exi
 e2e_click $main 4      # profile 1
 e2e_click $main 14     # Import the file of profile 2
 e2e_file_dialog open "$E2E_DIR/exported.ini"
-e2e_click $main 0      # Save: profile 1 now holds the imported values
 sleep 0.5
+e2e_click $main 0      # Save: profile 1 now holds the imported values
+imported() { [ "$(e2e_section "$ini" Config1)" = "$(e2e_section "$ini" Config2)" ]; }
+e2e_eventually 5 imported
 e2e_expect_eq "all 22 values round-trip" "$(e2e_section "$ini" Config2)" "$(e2e_section "$ini" Config1)"
 
 before=$(md5sum <"$ini")
