@@ -24,7 +24,6 @@ vx_folder_sources(VX_DEVICE_SOURCES src/device
   action_wake.cpp
   apply_configuration.cpp
   command_tables.cpp
-  delay_pacer.cpp
   discovery.cpp
   driver_exit.cpp
   feature_report.cpp

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "device/action_player.h"
+#include "device/delay_pacer.h"
 #include "device/listener_player_support.h"
 
 namespace vx::device {
@@ -123,24 +124,22 @@ TEST_F(PlayerTest, DelaysBelowFifteenAreRaisedAndLongerOnesKept) {
     EXPECT_EQ(clock.Sleeps(), (std::vector<int>{15, 15, 300, 15, 10, 10}));
 }
 
-TEST_F(PlayerTest, PacedDelaysAbsorbOversleepWithoutEndingEarly) {
-    clock.oversleepMicros = 400;
-    const macro::MacroRecord record = KeyMacro(
-        {{{kA, ActionPress}, 15}, {{kA, ActionRelease}, 15}, {{kB, ActionPress}, 15}, {{kB, ActionRelease}, 15}});
-    PlayMacro(player, record, 1);
-    // Every sleep ends on or after its deadline and the error never grows
-    // past one millisecond plus one oversleep.
-    std::int64_t now = 0;
-    std::int64_t deadline = 0;
-    const std::vector<int> nominal{15, 15, 15, 15, 10, 10};
-    ASSERT_GE(clock.Sleeps().size(), nominal.size());
-    std::size_t sleep = 0;
-    for (int pause : nominal) {
-        deadline += pause * 1000;
-        while (now < deadline) now += clock.Sleeps().at(sleep++) * 1000 + clock.oversleepMicros;
-        EXPECT_LT(now - deadline, 1000 + clock.oversleepMicros);
+TEST(DelayPacerTest, EveryPauseLastsAtLeastItsDelayFromTheCallAndLessThanAMillisecondMore) {
+    // A timer that wakes early (negative) must not shorten a pause; one that
+    // oversleeps must not shorten the next one to catch up.
+    for (std::int64_t oversleep : {-300, 0, 400, 1500}) {
+        platform::testing::FakeClock clock;
+        clock.oversleepMicros = oversleep;
+        DelayPacer pacer(clock);
+        for (int ms : {15, 40, 1, 15, 10}) {
+            const std::int64_t start = clock.NowMicros();
+            pacer.Wait(ms);
+            const std::int64_t gap = clock.NowMicros() - start;
+            EXPECT_GE(gap, ms * 1000) << "oversleep " << oversleep << ", pause " << ms;
+            EXPECT_LT(gap, ms * 1000 + 1000 + std::max<std::int64_t>(oversleep, 0)) << oversleep;
+            clock.AdvanceMicros(700);  // the next report takes a while to write
+        }
     }
-    EXPECT_EQ(sleep, clock.Sleeps().size());
 }
 
 TEST_F(PlayerTest, KeySlotsFollowPressOrderAndReleasesShiftDown) {

@@ -46,6 +46,10 @@ public:
         while (std::function<void()> action = NextDueAction()) action();
     }
 
+    // What UtcTimeOfDayMs answers (milliseconds since midnight UTC).
+    std::atomic<std::int32_t> utcTimeOfDayMs{0};
+    std::int32_t UtcTimeOfDayMs() override { return utcTimeOfDayMs; }
+
     void AdvanceMicros(std::int64_t micros) {
         std::lock_guard lock(mutex_);
         nowMicros_ += micros;
@@ -89,6 +93,21 @@ public:
             .count();
     }
     void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    void SleepUntilMicros(std::int64_t deadlineMicros) override {
+        // Coarse sleep, then a busy spin (a yield could give away a whole
+        // time slice): the pauses end close to the deadline.
+        constexpr std::int64_t kSpinMicros = 1500;
+        if (const std::int64_t left = deadlineMicros - NowMicros(); left > kSpinMicros) {
+            std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinMicros));
+        }
+        while (NowMicros() < deadlineMicros) {
+        }
+    }
+    std::int32_t UtcTimeOfDayMs() override {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() %
+                                         86'400'000);
+    }
 };
 
 }  // namespace vx::platform::testing

@@ -68,4 +68,19 @@ void Win32Clock::SleepMs(int ms) {
     Sleep(static_cast<DWORD>(ms));
 }
 
+void Win32Clock::SleepUntilMicros(std::int64_t deadlineMicros) {
+    // A timer wait can end up to a tick late; leave that much to the spin.
+    constexpr std::int64_t kSpinMicros = 1500;
+    for (std::int64_t left = deadlineMicros - NowMicros(); left > kSpinMicros; left = deadlineMicros - NowMicros()) {
+        SleepMs(static_cast<int>((left - kSpinMicros) / 1000) + 1);
+    }
+    while (NowMicros() < deadlineMicros) YieldProcessor();
+}
+
+std::int32_t Win32Clock::UtcTimeOfDayMs() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    return ((now.wHour * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
+}
+
 }  // namespace vx::platform

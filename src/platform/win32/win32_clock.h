@@ -1,5 +1,6 @@
 #pragma once
-// Performance-counter time and millisecond-accurate sleeping.
+// Performance-counter time, millisecond-accurate sleeping and the UTC time
+// of day.
 #include <mutex>
 
 #include "platform/clock.h"
@@ -15,6 +16,10 @@ public:
 
     std::int64_t NowMicros() override;
     void SleepMs(int ms) override;
+    // The high-resolution timer to just before the deadline, then a short
+    // spin: a pause ends within a few tens of microseconds after it.
+    void SleepUntilMicros(std::int64_t deadlineMicros) override;
+    std::int32_t UtcTimeOfDayMs() override;
 
 private:
     void RaiseTimerResolution();
