@@ -32,9 +32,12 @@ vx_folder_sources(VX_DEVICE_SOURCES src/device
 )
 
 vx_folder_sources(VX_MACRO_SOURCES src/macro
+  event_lines.cpp
   key_codes.cpp
+  macro_editor.cpp
   macro_files.cpp
   macro_record.cpp
+  macro_recorder.cpp
   macro_text.cpp
 )
 
@@ -59,6 +62,7 @@ vx_folder_sources(VX_UI_SOURCES src/ui
   hit_test.cpp
   led_preview.cpp
   mouse_handlers.cpp
+  owner_drawn_menu.cpp
   page_switch.cpp
   paint.cpp
   paint_snapshot.cpp
@@ -68,6 +72,7 @@ vx_folder_sources(VX_UI_SOURCES src/ui
 )
 
 vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
+  editable_list_box.cpp
   ini_document.cpp
   portable_profile_files.cpp
   save_temporaries.cpp

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
+#include "macro/macro_recorder.h"
 #include "settings/config_section.h"
 #include "settings/ini_value.h"
 #include "settings/profiles.h"
@@ -76,6 +77,28 @@ void InterfaceActions::ExportConfig() {
     const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
     if (const auto path = platform_.window.ChooseFile(request)) {
         settings::ExportConfig(state_.settings, platform_.profiles, *path);
+    }
+}
+
+macro::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window) {
+    return macro::EditorContext{state.macros, state.settings.ConfigLock, state.editor, window.EditorControls()};
+}
+
+macro::EditorContext InterfaceActions::Editor() { return EditorContextOf(state_, platform_.window); }
+
+void InterfaceActions::ImportMacros() {
+    macro::ImportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
+}
+
+void InterfaceActions::ExportMacros() {
+    macro::ExportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
+}
+
+void InterfaceActions::ToggleRecording() {
+    if (state_.editor.recording) {
+        macro::StopRecording(Editor(), platform_.window);
+    } else {
+        macro::StartRecording(Editor(), platform_.window);
     }
 }
 

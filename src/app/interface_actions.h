@@ -3,6 +3,7 @@
 // configurations, language, the tray, the window itself, the user guide.
 #include "app/app_state.h"
 #include "app/subsystems.h"
+#include "macro/macro_editor.h"
 #include "platform/platform.h"
 #include "ui/function_menus.h"
 #include "ui/mouse_handlers.h"
@@ -24,6 +25,9 @@ void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& s
 // factory's, then applied.
 void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                      const ui::PageSwitchContext& pages);
+
+// The macro editor over the program's state and the window's controls.
+macro::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window);
 
 class InterfaceActions : public ui::ClickActions {
 public:
@@ -50,8 +54,17 @@ public:
         app::SwitchLanguage(state_, platform_, subsystems_, pages_, language);
     }
     void OpenUserGuide() override;
+    void ImportMacros() override;
+    void ExportMacros() override;
+    void AddMacro() override { macro::AddMacro(Editor()); }
+    void DeleteMacro() override { macro::DeleteMacro(Editor()); }
+    void ToggleRecording() override;
+    void CommitRepeatCount() override { macro::CommitRepeatCount(Editor(), platform_.profiles); }
+    void ToggleRepeat() override { macro::ToggleRepeat(Editor(), platform_.window); }
 
 private:
+    macro::EditorContext Editor();
+
     AppState& state_;
     platform::Platform& platform_;
     Subsystems& subsystems_;

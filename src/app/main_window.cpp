@@ -35,7 +35,7 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
 }
 
 long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::MouseButtonEvent event) {
-    return HandleTrayCallback(state_.settings.UiLanguage, platform_.window, iconId, event);
+    return HandleTrayCallback(state_.window.menus.trayMenu.Menu(), platform_.window, iconId, event);
 }
 
 void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notification) {
@@ -46,6 +46,23 @@ void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notific
 
 void CZUV_GMouseDlg::OnPowerBroadcast() {
     if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
+}
+
+platform::ControlColors CZUV_GMouseDlg::OnControlColor() {
+    return platform::ControlColors{state_.window.FontFor(state_.settings.UiLanguage), platform::Color{255, 255, 255},
+                                   platform::Color{0, 0, 0}};
+}
+
+platform::MenuItemSize CZUV_GMouseDlg::OnMeasureMenuItem(std::uintptr_t itemData) {
+    const ui::MenuItemRecord* record = state_.window.menus.RecordFor(itemData);
+    return record != nullptr ? ui::MeasureMenuItem(*record) : platform::MenuItemSize{};
+}
+
+void CZUV_GMouseDlg::OnDrawMenuItem(std::uintptr_t itemData, const Rect& rect, bool selected,
+                                    platform::MenuItemPainter& painter) {
+    if (const ui::MenuItemRecord* record = state_.window.menus.RecordFor(itemData)) {
+        ui::DrawMenuItem(*record, rect, selected, painter);
+    }
 }
 
 void CZUV_GMouseDlg::OnRepaintRequest() {

@@ -19,6 +19,9 @@ public:
     virtual void OnLeftButtonDown(Point) {}
     virtual void OnLeftButtonUp(Point) {}
     virtual void OnCommand(int) {}
+    virtual bool OnPreTranslateMessage(std::uint32_t, std::uintptr_t) { return false; }
+    virtual void OnControlNotification(int, int) {}
+    virtual void OnEventListEditEnded() {}
 };
 
 class CZUV_GMouseDlg : public platform::WindowEvents {
@@ -38,6 +41,18 @@ public:
     void OnLeftButtonUp(Point p) override { interface_.OnLeftButtonUp(p); }
     void OnPaint() override { interface_.OnPaint(); }
     void OnRepaintRequest() override;
+    bool OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) override {
+        return interface_.OnPreTranslateMessage(message, wParam);
+    }
+    void OnControlNotification(int controlId, int code) override {
+        interface_.OnControlNotification(controlId, code);
+    }
+    void OnEventListEditEnded() override { interface_.OnEventListEditEnded(); }
+    // White on black in the language's font.
+    platform::ControlColors OnControlColor() override;
+    platform::MenuItemSize OnMeasureMenuItem(std::uintptr_t itemData) override;
+    void OnDrawMenuItem(std::uintptr_t itemData, const Rect& rect, bool selected,
+                        platform::MenuItemPainter& painter) override;
 
 private:
     AppState& state_;

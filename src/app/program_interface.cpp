@@ -1,6 +1,7 @@
 #include "app/program_interface.h"
 
 #include "app/interface_actions.h"
+#include "macro/macro_recorder.h"
 #include "ui/paint.h"
 #include "ui/paint_snapshot.h"
 
@@ -37,15 +38,53 @@ void ProgramInterface::StartLedPreviewUnlessRunning() {
     ui::StartLedPreviewUnlessRunning(preview, platform_.threads);
 }
 
+macro::EditorContext ProgramInterface::Editor() { return EditorContextOf(state_, platform_.window); }
+
+void ProgramInterface::CreateMacroEditorControls() {
+    const skin::Layouts& layouts = state_.layouts;
+    platform_.window.EditorControls().Create(platform::MacroEditorRects{
+        layouts.macroEditRects[0], layouts.macroEditRects[1], layouts.macroDisplayRects[0],
+        layouts.macroDisplayRects[1]});
+}
+
+void ProgramInterface::DestroyMacroEditorControls() { platform_.window.EditorControls().Destroy(); }
+
+void ProgramInterface::RefreshMacroList() { macro::RefreshMacroList(Editor()); }
+
+void ProgramInterface::OnCommand(int commandId) {
+    macro::EventMenuCommand command;
+    if (macro::FindEventMenuCommand(commandId, command)) macro::RunEventMenuCommand(Editor(), platform_.window, command);
+}
+
+bool ProgramInterface::OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) {
+    const std::int32_t recordedBefore = state_.editor.recorder.recordedCount;
+    const macro::PreTranslateInputs inputs{message, wParam, state_.ui.Page() == ui::SkinPage::AdvancedPage,
+                                           state_.window.menus.eventMenu.Menu()};
+    const bool consumed = macro::PreTranslateMessage(Editor(), platform_.window, platform_.clock, inputs);
+    // The press and release counters on the page follow the recording.
+    if (state_.editor.recorder.recordedCount != recordedBefore) ui::InvalidateShownPage(Pages());
+    return consumed;
+}
+
+void ProgramInterface::OnControlNotification(int controlId, int code) {
+    if (controlId == platform::kMacroListId && code == platform::kListSelectionChanged) {
+        macro::SelectMacroFromList(Editor());
+    }
+}
+
+void ProgramInterface::OnEventListEditEnded() { macro::ApplyEditedDelay(Editor()); }
+
 void ProgramInterface::OnPaint() {
     if (menus_) menus_->OnMainWindowPaint();
     platform::Drawing* drawing = platform_.window.PaintDrawing();
     if (drawing == nullptr || state_.settings.SkinDir.empty()) return;
     ui::PaintInputs inputs =
         ui::SnapshotPaintInputs(state_.ui, state_.settings, state_.device.applied, state_.macros, state_.window);
-    // The repaint region leaves room for the macro editor's child controls;
-    // until they exist the whole page is drawn, so no stale pixels remain
-    // where they will stand.
+    inputs.recording = state_.editor.recording;
+    inputs.pressCount = state_.editor.pressCount;
+    inputs.releaseCount = state_.editor.releaseCount;
+    // The window clips its child controls itself, so the whole page can be
+    // drawn: nothing stale is left where the controls come and go.
     inputs.repaintRegion = nullptr;
     ui::PaintMainWindow(*drawing, Images(), state_.layouts, inputs);
 }

@@ -23,6 +23,10 @@ public:
     void OnMouseMove(Point p) override;
     void OnLeftButtonDown(Point p) override;
     void OnLeftButtonUp(Point p) override;
+    void OnCommand(int commandId) override;
+    bool OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) override;
+    void OnControlNotification(int controlId, int code) override;
+    void OnEventListEditEnded() override;
 
     // Made on first use: the skin folder is known only after start-up.
     ui::SkinImages& Images();
@@ -30,6 +34,10 @@ public:
 
 private:
     void StartLedPreviewUnlessRunning() override;
+    void CreateMacroEditorControls() override;
+    void DestroyMacroEditorControls() override;
+    void RefreshMacroList() override;
+    macro::EditorContext Editor();
     ui::PointerContext Pointer();
     ui::PageSwitchContext Pages();
 

@@ -5,6 +5,7 @@
 #include "device/discovery.h"
 #include "device/driver_exit.h"
 #include "device/workers.h"
+#include "macro/macro_editor.h"
 #include "macro/macro_files.h"
 #include "skin/layout_loaders.h"
 
@@ -40,7 +41,14 @@ void ProgramSubsystems::LoadConstantMacros(const std::string& file) {
     macro::LoadConstantMacros(state_.macros, state_.settings.ConfigLock, platform_.profiles, platform_.window, file);
 }
 
-void ProgramSubsystems::ResetMacroInterfaceState() { state_.ui.menuOpen = false; }
+void ProgramSubsystems::ResetMacroInterfaceState() {
+    state_.ui.menuOpen = false;
+    state_.editor.clickedLine = macro::InitialClickedLine(state_.macros);
+}
+
+void ProgramSubsystems::LoadLanguageMenus(settings::UiLanguage language) {
+    ui::LoadLanguageMenus(state_.window.menus, platform_.window, language);
+}
 
 bool ProgramSubsystems::FindMouse() { return device::FindMouse(state_.device, platform_.hid); }
 

@@ -14,16 +14,15 @@ public:
     void LoadMainLayout() override;
     void LoadColorLayout() override;
     void LoadAdvancedLayout() override;
-    // The macro editor's controls do not exist yet: nothing to allocate.
+    // The control objects belong to the window backend and last the whole
+    // run; their windows come with the advanced page.
     void AllocateAdvancedControls() override {}
     void LoadWarningLayout() override;
     std::array<Rect, 3> RepaintCutouts() override;
     void LoadUserMacros(const std::string& file) override;
     void LoadConstantMacros(const std::string& file) override;
     void ResetMacroInterfaceState() override;
-    // The tray menu is loaded in the language at each showing; the
-    // owner-drawn menus do not exist yet.
-    void LoadLanguageMenus(settings::UiLanguage) override {}
+    void LoadLanguageMenus(settings::UiLanguage language) override;
     bool FindMouse() override;
     bool IsMouseNotification(const platform::DeviceNotification& notification) override;
     void ApplyConfiguration() override;

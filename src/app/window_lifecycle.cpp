@@ -4,6 +4,11 @@ namespace vx::app {
 
 void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
     state.shutdownStarted = true;
+    // Keys must never stay captured once the program ends.
+    if (state.editor.recorder.hookInstalled) {
+        platform.window.RemoveRecordingHook();
+        state.editor.recorder.hookInstalled = false;
+    }
     platform.window.RemoveTrayIcon();
     subsystems.SendDriverExit();
     if (!platform.systemSettings.GetMouseSpeed()) {
@@ -25,13 +30,13 @@ void ShowMainWindow(platform::MainWindow& window) {
     window.Show(platform::ShowCommand::Restore);
 }
 
-long HandleTrayCallback(settings::UiLanguage language, platform::MainWindow& window, int iconId,
+long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
                         platform::MouseButtonEvent event) {
     if (iconId != kTrayIconId) return 1;
     if (event == platform::MouseButtonEvent::LeftDoubleClick) {
         ShowMainWindow(window);
-    } else if (event == platform::MouseButtonEvent::RightUp) {
-        window.ShowTrayMenu(settings::UsesEnglish(language) ? kTrayMenuEn : kTrayMenuCn);
+    } else if (event == platform::MouseButtonEvent::RightUp && trayMenu != nullptr) {
+        window.ShowTrayMenu(*trayMenu);
     }
     return 0;
 }

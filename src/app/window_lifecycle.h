@@ -11,8 +11,6 @@ inline constexpr int kCmdExitDriverEn = 32800;
 inline constexpr int kCmdShowWindowEn = 32801;
 inline constexpr int kCmdShowWindowCn = 32837;
 inline constexpr int kCmdExitDriverCn = 32838;
-inline constexpr int kTrayMenuEn = 157;
-inline constexpr int kTrayMenuCn = 162;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.
@@ -21,8 +19,9 @@ void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& s
 void HideToTray(platform::MainWindow& window);
 void ShowMainWindow(platform::MainWindow& window);
 
-// Tray callback (message 0x401): the answer for the window procedure.
-long HandleTrayCallback(settings::UiLanguage language, platform::MainWindow& window, int iconId,
+// Tray callback (message 0x401): the answer for the window procedure. A
+// right-click shows `trayMenu` (the menu of the interface language).
+long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
                         platform::MouseButtonEvent event);
 
 }  // namespace vx::app

@@ -1,6 +1,9 @@
 #include "macro/macro_record.h"
 
+#include <algorithm>
+
 #include "macro/key_codes.h"
+#include "platform/portable/utf_text.h"
 
 namespace vx::macro {
 namespace {
@@ -16,6 +19,19 @@ std::uint8_t HighByte(unsigned value) { return static_cast<std::uint8_t>((value 
 std::uint16_t Word(std::uint8_t low, std::uint8_t high) { return static_cast<std::uint16_t>(low | (high << 8)); }
 
 }  // namespace
+
+std::string NameText(const MacroRecord& record) {
+    const auto end = std::find(record.name.begin(), record.name.end(), u'\0');
+    return platform::Utf16ToUtf8(
+        std::u16string_view(record.name.data(), static_cast<std::size_t>(end - record.name.begin())));
+}
+
+void StoreName(MacroRecord& record, std::string_view utf8) {
+    record.name.fill(u'\0');
+    const std::size_t fits = platform::Utf8PrefixWithinUtf16Units(utf8, kMacroNameUnits - 1);
+    const std::u16string units = platform::Utf8ToUtf16(utf8.substr(0, fits));
+    std::copy_n(units.begin(), std::min(units.size(), kMacroNameUnits - 1), record.name.begin());
+}
 
 MacroFileBytes ToFileBytes(const MacroRecord& record) {
     MacroFileBytes bytes{};

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace vx::macro {
 
@@ -33,6 +35,12 @@ struct MacroRecord {
     std::array<std::uint16_t, kMacroEventSlots> delays{};  // ms after event i
     friend bool operator==(const MacroRecord&, const MacroRecord&) = default;
 };
+
+// The name as UTF-8, up to its terminator.
+std::string NameText(const MacroRecord& record);
+// Clears the name field and stores `utf8` in it, cut to the 19 code units
+// that leave room for the terminator (never inside a character).
+void StoreName(MacroRecord& record, std::string_view utf8);
 
 // A record's bytes in file order: name (low byte first), repeatEnabled,
 // repeatCount (low byte first), eventCount, then code, action, delay low,

@@ -5,18 +5,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/color.h"
 #include "platform/geometry.h"
 #include "platform/image.h"
 #include "platform/window.h"
 
 namespace vx::platform {
-
-struct Color {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Color&, const Color&) = default;
-};
 
 // Shown where a picture is missing or smaller than the canvas.
 inline constexpr Color kNeutralFill{48, 48, 52};

@@ -7,14 +7,36 @@
 #include <optional>
 #include <string>
 
+#include "platform/color.h"
+#include "platform/controls.h"
 #include "platform/file_dialog.h"
 #include "platform/geometry.h"
 #include "platform/hid.h"
+#include "platform/menu.h"
 #include "platform/popup.h"
 
 namespace vx::platform {
 
+// Message ids the logic looks at when it filters the queue
+// (WindowEvents::OnPreTranslateMessage). A backend gives these values to the
+// same events of its own system.
+namespace messages {
+inline constexpr std::uint32_t kKeyDown = 0x0100;
+inline constexpr std::uint32_t kKeyUp = 0x0101;
+inline constexpr std::uint32_t kSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kSysKeyUp = 0x0105;
+inline constexpr std::uint32_t kRightButtonUp = 0x0205;
+}  // namespace messages
+
 using FontHandle = std::intptr_t;
+
+// How the advanced page's child controls are drawn.
+struct ControlColors {
+    FontHandle font = 0;
+    Color text;
+    Color background;
+};
+
 
 struct FontSpec {
     std::string face;
@@ -51,6 +73,18 @@ public:
     virtual void OnPaint() {}
     // A repaint asked for from a worker thread, now on the interface thread.
     virtual void OnRepaintRequest() {}
+    // Every message the interface thread takes from its queue, before the
+    // dialog's own key handling; true consumes it.
+    virtual bool OnPreTranslateMessage(std::uint32_t /*message*/, std::uintptr_t /*wParam*/) { return false; }
+    // A notification from a child control (e.g. a list's selection change).
+    virtual void OnControlNotification(int /*controlId*/, int /*code*/) {}
+    // The event list's in-place edit ended (committed, cancelled or unchanged).
+    virtual void OnEventListEditEnded() {}
+    virtual ControlColors OnControlColor() { return {}; }
+    // An owner-drawn menu item, by the item data it was made with.
+    virtual MenuItemSize OnMeasureMenuItem(std::uintptr_t /*itemData*/) { return {}; }
+    virtual void OnDrawMenuItem(std::uintptr_t /*itemData*/, const Rect& /*rect*/, bool /*selected*/,
+                                MenuItemPainter& /*painter*/) {}
 };
 
 class Drawing;
@@ -103,10 +137,23 @@ public:
     virtual std::optional<std::string> ChooseFile(const FileDialogSpec& request) = 0;
     // Modal about box (dialog template 100).
     virtual void ShowAboutBox() = 0;
-    // Shows the tray menu of the language (menu 157 English, 162 Chinese)
-    // at the cursor, the window brought to the foreground first; its
-    // commands arrive through WindowEvents::OnCommand.
-    virtual void ShowTrayMenu(int menuResourceId) = 0;
+    // Loads a menu resource; null when there is none.
+    virtual std::unique_ptr<Menu> LoadMenu(int resourceId) = 0;
+    // Shows the first submenu of the tray menu at the cursor, the window
+    // brought to the foreground first; its commands arrive through
+    // WindowEvents::OnCommand.
+    virtual void ShowTrayMenu(Menu& menu) = 0;
+    // Shows the first submenu of `menu` at a screen point, tracking the
+    // right button; a chosen command arrives later through OnCommand.
+    virtual void ShowContextMenu(Menu& menu, Point screenPoint) = 0;
+    virtual Point CursorScreenPos() = 0;
+    // The macro editor's controls (the objects last the whole run).
+    virtual MacroEditorControls& EditorControls() = 0;
+    // A system-wide keyboard hook for recording: every keystroke is kept
+    // from the other programs and posted to the main window as a key
+    // message instead. False when the system refused it.
+    virtual bool InstallRecordingHook() = 0;
+    virtual void RemoveRecordingHook() = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
     // Ends the modal run once the current message is handled.

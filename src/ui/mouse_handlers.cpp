@@ -57,6 +57,16 @@ void DispatchAdvancedPageDown(const InterfaceState& ui, const skin::Layouts& lay
         if (ui.hotMain == NoElement) actions.StartWindowMove(point);
         return;
     }
+    switch (ui.hotAdvanced) {
+        case 0: return actions.ImportMacros();
+        case 1: return actions.ExportMacros();
+        case 2: return actions.AddMacro();
+        case 3: return actions.DeleteMacro();
+        case 4: return actions.ToggleRecording();
+        case 5: return actions.CommitRepeatCount();
+        case 6: return actions.ToggleRepeat();
+        default: break;
+    }
     EditConfig(settings,
                [&](settings::MouseConfig& c) { EditOnAdvancedPage(c, ui.hotAdvanced, layouts.advanced, point.x); });
 }

@@ -37,6 +37,15 @@ public:
     virtual void ResetAllConfigs() = 0;
     virtual void SwitchLanguage(settings::UiLanguage language) = 0;
     virtual void OpenUserGuide() = 0;
+    // The advanced page's macro editor (elements 0..6).
+    virtual void ImportMacros() = 0;
+    virtual void ExportMacros() = 0;
+    virtual void AddMacro() = 0;
+    virtual void DeleteMacro() = 0;
+    // Starts a recording, or stops the one running.
+    virtual void ToggleRecording() = 0;
+    virtual void CommitRepeatCount() = 0;
+    virtual void ToggleRepeat() = 0;
 };
 
 struct PointerContext {

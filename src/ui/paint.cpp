@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/portable/utf_text.h"
 #include "ui/paint_parts.h"
 
 namespace vx::ui {
@@ -194,11 +193,7 @@ int DpiOfDeviceCode(std::uint8_t code) {
     }
 }
 
-std::string MacroNameText(const macro::MacroRecord& record) {
-    const auto end = std::find(record.name.begin(), record.name.end(), u'\0');
-    return platform::Utf16ToUtf8(
-        std::u16string_view(record.name.data(), static_cast<std::size_t>(end - record.name.begin())));
-}
+std::string MacroNameText(const macro::MacroRecord& record) { return macro::NameText(record); }
 
 std::array<std::string, macro::kUserMacroSlots> UserMacroNames(const macro::MacroStore& store) {
     std::array<std::string, macro::kUserMacroSlots> names;

@@ -151,10 +151,12 @@ TEST(LanguageRule, OnlyZeroIsChineseAndOnlyOneIsExactlyEnglish) {
         EXPECT_EQ(skin::LayoutFilePath("S", language, skin::LayoutFile::Main),
                   c.english ? "S\\INI_EN\\skin_main_en.ini" : "S\\INI_CN\\skin_main.ini");
         EXPECT_EQ(PlugInMessage(language).rfind(c.english ? "Please" : "请", 0), 0u);
-        ui::WindowResources fonts{11, 22, {}, {}, false};
-        EXPECT_EQ(fonts.FontFor(language), c.english ? 11 : 22);
-        HandleTrayCallback(language, fakes.window, kTrayIconId, platform::MouseButtonEvent::RightUp);
-        EXPECT_EQ(fakes.window.lastTrayMenu, c.english ? kTrayMenuEn : kTrayMenuCn);
+        ui::WindowResources resources;
+        resources.EnglishFont = 11;
+        resources.ChineseFont = 22;
+        EXPECT_EQ(resources.FontFor(language), c.english ? 11 : 22);
+        ui::LoadLanguageMenus(resources.menus, fakes.window, language);
+        EXPECT_EQ(fakes.window.loadedMenus, c.english ? (std::vector<int>{154, 157}) : (std::vector<int>{161, 162}));
         EXPECT_EQ(settings::FactorySection(5, language), c.factory5);
     }
 }

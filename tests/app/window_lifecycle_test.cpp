@@ -40,12 +40,28 @@ TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
     EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore"}));
 }
 
-TEST_F(WindowLifecycle, TrayRightClickShowsTheMenuOfTheInterfaceLanguage) {
-    state.settings.UiLanguage = settings::UiLanguage::English;
-    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
-    state.settings.UiLanguage = settings::UiLanguage::Chinese;
-    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
-    EXPECT_EQ(TakeLog(), (Log{"ShowTrayMenu:157", "ShowTrayMenu:162"}));
+TEST_F(WindowLifecycle, TrayRightClickShowsTheOwnerDrawnMenuOfTheInterfaceLanguage) {
+    auto tray = [](const char* show, const char* exit) {
+        platform::testing::FakeMenu items;
+        items.Add(show, kCmdShowWindowEn).Add(exit, kCmdExitDriverEn);
+        platform::testing::FakeMenu top;
+        top.AddSubmenu("Tray", std::make_shared<platform::testing::FakeMenu>(items));
+        return top;
+    };
+    fakes.window.menuResources[157] = tray("Show Window", "Exit Driver");
+    fakes.window.menuResources[162] = tray("显示窗口   ", "关闭驱动");
+    for (auto [language, show] : {std::pair{settings::UiLanguage::English, "Show Window"},
+                                  std::pair{settings::UiLanguage::Chinese, "显示窗口   "}}) {
+        ui::LoadLanguageMenus(state.window.menus, fakes.window, language);
+        EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
+        ASSERT_EQ(fakes.window.lastTrayMenuShown, state.window.menus.trayMenu.Menu());
+        // The record table starts again at each load: top item, then the two.
+        ASSERT_EQ(state.window.menus.trayMenu.RecordsInUse(), 3u);
+        EXPECT_EQ(state.window.menus.trayMenu.Record(1).text, show);
+        const auto& shown = static_cast<platform::testing::FakeMenu&>(*fakes.window.lastTrayMenuShown);
+        EXPECT_TRUE(shown.items[0].submenu->items[1].ownerDrawn);
+    }
+    EXPECT_EQ(TakeLog(), (Log{"ShowTrayMenu", "ShowTrayMenu"}));
 }
 
 TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {

@@ -43,6 +43,13 @@ public:
         log.push_back(language == settings::UiLanguage::English ? "english" : "chinese");
     }
     void OpenUserGuide() override { log.push_back("guide"); }
+    void ImportMacros() override { log.push_back("import macros"); }
+    void ExportMacros() override { log.push_back("export macros"); }
+    void AddMacro() override { log.push_back("add macro"); }
+    void DeleteMacro() override { log.push_back("delete macro"); }
+    void ToggleRecording() override { log.push_back("record"); }
+    void CommitRepeatCount() override { log.push_back("commit"); }
+    void ToggleRepeat() override { log.push_back("repeat"); }
 };
 
 // Main elements in a row of 10-pixel cells: element i at x = 10 i, y 0.
@@ -273,6 +280,27 @@ TEST_F(PointerHandling, PressesEditTheConfigurationOfTheShownPageOnly) {
     EXPECT_EQ(settings.config.WHEEL_STATUS, 0);
     // The presses outside the shown page's elements moved the window instead.
     EXPECT_EQ(actions.log, (std::vector<std::string>{"move 5", "move 25", "move 425"}));
+}
+
+TEST_F(PointerHandling, MacroEditorElementsStartTheirOperationsOnlyOnTheAdvancedPage) {
+    const std::vector<std::string> expected{"import macros", "export macros", "add macro", "delete macro",
+                                            "record",        "commit",        "repeat"};
+    for (int element = 0; element <= 6; ++element) layouts.advanced[static_cast<std::size_t>(element)] =
+        LayoutEntry{10 * element, 300, 10, 10, ""};
+    for (SkinPage page : {SkinPage::MainPage, SkinPage::AdvancedPage, SkinPage::ColorPage}) {
+        ui.page = page;
+        actions.log.clear();
+        for (int element = 0; element <= 6; ++element) {
+            const Point p{10 * element + 5, 305};
+            Move(p);
+            OnLeftButtonDown(context, settings, actions, p);
+        }
+        if (page == SkinPage::AdvancedPage) {
+            EXPECT_EQ(actions.log, expected);
+        } else {
+            for (const std::string& line : actions.log) EXPECT_EQ(line.rfind("move", 0), 0u) << line;
+        }
+    }
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "platform/testing/call_log.h"
+#include "platform/testing/fake_controls.h"
+#include "platform/testing/fake_menu.h"
 #include "platform/testing/fake_popup.h"
 #include "platform/window.h"
 
@@ -28,7 +30,6 @@ public:
     std::atomic<int> addTrayCount{0};
     std::atomic<int> removeTrayCount{0};
     std::atomic<int> trayMenuCount{0};
-    std::atomic<int> lastTrayMenu{0};
     std::atomic<bool> destroyed{false};
     // What LoadResourceString answers (interface thread only); an id not
     // here reads as empty.
@@ -70,10 +71,46 @@ public:
         Log(std::string("Show:") + names[static_cast<int>(command)]);
     }
     void ShowAboutBox() override { Log("ShowAboutBox"); }
-    void ShowTrayMenu(int menuResourceId) override {
+    // Menus: LoadMenu answers a copy of menuResources[id] (nothing for an
+    // id not there); the shown ones are kept; a context menu runs
+    // `contextMenuChoice` as the user's pick.
+    std::map<int, FakeMenu> menuResources;
+    std::vector<int> loadedMenus;
+    std::vector<std::pair<Menu*, Point>> contextMenus;
+    std::function<void()> contextMenuChoice;
+    Menu* lastTrayMenuShown = nullptr;
+    Point cursor{510, 310};
+    FakeEditorControls editorControls;
+    int hookInstalls = 0;
+    int hookRemovals = 0;
+    bool hookRefused = false;
+
+    std::unique_ptr<Menu> LoadMenu(int resourceId) override {
+        loadedMenus.push_back(resourceId);
+        const auto found = menuResources.find(resourceId);
+        if (found == menuResources.end()) return nullptr;
+        return std::make_unique<FakeMenu>(found->second);
+    }
+    void ShowTrayMenu(Menu& menu) override {
         ++trayMenuCount;
-        lastTrayMenu = menuResourceId;
-        Log("ShowTrayMenu:" + std::to_string(menuResourceId));
+        lastTrayMenuShown = &menu;
+        Log("ShowTrayMenu");
+    }
+    void ShowContextMenu(Menu& menu, Point screenPoint) override {
+        contextMenus.emplace_back(&menu, screenPoint);
+        Log("ShowContextMenu");
+        if (contextMenuChoice) contextMenuChoice();
+    }
+    Point CursorScreenPos() override { return cursor; }
+    MacroEditorControls& EditorControls() override { return editorControls; }
+    bool InstallRecordingHook() override {
+        ++hookInstalls;
+        Log("InstallRecordingHook");
+        return !hookRefused;
+    }
+    void RemoveRecordingHook() override {
+        ++hookRemovals;
+        Log("RemoveRecordingHook");
     }
     void AddTrayIcon() override {
         ++addTrayCount;

@@ -1,0 +1,364 @@
+#include "macro/macro_editor.h"
+
+#include <algorithm>
+
+#include "macro/event_lines.h"
+#include "macro/macro_files.h"
+#include "macro/macro_text.h"
+
+namespace vx::macro {
+namespace {
+
+constexpr std::uint16_t kInsertedDelayMs = 30;
+
+bool IsUserSlot(std::int32_t macro) { return macro >= 0 && macro < static_cast<std::int32_t>(kUserMacroSlots); }
+
+MacroRecord& UserRecord(const EditorContext& context, std::int32_t macro) {
+    return context.macros.user[static_cast<std::size_t>(macro)];
+}
+
+void ClearLines(platform::ListBoxControl& list) {
+    for (int line = list.LineCount() - 1; line >= 0; --line) list.DeleteLine(line);
+}
+
+void ShowRepeatCount(platform::EditControl& edit, const MacroRecord& record) {
+    if (record.repeatEnabled == 1) {
+        edit.SetText(std::to_string(record.repeatCount));
+        edit.Enable(true);
+    } else {
+        edit.SetText("1");
+        edit.Enable(false);
+    }
+}
+
+}  // namespace
+
+std::int32_t InitialClickedLine(const MacroStore& macros) {
+    if (!IsUserSlot(macros.selectedMacro)) return 0;
+    const std::int32_t events = macros.user[static_cast<std::size_t>(macros.selectedMacro)].eventCount;
+    return events == 0 ? 0 : events * 2 - 2;
+}
+
+std::int32_t FindMacroByName(const MacroStore& macros, const std::string& name) {
+    const std::int32_t count = std::clamp<std::int32_t>(macros.userMacroCount, 0, kUserMacroSlots);
+    for (std::int32_t k = 0; k < count; ++k) {
+        if (NameText(macros.user[static_cast<std::size_t>(k)]) == name) return k;
+    }
+    return count;
+}
+
+void RefreshMacroList(const EditorContext& context) {
+    platform::ListBoxControl& list = context.controls.MacroList();
+    ClearLines(list);
+    const std::int32_t count = std::clamp<std::int32_t>(context.macros.userMacroCount, 0, kUserMacroSlots);
+    for (std::int32_t k = 0; k < count; ++k) list.AddLine(NameText(UserRecord(context, k)));
+    if (count == 0) return;
+    {
+        std::lock_guard lock(context.configLock);
+        context.macros.selectedMacro = std::min(std::max(list.LineCount() - 1, 0), context.macros.selectedMacro);
+    }
+    list.SelectLine(context.macros.selectedMacro);
+    SelectMacroFromList(context);
+}
+
+void SelectMacroFromList(const EditorContext& context) {
+    platform::ListBoxControl& list = context.controls.MacroList();
+    const int selected = list.SelectedLine();
+    {
+        std::lock_guard lock(context.configLock);
+        context.macros.selectedMacro = selected;
+    }
+    context.controls.MacroNameEdit().SetText(list.LineText(selected));
+    RefreshEventList(context, selected);
+}
+
+void RefreshEventList(const EditorContext& context, std::int32_t macro) {
+    context.editor.pressCount = 0;
+    context.editor.releaseCount = 0;
+    platform::ListBoxControl& events = context.controls.EventList();
+    ClearLines(events);
+    if (!IsUserSlot(macro)) return;
+    const MacroRecord& record = UserRecord(context, macro);
+    if (record.eventCount == 0) return;
+    for (std::int32_t k = 0; k < record.eventCount; ++k) {
+        events.SetRedraw(false);
+        AddEventLine(context, record, k);
+        events.SetRedraw(true);
+    }
+    ShowRepeatCount(context.controls.RepeatCountEdit(), record);
+}
+
+void AddEventLine(const EditorContext& context, const MacroRecord& record, std::int32_t k) {
+    if (k < 0 || k >= static_cast<std::int32_t>(kMacroEventSlots)) return;
+    platform::ListBoxControl& events = context.controls.EventList();
+    const auto slot = static_cast<std::size_t>(k);
+    if (k > 0) events.AddLine(DelayLineText(record.delays[slot - 1]));
+    if (record.events[slot].action == ActionPress) ++context.editor.pressCount;
+    if (record.events[slot].action == ActionRelease) ++context.editor.releaseCount;
+    events.AddLine(EventLineText(record.events[slot]));
+    events.SelectLine(context.editor.recording ? events.LineCount() - 1 : context.editor.clickedLine);
+}
+
+void AddMacro(const EditorContext& context) {
+    const std::string typed = context.controls.MacroNameEdit().Text();
+    context.controls.MacroList().Focus();
+    MacroStore& macros = context.macros;
+    if (macros.userMacroCount >= static_cast<std::int16_t>(kUserMacroSlots) || typed.empty()) return;
+    // Compared and listed as it will be stored: a long name is cut to fit.
+    MacroRecord named;
+    StoreName(named, typed);
+    const std::string name = NameText(named);
+    const std::int32_t count = std::max<std::int32_t>(macros.userMacroCount, 0);
+    const std::int32_t k = count > 0 ? FindMacroByName(macros, name) : 0;
+    {
+        std::lock_guard lock(context.configLock);
+        macros.selectedMacro = k;
+    }
+    if (k == count) {
+        {
+            std::lock_guard lock(context.configLock);
+            StoreName(UserRecord(context, k), name);
+            macros.userMacroCount = static_cast<std::int16_t>(count + 1);
+        }
+        ClearLines(context.controls.EventList());
+        context.controls.MacroList().AddLine(name);
+    }
+    context.controls.MacroList().SelectLine(k);
+}
+
+void DeleteMacro(const EditorContext& context) {
+    platform::ListBoxControl& list = context.controls.MacroList();
+    MacroStore& macros = context.macros;
+    if (list.LineCount() == 0 || context.editor.recording) return;
+    const std::int32_t count = std::clamp<std::int32_t>(macros.userMacroCount, 0, kUserMacroSlots);
+    const int d = list.SelectedLine();
+    if (d < 0 || d >= count) return;
+    {
+        std::lock_guard lock(context.configLock);
+        for (std::int32_t slot = d; slot + 1 < count; ++slot) macros.user[static_cast<std::size_t>(slot)] =
+            macros.user[static_cast<std::size_t>(slot + 1)];
+    }
+    list.DeleteLine(d);
+    const std::int32_t s = d > 0 ? d - 1 : 0;
+    list.SelectLine(s);
+    if (list.LineCount() == 0) {
+        context.controls.MacroNameEdit().SetText("");
+        context.controls.RepeatCountEdit().SetText("1");
+        context.controls.RepeatCountEdit().Enable(false);
+    } else {
+        context.controls.MacroNameEdit().SetText(list.LineText(s));
+    }
+    {
+        std::lock_guard lock(context.configLock);
+        macros.selectedMacro = s;
+        macros.userMacroCount = static_cast<std::int16_t>(std::max(count - 1, 0));
+        MacroRecord& left = UserRecord(context, macros.userMacroCount);
+        left.repeatEnabled = 0;
+        left.repeatCount = 1;
+        left.eventCount = 0;
+    }
+    RefreshEventList(context, s);
+}
+
+void CommitRepeatCount(const EditorContext& context, platform::ProfileFiles& profiles) {
+    platform::EditControl& edit = context.controls.RepeatCountEdit();
+    long value = ParseLeadingInteger(edit.Text());
+    if (value < 1) {
+        value = 1;
+        edit.SetText("1");
+    } else if (value > 65535) {
+        value = 65535;
+        edit.SetText("65535");
+    }
+    if (IsUserSlot(context.macros.selectedMacro)) {
+        std::lock_guard lock(context.configLock);
+        UserRecord(context, context.macros.selectedMacro).repeatCount = static_cast<std::uint16_t>(value);
+    }
+    SaveUserMacros(context.macros, context.configLock, profiles, context.macros.userMacroFile);
+}
+
+void ToggleRepeat(const EditorContext& context, platform::MainWindow& window) {
+    if (!IsUserSlot(context.macros.selectedMacro)) return;
+    MacroRecord& record = UserRecord(context, context.macros.selectedMacro);
+    {
+        std::lock_guard lock(context.configLock);
+        record.repeatEnabled = record.repeatEnabled == 0 ? 1 : 0;
+    }
+    ShowRepeatCount(context.controls.RepeatCountEdit(), record);
+    window.Invalidate();
+}
+
+bool InsertMacroEvent(const EditorContext& context, platform::MainWindow& window, std::int32_t macro,
+                      std::int32_t position, std::uint8_t code, std::uint8_t action) {
+    if (!IsUserSlot(macro)) return false;
+    MacroRecord& record = UserRecord(context, macro);
+    if (record.eventCount + 1 > kMaxMacroEvents) {
+        window.MessageBox(kOverflowText, "");
+        return false;
+    }
+    {
+        std::lock_guard lock(context.configLock);
+        const std::int32_t old = record.eventCount;
+        const auto at = static_cast<std::size_t>(std::clamp(position, 0, old));
+        record.eventCount = static_cast<std::uint8_t>(old + 1);
+        for (auto slot = static_cast<std::size_t>(old); slot > at; --slot) {
+            record.events[slot] = record.events[slot - 1];
+            record.delays[slot] = record.delays[slot - 1];
+        }
+        record.events[at] = MacroEvent{code, action};
+        record.delays[at] = kInsertedDelayMs;
+    }
+    context.editor.clickedLine += 2;
+    return true;
+}
+
+void InsertEventCommand(const EditorContext& context, platform::MainWindow& window, InsertPlace place,
+                        std::uint8_t code, std::uint8_t action) {
+    EditorState& editor = context.editor;
+    if (editor.recording || editor.menuMacro < 0) return;
+    if (place == InsertPlace::Before) {
+        InsertMacroEvent(context, window, editor.menuMacro, editor.clickedEvent, code, action);
+    } else if (context.controls.EventList().LineCount() == 0) {
+        InsertMacroEvent(context, window, editor.menuMacro, 0, code, action);
+        editor.clickedLine = 0;
+    } else {
+        InsertMacroEvent(context, window, editor.menuMacro, editor.clickedEvent + 1, code, action);
+    }
+    RefreshEventList(context, editor.menuMacro);
+}
+
+void DeleteMacroEvent(const EditorContext& context) {
+    EditorState& editor = context.editor;
+    if (editor.recording || !IsUserSlot(editor.menuMacro)) return;
+    MacroRecord& record = UserRecord(context, editor.menuMacro);
+    {
+        std::lock_guard lock(context.configLock);
+        const std::int32_t old = record.eventCount;
+        const std::int32_t count = std::max(old - 1, 0);
+        record.eventCount = static_cast<std::uint8_t>(count);
+        if (editor.clickedEvent >= 0 && editor.clickedEvent < count) {
+            for (auto slot = static_cast<std::size_t>(editor.clickedEvent); slot + 1 < static_cast<std::size_t>(old);
+                 ++slot) {
+                record.events[slot] = record.events[slot + 1];
+                record.delays[slot] = record.delays[slot + 1];
+            }
+        }
+    }
+    editor.clickedLine = editor.clickedLine > 2 ? editor.clickedLine - 2 : 0;
+    RefreshEventList(context, editor.menuMacro);
+}
+
+void ModifyDelay(const EditorContext& context) {
+    const EditorState& editor = context.editor;
+    if (editor.recording || editor.menuMacro < 0) return;
+    if (editor.menuLineCount != 0 && editor.clickedLine % 2 == 1) context.controls.EventList().SendCharacter(1);
+}
+
+void ApplyEditedDelay(const EditorContext& context) {
+    EditorState& editor = context.editor;
+    platform::ListBoxControl& events = context.controls.EventList();
+    if (editor.recording || !IsUserSlot(editor.menuMacro)) return;
+    if (editor.clickedLine < 0 || editor.clickedLine >= events.LineCount()) return;
+    if (editor.clickedEvent < 0 || editor.clickedEvent >= static_cast<std::int32_t>(kMacroEventSlots)) return;
+    std::string text = events.LineText(editor.clickedLine);
+    if (const auto unit = text.find("ms"); unit != std::string::npos) text.resize(unit);
+    // A delay is 16 bits wide: a typed value outside is held at the nearest end.
+    const long value = std::clamp<long>(ParseLeadingInteger(text), 0, 65535);
+    {
+        std::lock_guard lock(context.configLock);
+        UserRecord(context, editor.menuMacro).delays[static_cast<std::size_t>(editor.clickedEvent)] =
+            static_cast<std::uint16_t>(value);
+    }
+    RefreshEventList(context, editor.menuMacro);
+}
+
+bool FindEventMenuCommand(int commandId, EventMenuCommand& command) {
+    struct Row {
+        int english;
+        int chinese;
+        EventMenuCommand command;
+    };
+    using Kind = EventMenuCommand::Kind;
+    static constexpr Row kRows[] = {
+        {32802, 32817, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionPress}},
+        {32803, 32818, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionRelease}},
+        {32804, 32820, {Kind::Insert, InsertPlace::Before, MouseRightCode, ActionPress}},
+        {32805, 32821, {Kind::Insert, InsertPlace::Before, MouseRightCode, ActionRelease}},
+        {32806, 32823, {Kind::Insert, InsertPlace::Before, MouseMiddleCode, ActionPress}},
+        {32807, 32824, {Kind::Insert, InsertPlace::Before, MouseMiddleCode, ActionRelease}},
+        {32809, 32829, {Kind::Insert, InsertPlace::After, MouseLeftCode, ActionPress}},
+        {32810, 32830, {Kind::Insert, InsertPlace::After, MouseLeftCode, ActionRelease}},
+        {32811, 32831, {Kind::Insert, InsertPlace::After, MouseRightCode, ActionPress}},
+        {32812, 32832, {Kind::Insert, InsertPlace::After, MouseRightCode, ActionRelease}},
+        {32813, 32833, {Kind::Insert, InsertPlace::After, MouseMiddleCode, ActionPress}},
+        {32814, 32834, {Kind::Insert, InsertPlace::After, MouseMiddleCode, ActionRelease}},
+        {32780, 32835, {Kind::ModifyDelay}},
+        {32781, 32836, {Kind::Delete}},
+    };
+    for (const Row& row : kRows) {
+        if (row.english == commandId || row.chinese == commandId) {
+            command = row.command;
+            return true;
+        }
+    }
+    return false;
+}
+
+void RunEventMenuCommand(const EditorContext& context, platform::MainWindow& window, const EventMenuCommand& command) {
+    switch (command.kind) {
+        case EventMenuCommand::Kind::Insert:
+            InsertEventCommand(context, window, command.place, command.code, command.action);
+            break;
+        case EventMenuCommand::Kind::ModifyDelay: ModifyDelay(context); break;
+        case EventMenuCommand::Kind::Delete: DeleteMacroEvent(context); break;
+    }
+}
+
+void RightClickEventList(const EditorContext& context, platform::MainWindow& window, platform::Menu* eventMenu) {
+    EditorState& editor = context.editor;
+    platform::ListBoxControl& events = context.controls.EventList();
+    const Rect rect = events.ScreenClientRect();
+    const int top = events.TopLine();
+    const Point pt = window.CursorScreenPos();
+    const int h = events.LineHeight();
+    const int line = h == 0 ? 0 : (top * h - rect.top + pt.y) / h;
+    editor.clickedLine = line;
+    events.SelectLine(line);
+    editor.menuLineCount = events.LineCount();
+    if (eventMenu != nullptr && rect.Contains(pt.x, pt.y) && (line < editor.menuLineCount || editor.menuLineCount == 0)) {
+        window.ShowContextMenu(*eventMenu, pt);
+    }
+    editor.clickedEvent = events.SelectedLine() / 2;
+    editor.menuMacro = std::min(context.controls.MacroList().SelectedLine(), static_cast<int>(kUserMacroSlots) - 1);
+}
+
+namespace {
+platform::FileDialogSpec MacroFileDialog(platform::FileDialogMode mode, const std::string& programDir) {
+    platform::FileDialogSpec dialog;
+    dialog.mode = mode;
+    dialog.filter = "All Files(*.dat)|*.dat||";
+    dialog.initialDirectory = programDir;
+    if (mode == platform::FileDialogMode::Save) {
+        dialog.defaultExtension = "dat";
+        dialog.confirmOverwrite = true;
+    }
+    return dialog;
+}
+}  // namespace
+
+void ImportMacros(const EditorContext& context, platform::MainWindow& window, platform::ProfileFiles& profiles,
+                  const std::string& programDir) {
+    const auto path = window.ChooseFile(MacroFileDialog(platform::FileDialogMode::Open, programDir));
+    if (!path) return;
+    LoadUserMacros(context.macros, context.configLock, profiles, window, *path);
+    RefreshMacroList(context);
+    window.Invalidate();
+}
+
+void ExportMacros(const EditorContext& context, platform::MainWindow& window, platform::ProfileFiles& profiles,
+                  const std::string& programDir) {
+    const auto path = window.ChooseFile(MacroFileDialog(platform::FileDialogMode::Save, programDir));
+    if (path) SaveUserMacros(context.macros, context.configLock, profiles, *path);
+}
+
+}  // namespace vx::macro
