@@ -98,12 +98,14 @@ vx_folder_sources(VX_TESTING_SOURCES src/platform/testing
 vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   text_convert.cpp
   win32_clock.cpp
+  win32_controls.cpp
   win32_diagnostics.cpp
   win32_drawing.cpp
   win32_file_dialog.cpp
   win32_file_system.cpp
   win32_image_decoder.cpp
   win32_main_window.cpp
+  win32_menu.cpp
   win32_popup.cpp
   win32_process.cpp
   win32_profile_files.cpp

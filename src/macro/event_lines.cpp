@@ -20,14 +20,21 @@ constexpr std::pair<std::uint8_t, const char*> kSingleNames[] = {
     {0xF2, "M-KEY"},
 };
 
+// Built by appending: GCC 12 warns falsely about "F" + std::to_string(n).
+std::string Numbered(const char* prefix, int number) {
+    std::string name(prefix);
+    name.append(std::to_string(number));
+    return name;
+}
+
 }  // namespace
 
 std::string KeyName(std::uint8_t code) {
     if (code >= 0x04 && code <= 0x1D) return std::string(1, static_cast<char>(code + 61));
     if (code >= 0x1E && code <= 0x26) return std::to_string(code - 29);
-    if (code >= 0x3A && code <= 0x45) return "F" + std::to_string(code - 0x3A + 1);
-    if (code >= 0x68 && code <= 0x73) return "F" + std::to_string(code - 0x68 + 13);
-    if (code >= 0x59 && code <= 0x61) return "NUMPAD" + std::to_string(code - 0x59 + 1);
+    if (code >= 0x3A && code <= 0x45) return Numbered("F", code - 0x3A + 1);
+    if (code >= 0x68 && code <= 0x73) return Numbered("F", code - 0x68 + 13);
+    if (code >= 0x59 && code <= 0x61) return Numbered("NUMPAD", code - 0x59 + 1);
     for (const auto& [named, text] : kSingleNames) {
         if (named == code) return text;
     }

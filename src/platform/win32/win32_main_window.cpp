@@ -10,8 +10,10 @@
 
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_drawing.h"
 #include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_popup.h"
 #include "platform/win32/win32_region.h"
 
@@ -25,6 +27,10 @@ constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
 constexpr UINT kPostedTaskMessage = WM_APP + 3;
 constexpr UINT kLoopRunningMessage = WM_APP + 4;
 constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
+
+// Windows hook procedures get no context: the window whose thread
+// installed the hooks is kept here while it runs.
+std::atomic<Win32MainWindow*> hookedWindow{nullptr};
 
 MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
     switch (static_cast<UINT>(mouseMessage)) {
@@ -74,9 +80,11 @@ StartVisibility StartVisibilityFrom(const std::wstring& commandLine) {
 Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
     : startVisibility_(startVisibility),
       instance_(GetModuleHandleW(nullptr)),
-      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))) {}
+      icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))),
+      controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })) {}
 
 Win32MainWindow::~Win32MainWindow() {
+    RemoveRecordingHook();
     for (HFONT font : fonts_) DeleteObject(font);
 }
 
@@ -246,22 +254,107 @@ void Win32MainWindow::ShowAboutBox() {
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUTBOX), Handle(), AboutBoxProc, 0);
 }
 
-void Win32MainWindow::ShowTrayMenu(int menuResourceId) {
+std::unique_ptr<Menu> Win32MainWindow::LoadMenu(int resourceId) {
+    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(resourceId));
+    if (menu == nullptr) return nullptr;
+    return std::make_unique<Win32Menu>(menu, true);
+}
+
+void Win32MainWindow::ShowFirstSubmenu(Menu& menu, Point screenPoint, UINT buttonFlag) {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(menuResourceId));
-    if (menu == nullptr) return;
-    if (menuHook_) menuHook_(menu);
-    if (HMENU popup = GetSubMenu(menu, 0)) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        // Without the foreground the menu would not close when the user
-        // clicks elsewhere.
-        SetForegroundWindow(hwnd);
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);
-        PostMessageW(hwnd, WM_NULL, 0, 0);
+    HMENU popup = GetSubMenu(static_cast<Win32Menu&>(menu).Handle(), 0);
+    if (popup == nullptr) return;
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | buttonFlag, screenPoint.x, screenPoint.y, 0, hwnd, nullptr);
+}
+
+void Win32MainWindow::ShowTrayMenu(Menu& menu) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    // Without the foreground the menu would not close when the user clicks
+    // elsewhere.
+    SetForegroundWindow(hwnd);
+    ShowFirstSubmenu(menu, CursorScreenPos(), TPM_LEFTBUTTON);
+    PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+void Win32MainWindow::ShowContextMenu(Menu& menu, Point screenPoint) {
+    ShowFirstSubmenu(menu, screenPoint, TPM_RIGHTBUTTON);
+}
+
+Point Win32MainWindow::CursorScreenPos() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return Point{cursor.x, cursor.y};
+}
+
+bool Win32MainWindow::InstallRecordingHook() {
+    if (recordingHook_ == nullptr) {
+        recordingHook_ = SetWindowsHookExW(WH_KEYBOARD_LL, RecordingHookProc, GetModuleHandleW(nullptr), 0);
     }
-    DestroyMenu(menu);
+    return recordingHook_ != nullptr;
+}
+
+void Win32MainWindow::RemoveRecordingHook() {
+    if (recordingHook_ == nullptr) return;
+    UnhookWindowsHookEx(recordingHook_);
+    recordingHook_ = nullptr;
+}
+
+LRESULT CALLBACK Win32MainWindow::RecordingHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    // Every keystroke is kept from the other programs while recording; the
+    // main window gets it as a key message instead.
+    if (code < 0) return 1;
+    Win32MainWindow* self = hookedWindow.load();
+    HWND target = self != nullptr ? self->Handle() : nullptr;
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (target != nullptr && key != nullptr) PostMessageW(target, static_cast<UINT>(wParam), key->vkCode, 0);
+    return 1;
+}
+
+LRESULT CALLBACK Win32MainWindow::MessageFilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    // The dialog's own message loop asks here before it handles a message.
+    if (code == MSGF_DIALOGBOX && lParam != 0) {
+        Win32MainWindow* self = hookedWindow.load();
+        if (self != nullptr && self->FilterMessage(*reinterpret_cast<const MSG*>(lParam))) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool Win32MainWindow::FilterMessage(const MSG& message) {
+    HWND main = Handle();
+    if (main == nullptr || destroyed_ || events_ == nullptr) return false;
+    // Message boxes and popups run loops of their own and keep their keys.
+    if (message.hwnd != main && !IsChild(main, message.hwnd)) return false;
+    return events_->OnPreTranslateMessage(message.message, static_cast<std::uintptr_t>(message.wParam));
+}
+
+INT_PTR Win32MainWindow::HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam) {
+    if (msg == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlType != ODT_MENU) return FALSE;
+        const MenuItemSize size = events_->OnMeasureMenuItem(static_cast<std::uintptr_t>(measure->itemData));
+        measure->itemWidth = static_cast<UINT>(size.width);
+        measure->itemHeight = static_cast<UINT>(size.height);
+        return Answer(hwnd, TRUE);
+    }
+    auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (draw->CtlType != ODT_MENU || draw->itemData == 0) return FALSE;
+    Win32MenuItemPainter painter(draw->hDC);
+    const Rect rect{draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom};
+    events_->OnDrawMenuItem(static_cast<std::uintptr_t>(draw->itemData), rect, (draw->itemState & ODS_SELECTED) != 0,
+                            painter);
+    return Answer(hwnd, TRUE);
+}
+
+INT_PTR Win32MainWindow::ControlColor(HWND control, HDC dc) {
+    HWND main = Handle();
+    if (main == nullptr || !IsChild(main, control)) return FALSE;
+    const ControlColors colors = events_->OnControlColor();
+    if (colors.font != 0) SelectObject(dc, reinterpret_cast<HFONT>(colors.font));
+    SetBkColor(dc, RGB(colors.background.red, colors.background.green, colors.background.blue));
+    SetTextColor(dc, RGB(colors.text.red, colors.text.green, colors.text.blue));
+    return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
 }
 
 void Win32MainWindow::AddTrayIcon() {
@@ -293,7 +386,13 @@ void Win32MainWindow::RunModal(WindowEvents& events) {
     events_ = &events;
     destroyed_ = false;
     showHold_ = startVisibility_ == StartVisibility::TrayOnly ? ShowHold::UntilLoopRuns : ShowHold::Off;
+    hookedWindow = this;
+    messageFilter_ = SetWindowsHookExW(WH_MSGFILTER, MessageFilterProc, nullptr, GetCurrentThreadId());
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (messageFilter_ != nullptr) UnhookWindowsHookEx(messageFilter_);
+    messageFilter_ = nullptr;
+    RemoveRecordingHook();
+    hookedWindow = nullptr;
     hwnd_ = nullptr;
     events_ = nullptr;
 }
@@ -376,10 +475,25 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case WM_SYSCOMMAND: return events_->OnSystemCommand(static_cast<int>(wParam & 0xFFF0)) ? TRUE : FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
-            // Enter and Escape arrive as IDOK / IDCANCEL; the window must not close on them.
-            if (id != IDOK && id != IDCANCEL) events_->OnCommand(id);
+            if (lParam != 0) {
+                events_->OnControlNotification(id, HIWORD(wParam));
+            } else if (id != IDOK && id != IDCANCEL) {
+                // Enter and Escape arrive as IDOK / IDCANCEL; the window must not close on them.
+                events_->OnCommand(id);
+            }
             return TRUE;
         }
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM: return HandleOwnerDrawnMenu(hwnd, msg, lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC: return ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        case kEventListEditEndedMessage: events_->OnEventListEditEnded(); return Answer(hwnd, 0);
+        case WM_DESTROY:
+            // Keys must never stay captured, whichever way the window ends.
+            RemoveRecordingHook();
+            controls_->Destroy();
+            return FALSE;
         case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
         case kTrayCallbackMessage:
             return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam), ToMouseButtonEvent(lParam)));

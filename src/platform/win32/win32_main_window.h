@@ -28,9 +28,6 @@ public:
     // A hook that sees every message before the built-in routing. It returns
     // true when it handled the message; `result` is then the dialog's answer.
     using MessageHook = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT& result)>;
-    // Called with a popup menu just before it is shown (e.g. to make its
-    // items owner-drawn).
-    using MenuHook = std::function<void(HMENU)>;
 
     explicit Win32MainWindow(StartVisibility startVisibility = StartVisibility::Shown);
     ~Win32MainWindow() override;
@@ -60,7 +57,13 @@ public:
     int RunModalPopup(PopupTemplate kind, PopupEvents& events) override;
     void Post(std::function<void()> task) override;
     void ShowAboutBox() override;
-    void ShowTrayMenu(int menuResourceId) override;
+    std::unique_ptr<Menu> LoadMenu(int resourceId) override;
+    void ShowTrayMenu(Menu& menu) override;
+    void ShowContextMenu(Menu& menu, Point screenPoint) override;
+    Point CursorScreenPos() override;
+    MacroEditorControls& EditorControls() override { return *controls_; }
+    bool InstallRecordingHook() override;
+    void RemoveRecordingHook() override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
     void Destroy() override;
@@ -76,7 +79,6 @@ public:
     // The device context of the WM_PAINT being handled, null outside it.
     HDC PaintDc() const { return paintDc_; }
     void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
-    void SetMenuHook(MenuHook hook) { menuHook_ = std::move(hook); }
 
     // The executable's file name without folder and extension.
     static std::string ApplicationName();
@@ -85,6 +87,12 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static INT_PTR Answer(HWND hwnd, LRESULT result);
+    static LRESULT CALLBACK RecordingHookProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MessageFilterProc(int code, WPARAM wParam, LPARAM lParam);
+    bool FilterMessage(const MSG& message);
+    INT_PTR HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam);
+    INT_PTR ControlColor(HWND hwnd, HDC dc);
+    void ShowFirstSubmenu(Menu& menu, Point screenPoint, UINT buttonFlag);
     void DeliverDeviceRemovals();
     void RunPostedTasks();
     void HoldBackShow(UINT msg, LPARAM lParam);
@@ -105,7 +113,9 @@ private:
     HDC paintDc_ = nullptr;
     std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;
-    MenuHook menuHook_;
+    std::unique_ptr<MacroEditorControls> controls_;
+    HHOOK recordingHook_ = nullptr;
+    HHOOK messageFilter_ = nullptr;
     std::vector<HFONT> fonts_;
 
     std::atomic<bool> repaintPosted_{false};

@@ -1,0 +1,96 @@
+#include "platform/win32/win32_menu.h"
+
+#include <string>
+
+#include "platform/win32/text_convert.h"
+
+namespace vx::platform {
+namespace {
+
+COLORREF ToColorRef(Color color) { return RGB(color.red, color.green, color.blue); }
+
+void Fill(HDC dc, int left, int top, int right, int bottom, Color color) {
+    const RECT area{left, top, right, bottom};
+    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    ::FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+Win32Menu::~Win32Menu() {
+    if (owned_ && menu_ != nullptr) DestroyMenu(menu_);
+}
+
+int Win32Menu::ItemCount() { return GetMenuItemCount(menu_); }
+
+std::string Win32Menu::ItemText(int position) {
+    wchar_t text[1025]{};
+    const int length = GetMenuStringW(menu_, static_cast<UINT>(position), text, 1025, MF_BYPOSITION);
+    return Narrow(std::wstring_view(text, static_cast<std::size_t>(length > 0 ? length : 0)));
+}
+
+int Win32Menu::ItemId(int position) {
+    if (GetSubMenu(menu_, position) != nullptr) return kSubmenuItemId;
+    return static_cast<int>(GetMenuItemID(menu_, position));
+}
+
+Menu* Win32Menu::SubMenu(int position) {
+    HMENU submenu = GetSubMenu(menu_, position);
+    if (submenu == nullptr) return nullptr;
+    auto& held = submenus_[position];
+    if (!held || held->Handle() != submenu) held = std::make_unique<Win32Menu>(submenu, false);
+    return held.get();
+}
+
+void Win32Menu::MakeOwnerDrawn(int position, int id, std::uintptr_t itemData) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &info);
+    // The type flags keep a separator a separator and a submenu its submenu.
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType |= MFT_OWNERDRAW;
+    info.dwItemData = static_cast<ULONG_PTR>(itemData);
+    if (id != kSubmenuItemId) {
+        info.fMask |= MIIM_ID;
+        info.wID = static_cast<UINT>(id);
+    }
+    SetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &info);
+}
+
+void Win32MenuItemPainter::Frame3d(const Rect& rect, Color topLeft, Color bottomRight) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    Fill(dc_, rect.left, rect.top, rect.left + width - 1, rect.top + 1, topLeft);
+    Fill(dc_, rect.left, rect.top, rect.left + 1, rect.top + height - 1, topLeft);
+    Fill(dc_, rect.right - 1, rect.top, rect.right, rect.bottom, bottomRight);
+    Fill(dc_, rect.left, rect.bottom - 1, rect.right, rect.bottom, bottomRight);
+}
+
+void Win32MenuItemPainter::OutlineRect(const Rect& rect) {
+    Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void Win32MenuItemPainter::FillRect(const Rect& rect, Color color) {
+    Fill(dc_, rect.left, rect.top, rect.right, rect.bottom, color);
+}
+
+void Win32MenuItemPainter::Line(Point from, Point to, Color color) {
+    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(color));
+    HGDIOBJ previous = SelectObject(dc_, pen);
+    MoveToEx(dc_, from.x, from.y, nullptr);
+    LineTo(dc_, to.x, to.y);
+    SelectObject(dc_, previous);
+    DeleteObject(pen);
+}
+
+void Win32MenuItemPainter::Text(const Rect& rect, std::string_view text, Color color) {
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, ToColorRef(color));
+    RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    const std::wstring wide = Widen(text);
+    DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# The macro editor with real input: a new macro recorded from the keyboard
+# (keys swallowed while recording, the pauses measured), saved with Set,
+# played from a mouse button with its pauses never shorter than recorded;
+# the event list's owner-drawn context menu inserting a left-button press
+# and editing a delay in place; Enter and Escape never closing the window.
+source "$(dirname "$0")/lib.sh"
+e2e_begin macro_editor dist-sim
+main=INI_EN/skin_main_en.ini
+adv=INI_EN/skin_advance_en.ini
+macros=$E2E_DIR/Macro_EN.dat
+# The back button (device button 4) plays user macro 4, the one made here.
+e2e_ini_set "$E2E_DIR/config.ini" Config1 K3 45
+e2e_start_and_wait
+
+# rect_of SECTION KEY: "X Y W H" of an [EDIT] or [MACRODISPLAY] entry.
+rect_of() {
+  python3 - "$E2E_DIR/skins/$adv" "$1" "$2" <<'PY'
+import sys
+path, want, key = sys.argv[1:4]
+raw = open(path, 'rb').read()
+text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
+section = None
+for line in text.splitlines():
+    line = line.strip()
+    if line.startswith('['):
+        section = line.strip('[]').upper()
+    elif section == want and '=' in line:
+        k, v = line.split('=', 1)
+        if k.strip() == key:
+            f = v.split(',')
+            print(f[1], f[2], f[3], f[4])
+PY
+}
+# click_in SECTION KEY DY [BUTTON]: clicks DY pixels below the top of a control.
+click_in() {
+  local ox oy x y w h
+  read -r ox oy < <(e2e_window_origin)
+  read -r x y w h < <(rect_of "$1" "$2")
+  xdotool mousemove $((ox + x + w / 2)) $((oy + y + $3))
+  sleep 0.2
+  xdotool click "${4:-1}"
+  sleep 0.4
+}
+
+# record_of SLOT: "events" then "code,action,delay" per event of a user
+# macro in Macro_EN.dat, or "repeat N" when asked with a second argument.
+record_of() {
+  python3 - "$macros" "$1" <<'PY'
+import sys
+path, slot = sys.argv[1], sys.argv[2]
+raw = open(path, 'rb').read()
+text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
+for line in text.splitlines():
+    if line.split('=', 1)[0].strip() == slot:
+        d = line.split('=', 1)[1].strip()
+        b = [int(d[i:i + 3]) for i in range(0, len(d), 3)]
+        name = bytes(b[:40]).decode('utf-16-le').split('\0')[0]
+        out = [name, str(b[43])]
+        for k in range(b[43]):
+            c, a, lo, hi = b[44 + 4 * k:48 + 4 * k]
+            out.append('%02X,%d,%d' % (c, a, lo + 256 * hi))
+        print(' '.join(out))
+PY
+}
+# played_gaps FROM: the gaps (ms) between the reports the press at log line
+# FROM set off, one per line.
+played_gaps() {
+  awk -v from="$1" 'NR >= from && $2 == "OUT" { if (n++ > 0) printf "%.1f\n", ($1 - last); last = $1 }' \
+    "$E2E_DIR/simmouse.log"
+}
+press_back_button() {
+  local from=$(($(e2e_log_lines) + 1))
+  echo "press 4" >>"$E2E_DIR/simmouse.cmd"
+  sleep 0.2
+  echo "release 4" >>"$E2E_DIR/simmouse.cmd"
+  e2e_wait_reports "$from" "$1" 10 || e2e_fail "the macro did not play ($1 reports expected)"
+  sleep 0.3
+  echo "$from"
+}
+
+e2e_click $main 10            # the advanced page
+sleep 0.5
+e2e_screenshot macro_editor-page-en
+click_in EDIT 4 12            # the name field
+xdotool key ctrl+a
+xdotool type --delay 50 'Test'
+e2e_click $adv 2              # Add
+e2e_click $adv 4              # Record
+sleep 0.5
+# a for 200 ms, 300 ms pause, Shift held over b (150 ms, b 100 ms), both up.
+xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
+sleep 0.3
+e2e_click $adv 4              # Stop
+e2e_screenshot macro_editor-recorded-en
+e2e_click $adv 5              # Set
+sleep 0.5
+
+read -r name count rest < <(record_of 4)
+e2e_expect_eq "the new macro is saved in slot 4" "Test 6" "$name $count"
+read -r -a events <<<"$rest"
+codes=$(for e in "${events[@]}"; do echo "${e%,*}"; done | tr '\n' ' ')
+e2e_expect_eq "the typed keys in order (virtual keys)" "41,1 41,2 A0,1 42,1 42,2 A0,2 " "$codes"
+delays=$(for e in "${events[@]}"; do echo "${e##*,}"; done | tr '\n' ' ')
+e2e_log "recorded delays: $delays"
+near() {  # GOT TYPED: within 40 ms of what was typed (process start-up of the keys aside)
+  awk -v g="$1" -v t="$2" 'BEGIN { exit !(g >= t - 5 && g <= t + 40) }'
+}
+read -r d0 d1 d2 d3 _ <<<"$delays"
+e2e_expect "recorded pauses near 200 300 150 100 (got $delays)" \
+  eval 'near "$d0" 200 && near "$d1" 300 && near "$d2" 150 && near "$d3" 100'
+
+# Keys typed after Stop reach the window again instead of the recording.
+xdotool key x
+sleep 0.3
+read -r _ count_after _ < <(record_of 4)
+e2e_expect_eq "nothing recorded after Stop" "6" "$count_after"
+
+from=$(press_back_button 8)
+keys=$(e2e_reports_from "$from" | head -6 | cut -c1-14 | tr '\n' '|')
+e2e_log "played: $keys"
+gaps=$(played_gaps "$from" | head -6 | tr '\n' ' ')
+# Each gap is the recorded delay (at least 15 ms), never shorter.
+short=$(paste <(played_gaps "$from" | head -6) <(for d in $delays; do echo $((d < 15 ? 15 : d)); done) |
+  awk '$1 < $2 { print }')
+e2e_expect_eq "no played pause is shorter than recorded (gaps: $gaps)" "" "$short"
+
+# The context menu: after line 0 insert a left-button press; edit delay 0.
+ev_line() { click_in MACRODISPLAY 2 $((8 + 16 * $1)) "${2:-1}"; }
+ev_line 0 3
+e2e_screenshot macro_editor-context-menu-en
+xdotool key Down Down Right Right
+sleep 0.3
+e2e_screenshot macro_editor-context-submenu-en
+xdotool key Return
+sleep 0.5
+ev_line 1 3
+xdotool key Down Down Down Return
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 30 '250'
+xdotool key Return
+sleep 0.5
+e2e_screenshot macro_editor-edited-en
+e2e_click $adv 5              # Set
+sleep 0.5
+read -r _ count rest < <(record_of 4)
+read -r -a events <<<"$rest"
+e2e_expect_eq "a left-button press after the first event" "7 F0,1,30" "$count ${events[1]}"
+e2e_expect_eq "delay 0 edited in place" "41,1,250" "${events[0]}"
+from=$(press_back_button 9)
+first=$(played_gaps "$from" | head -1)
+e2e_expect "the edited pause is played (got ${first} ms)" awk -v g="$first" 'BEGIN { exit !(g >= 250 && g < 265) }'
+e2e_expect_eq "the inserted press is played second" "07 16 FE" "$(e2e_reports_from "$from" | sed -n 2p | awk '{ print $1, $2, $4 }')"
+
+# Enter and Escape close nothing.
+xdotool key Return Escape F10
+sleep 0.5
+e2e_expect_eq "the window is still there" "1" "$(e2e_visible_window_count "$E2E_TITLE")"
+
+# An unsaved edit is dropped by a language switch; the other file stays.
+cn_before=$(md5sum <"$E2E_DIR/Macro_CN.dat")
+en_before=$(md5sum <"$macros")
+e2e_click $adv 3              # Delete the selected macro, not saved
+e2e_click $main 17            # Chinese
+sleep 1
+e2e_screenshot macro_editor-page-cn
+e2e_click INI_CN/skin_main.ini 18  # English
+sleep 1
+e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
+e2e_expect_eq "the English macro file is untouched" "$en_before" "$(md5sum <"$macros")"
+press_back_button 9 >/dev/null
+e2e_finish
