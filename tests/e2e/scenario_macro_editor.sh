@@ -69,14 +69,15 @@ played_gaps() {
   awk -v from="$1" 'NR >= from && $2 == "OUT" { if (n++ > 0) printf "%.1f\n", ($1 - last); last = $1 }' \
     "$E2E_DIR/simmouse.log"
 }
+# press_back_button REPORTS [SECONDS]: sets `from` to the log line where the
+# play starts and waits for its reports.
 press_back_button() {
-  local from=$(($(e2e_log_lines) + 1))
+  from=$(($(e2e_log_lines) + 1))
   echo "press 4" >>"$E2E_DIR/simmouse.cmd"
   sleep 0.2
   echo "release 4" >>"$E2E_DIR/simmouse.cmd"
-  e2e_wait_reports "$from" "$1" 10 || e2e_fail "the macro did not play ($1 reports expected)"
+  e2e_wait_reports "$from" "$1" "${2:-10}" || e2e_fail "the macro did not play ($1 reports expected)"
   sleep 0.3
-  echo "$from"
 }
 
 e2e_click $main 10            # the advanced page
@@ -116,7 +117,7 @@ sleep 0.3
 read -r _ count_after _ < <(record_of 4)
 e2e_expect_eq "nothing recorded after Stop" "6" "$count_after"
 
-from=$(press_back_button 8)
+press_back_button 8
 keys=$(e2e_reports_from "$from" | head -6 | cut -c1-14 | tr '\n' '|')
 e2e_log "played: $keys"
 gaps=$(played_gaps "$from" | head -6 | tr '\n' ' ')
@@ -148,10 +149,32 @@ read -r _ count rest < <(record_of 4)
 read -r -a events <<<"$rest"
 e2e_expect_eq "a left-button press after the first event" "7 F0,1,30" "$count ${events[1]}"
 e2e_expect_eq "delay 0 edited in place" "41,1,250" "${events[0]}"
-from=$(press_back_button 9)
+press_back_button 9
 first=$(played_gaps "$from" | head -1)
 e2e_expect "the edited pause is played (got ${first} ms)" awk -v g="$first" 'BEGIN { exit !(g >= 250 && g < 265) }'
 e2e_expect_eq "the inserted press is played second" "07 16 FE" "$(e2e_reports_from "$from" | sed -n 2p | awk '{ print $1, $2, $4 }')"
+
+# Eight passes: every gap against its nominal pause (the event's delay, at
+# least 15 ms; after the last event 10 ms more, 10 ms between the two
+# reports that release everything, and none before the next pass).
+e2e_click $adv 6              # Loop on: the repeat count can be typed
+click_in EDIT 3 12
+xdotool key ctrl+a
+xdotool type --delay 30 '8'
+e2e_click $adv 5              # Set
+read -r _ count rest < <(record_of 4)
+press_back_button $((8 * (count + 2))) 20
+figures=$(played_gaps "$from" | head -$((8 * (count + 2) - 1)) | python3 -c '
+import sys
+delays = [max(int(e.split(",")[2]), 15) for e in sys.argv[1:]]
+nominal = (delays[:-1] + [delays[-1] + 10, 10, 0]) * 8
+errors = sorted(float(g) - n for g, n in zip(sys.stdin.read().split(), nominal) if n > 0)
+p99 = errors[min(len(errors) - 1, len(errors) * 99 // 100)]
+print("gaps %d shortest %+.2f median %+.2f p99 %+.2f worst %+.2f ms" % (
+    len(errors), errors[0], errors[len(errors) // 2], p99, errors[-1]))
+' $rest)
+e2e_log "macro pauses under Wine, gap minus nominal: $figures"
+e2e_expect "no pause of eight passes ends early ($figures)" eval '[[ "$figures" == *"shortest +"* ]]'
 
 # Enter and Escape close nothing.
 xdotool key Return Escape F10
@@ -169,5 +192,5 @@ e2e_click INI_CN/skin_main.ini 18  # English
 sleep 1
 e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
 e2e_expect_eq "the English macro file is untouched" "$en_before" "$(md5sum <"$macros")"
-press_back_button 9 >/dev/null
+press_back_button 9
 e2e_finish
