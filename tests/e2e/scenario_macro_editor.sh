@@ -188,6 +188,12 @@ e2e_click $adv 3              # Delete the selected macro, not saved
 e2e_click $main 17            # Chinese
 sleep 1
 e2e_screenshot macro_editor-page-cn
+ev_line 0 3                   # the Chinese context menu, then given up
+xdotool key Down Right
+sleep 0.4
+e2e_screenshot macro_editor-context-menu-cn
+xdotool key Escape Escape Escape
+sleep 0.3
 e2e_click INI_CN/skin_main.ini 18  # English
 sleep 1
 e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
