@@ -35,6 +35,16 @@ TEST_F(WindowLifecycle, CloseRequestHidesToTheTrayAndTheProgramGoesOn) {
     EXPECT_FALSE(state.shutdownStarted);
 }
 
+TEST_F(WindowLifecycle, TheExitSequenceReleasesTheKeyboardOfARecordingFirst) {
+    state.editor.recording = true;
+    state.editor.recorder.hookInstalled = true;
+    ShutdownDriver(state, fakes.Bundle(), subsystems);
+    const Log log = TakeLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "RemoveRecordingHook");
+    EXPECT_FALSE(state.editor.recorder.hookInstalled);
+}
+
 TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
     EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::LeftDoubleClick), 0);
     EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore"}));

@@ -111,9 +111,13 @@ read -r d0 d1 d2 d3 _ <<<"$delays"
 e2e_expect "recorded pauses near 200 300 150 100 (got $delays)" \
   eval 'near "$d0" 200 && near "$d1" 300 && near "$d2" 150 && near "$d3" 100'
 
-# Keys typed after Stop reach the window again instead of the recording.
-xdotool key x
+# Keys typed after Stop are no longer captured: they reach the name field.
+click_in EDIT 4 12
+xdotool key ctrl+a
+xdotool type --delay 40 'after'
 sleep 0.3
+name_field=$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" | awk -F'\t' '$2 == 10000 { print $4 }')
+e2e_expect_eq "keys typed after Stop reach the program they are typed into" "after" "$name_field"
 read -r _ count_after _ < <(record_of 4)
 e2e_expect_eq "nothing recorded after Stop" "6" "$count_after"
 
