@@ -203,4 +203,18 @@ sleep 1
 e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
 e2e_expect_eq "the English macro file is untouched" "$en_before" "$(md5sum <"$macros")"
 press_back_button 9
+
+# Export to a file of one's choice, delete a macro, import the file: the
+# macro is back and Set saves it.
+exported=$E2E_DIR/exported.dat
+e2e_click $adv 1              # Export
+e2e_file_dialog save "$exported"
+e2e_expect "the export was written" e2e_eventually 5 test -f "$exported"
+e2e_expect_eq "the export holds the five macros" "5" "$(e2e_ini_get "$exported" Macros macroNum)"
+e2e_click $adv 3              # Delete (not saved)
+e2e_click $adv 0              # Import
+e2e_file_dialog open "$exported"
+e2e_click $adv 5              # Set
+imported() { [ "$(e2e_ini_get "$macros" Macros macroNum)" = 5 ] && [ "$(record_of 4 | cut -d' ' -f1)" = Test ]; }
+e2e_expect "the imported macros are saved with Set" e2e_eventually 5 imported
 e2e_finish
