@@ -334,15 +334,7 @@ void RightClickEventList(const EditorContext& context, platform::MainWindow& win
 
 namespace {
 platform::FileDialogSpec MacroFileDialog(platform::FileDialogMode mode, const std::string& programDir) {
-    platform::FileDialogSpec dialog;
-    dialog.mode = mode;
-    dialog.filter = "All Files(*.dat)|*.dat||";
-    dialog.initialDirectory = programDir;
-    if (mode == platform::FileDialogMode::Save) {
-        dialog.defaultExtension = "dat";
-        dialog.confirmOverwrite = true;
-    }
-    return dialog;
+    return platform::ExchangeDialogSpec(mode, "All Files(*.dat)|*.dat||", "dat", programDir);
 }
 }  // namespace
 

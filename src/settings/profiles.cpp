@@ -30,15 +30,7 @@ void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, con
 }
 
 platform::FileDialogSpec ExchangeFileDialog(platform::FileDialogMode mode, const std::string& programDir) {
-    platform::FileDialogSpec dialog;
-    dialog.mode = mode;
-    dialog.filter = "All Files(*.ini)|*.ini||";
-    dialog.initialDirectory = programDir;
-    if (mode == platform::FileDialogMode::Save) {
-        dialog.defaultExtension = "ini";
-        dialog.confirmOverwrite = true;
-    }
-    return dialog;
+    return platform::ExchangeDialogSpec(mode, "All Files(*.ini)|*.ini||", "ini", programDir);
 }
 
 void ResetConfigurations(SettingsStore& settings, platform::ProfileFiles& profiles) {

@@ -287,12 +287,13 @@ e2e_window_origin() {
   xdotool getwindowgeometry --shell "$id" | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'
 }
 
-# e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY in the layout file
-# skins/LAYOUT of the scenario's tree (e.g. INI_EN/skin_main_en.ini).
-e2e_element() {
-  python3 - "$E2E_DIR/skins/$1" "$2" <<'PY'
+# e2e_layout_entry LAYOUT SECTION KEY: "X Y W H" of KEY in SECTION
+# ([BUTTONPOS], [EDIT], [MACRODISPLAY]) of the layout file skins/LAYOUT of
+# the scenario's tree (e.g. INI_EN/skin_main_en.ini).
+e2e_layout_entry() {
+  python3 - "$E2E_DIR/skins/$1" "$2" "$3" <<'PY'
 import sys
-path, key = sys.argv[1], sys.argv[2]
+path, want, key = sys.argv[1:4]
 raw = open(path, 'rb').read()
 text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
 section = None
@@ -300,7 +301,7 @@ for line in text.splitlines():
     line = line.strip()
     if line.startswith('['):
         section = line.strip('[]').upper()
-    elif section == 'BUTTONPOS' and '=' in line:
+    elif section == want and '=' in line:
         k, v = line.split('=', 1)
         if k.strip() == key:
             f = v.split(',')
@@ -308,6 +309,9 @@ for line in text.splitlines():
             break
 PY
 }
+
+# e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY.
+e2e_element() { e2e_layout_entry "$1" BUTTONPOS "$2"; }
 
 # e2e_click LAYOUT KEY [DX]: moves the pointer onto the element (its centre,
 # or DX pixels right of its left edge), then clicks the left button.

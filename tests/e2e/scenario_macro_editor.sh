@@ -13,30 +13,11 @@ macros=$E2E_DIR/Macro_EN.dat
 e2e_ini_set "$E2E_DIR/config.ini" Config1 K3 45
 e2e_start_and_wait
 
-# rect_of SECTION KEY: "X Y W H" of an [EDIT] or [MACRODISPLAY] entry.
-rect_of() {
-  python3 - "$E2E_DIR/skins/$adv" "$1" "$2" <<'PY'
-import sys
-path, want, key = sys.argv[1:4]
-raw = open(path, 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-section = None
-for line in text.splitlines():
-    line = line.strip()
-    if line.startswith('['):
-        section = line.strip('[]').upper()
-    elif section == want and '=' in line:
-        k, v = line.split('=', 1)
-        if k.strip() == key:
-            f = v.split(',')
-            print(f[1], f[2], f[3], f[4])
-PY
-}
 # click_in SECTION KEY DY [BUTTON]: clicks DY pixels below the top of a control.
 click_in() {
   local ox oy x y w h
   read -r ox oy < <(e2e_window_origin)
-  read -r x y w h < <(rect_of "$1" "$2")
+  read -r x y w h < <(e2e_layout_entry "$adv" "$1" "$2")
   xdotool mousemove $((ox + x + w / 2)) $((oy + y + $3))
   sleep 0.2
   xdotool click "${4:-1}"
