@@ -76,6 +76,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   ini_document.cpp
   portable_profile_files.cpp
   save_temporaries.cpp
+  start_options.cpp
   utf_text.cpp
 )
 

@@ -8,3 +8,9 @@ target_link_options(region_bench PRIVATE -static -static-libgcc -static-libstdc+
 add_executable(paint_bench_win32 ${CMAKE_SOURCE_DIR}/bench/windows/paint_bench_win32.cpp)
 target_link_libraries(paint_bench_win32 PRIVATE vx_win32)
 target_link_options(paint_bench_win32 PRIVATE -static -static-libgcc -static-libstdc++)
+
+# A layout load and a language switch against reading the same bytes, as
+# the native layout_timing does: layout_timing.exe <data folder> [rounds].
+add_executable(layout_timing ${CMAKE_SOURCE_DIR}/bench/layout_timing.cpp)
+target_link_libraries(layout_timing PRIVATE vx_win32)
+target_link_options(layout_timing PRIVATE -static -static-libgcc -static-libstdc++)

@@ -1,6 +1,7 @@
 # The two Windows programs, both named ZUV_GMouse.exe, each in its own
 # run-time tree at the top of the source tree: dist/ (real HID) and dist-sim/
-# (the simulated mouse). Also the wintext.exe helper of the end-to-end tests.
+# (the simulated mouse). Also the helpers of the end-to-end tests
+# (wintext.exe, standin.exe).
 enable_language(RC)
 
 set(VX_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
@@ -44,4 +45,11 @@ add_executable(wintext ${CMAKE_SOURCE_DIR}/tools/wintext/wintext.cpp)
 set_target_properties(wintext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 target_compile_definitions(wintext PRIVATE UNICODE _UNICODE NOMINMAX)
 target_link_options(wintext PRIVATE -static -static-libgcc -static-libstdc++)
-target_link_libraries(wintext PRIVATE user32 kernel32)
+target_link_libraries(wintext PRIVATE user32 kernel32 psapi)
+
+# Stand-in program for the end-to-end tests: records that it ran (and from
+# where) in "<its name>.ran" beside itself, then stays a while.
+add_executable(standin ${CMAKE_SOURCE_DIR}/tools/standin/standin.cpp)
+set_target_properties(standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+target_compile_definitions(standin PRIVATE UNICODE _UNICODE NOMINMAX)
+target_link_options(standin PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++)

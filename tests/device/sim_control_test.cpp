@@ -37,10 +37,48 @@ TEST(SimCommandTest, ParsesTheFourCommands) {
     EXPECT_EQ(unplug->kind, SimCommand::Kind::Unplug);
 }
 
-TEST(SimCommandTest, IgnoresEverythingElse) {
-    for (const char* line : {"", "   ", "press", "press 0", "press 7", "press 12", "release x", "input", "input 100",
-                             "input 0g", "unplug now", "jump 1", "press 1 2"}) {
-        EXPECT_FALSE(ParseSimCommand(line)) << line;
+TEST(SimCommandTest, BlankLinesAreNeitherCommandsNorProblems) {
+    for (const char* line : {"", "   ", "\t \t"}) {
+        const ParsedSimLine parsed = ParseSimLine(line);
+        EXPECT_FALSE(parsed.command) << line;
+        EXPECT_EQ(parsed.problem, "") << line;
+    }
+}
+
+TEST(SimCommandTest, EveryOtherLineIsRefusedWithItsProblem) {
+    const std::string longWord(40, 'x');
+    const std::string longLine = "press " + std::string(kMaxCommandLineBytes, '1');
+    const std::string tooManyBytes = "input" + [] {
+        std::string bytes;
+        for (int i = 0; i < 257; ++i) bytes += " 01";
+        return bytes;
+    }();
+    const struct {
+        std::string line;
+        std::string problem;
+    } cases[] = {
+        {"press", "press takes one button number 1..6"},
+        {"release", "release takes one button number 1..6"},
+        {"press 1 2", "press takes one button number 1..6"},
+        {"press 99", "press: button \"99\" is not 1..6"},
+        {"press 0", "press: button \"0\" is not 1..6"},
+        {"RELEASE x", "release: button \"x\" is not 1..6"},
+        {"press " + longWord, "press: button \"xxxxxxxxxxxxxxxx...\" (40 characters) is not 1..6"},
+        {"input", "input takes 1 to 256 hex bytes"},
+        {tooManyBytes, "input takes 1 to 256 hex bytes"},
+        {"input zz", "input: \"zz\" is not a hex byte"},
+        {"input 06 100", "input: \"100\" is not a hex byte"},
+        {"unplug now", "unplug takes no argument"},
+        {"jump 1", "unknown command \"jump\""},
+        {longLine, "a line of 1030 bytes, longer than 1024"},
+        {std::string("press \0\x01\xFF", 9), "a line of 9 bytes that are not plain text"},
+        {"press\v1", "a line of 7 bytes that are not plain text"},
+        {"\xE6\x8C\x89 1", "a line of 5 bytes that are not plain text"},
+    };
+    for (const auto& c : cases) {
+        const ParsedSimLine parsed = ParseSimLine(c.line);
+        EXPECT_FALSE(parsed.command) << c.line.substr(0, 40);
+        EXPECT_EQ(parsed.problem, c.problem) << c.line.substr(0, 40);
     }
 }
 
@@ -89,18 +127,22 @@ TEST_F(SimControlTest, CommandsAppendedAfterTheStartDriveTheMouse) {
     const Bytes report{7, 0x10, 2, 0, 0, 0, 0, 0};
     ASSERT_TRUE(mouse.SetFeature(write, report.data(), report.size()));
 
-    AppendCommands("press 2\r\nbogus line\nrelease 2\ninput 06 F0\npress 2");  // last line incomplete
+    AppendCommands("press 2\r\nbogus line\n\nrelease 2\ninput 06 F0\npress 2");  // last line incomplete
     control.PollCommands();
     std::vector<std::string> lines = LogLines();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "0.000 OUT 07 10 02 00 00 00 00 00");
     EXPECT_EQ(lines[1], "0.000 IN 06 F2 01 00 00 00 00 00");
-    EXPECT_EQ(lines[2], "0.000 IN 06 F2 80 00 00 00 00 00");
-    EXPECT_EQ(lines[3], "0.000 IN 06 F0 00 00 00 00 00 00");
+    // Counted from the file's first line, the history included.
+    EXPECT_EQ(lines[2], "0.000 DIAG simmouse.cmd line 3 ignored: unknown command \"bogus\"");
+    EXPECT_EQ(lines[3], "0.000 IN 06 F2 80 00 00 00 00 00");
+    EXPECT_EQ(lines[4], "0.000 IN 06 F0 00 00 00 00 00 00");
 
-    AppendCommands("\nunplug\n");
+    AppendCommands("\npress 9\nunplug\n");
     control.PollCommands();
-    EXPECT_EQ(LogLines().size(), 5u);  // the completed press
+    lines = LogLines();
+    ASSERT_EQ(lines.size(), 7u);  // the completed press, and the line after it refused
+    EXPECT_EQ(lines[6], "0.000 DIAG simmouse.cmd line 8 ignored: press: button \"9\" is not 1..6");
     EXPECT_FALSE(mouse.IsPlugged());
     EXPECT_EQ(removed, (std::vector<std::string>{SimulatedMouse::kFeatureCollectionPath}));
 }

@@ -495,3 +495,42 @@ e2e_drop_fresh_prefix() {
   e2e_cleanup
   [ "$E2E_FAILED" -eq 0 ] && rm -rf "$WINEPREFIX"
 }
+
+# --- Faults --------------------------------------------------------------
+
+# True when nothing in the prefix crashed: no winedbg process (Wine's crash
+# handler, whose "Program Error" box waits for a click), no crash window, no
+# unhandled exception reported in the scenario's Wine output.
+e2e_no_crash() {
+  local dbg windows
+  dbg=$(e2e_wintext --process winedbg.exe --paths | grep -c .)
+  windows=$(xdotool search --name '^(Program Error|程序错误)$' 2>/dev/null | grep -c .)
+  [ "$dbg" = 0 ] && [ "$windows" = 0 ] && ! grep -qs 'Unhandled' "$E2E_DIR"/wine-*.log
+}
+
+# "handles=N threads=N working_set_kb=N pagefile_kb=N" of the running
+# program, as the system counts them (wintext --usage).
+e2e_process_usage() {
+  e2e_wintext --process "$E2E_EXE" --usage | head -1 | cut -d' ' -f2-
+}
+
+# e2e_set_macro_repeat FILE INDEX COUNT: record INDEX of a macro file plays
+# COUNT passes (its repeat flag on); every other byte stays.
+e2e_set_macro_repeat() {
+  python3 - "$@" <<'PY'
+import sys
+path, index, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
+raw = open(path, 'rb').read().decode('latin-1')
+lines = raw.split('\r\n')
+for n, line in enumerate(lines):
+    if line.split('=', 1)[0] == index:
+        digits = line.split('=', 1)[1]
+        data = [int(digits[i:i + 3]) for i in range(0, len(digits), 3)]
+        data[40], data[41], data[42] = 1, count & 0xFF, count >> 8
+        lines[n] = index + '=' + ''.join('%03d' % b for b in data)
+        break
+else:
+    sys.exit('no record ' + index)
+open(path, 'wb').write('\r\n'.join(lines).encode('latin-1'))
+PY
+}

@@ -16,11 +16,19 @@
 //   --close          post WM_CLOSE to every matching top-level window
 //   --threads        print the number of threads of the processes whose
 //                    exe file name is the --process NAME
+//   --usage          for each process whose exe file name is the --process
+//                    NAME: "<pid> handles=N threads=N working_set_kb=N
+//                    pagefile_kb=N" (what a leak would make grow)
+//   --paths          for each such process: "<pid> <TAB> <full exe path>"
+//   --terminate      ends each such process; prints how many
 #include <windows.h>
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -33,6 +41,9 @@ struct Options {
     bool visibleOnly = false;
     bool iconicOnly = false;
     bool countThreads = false;
+    bool usage = false;
+    bool paths = false;
+    bool terminate = false;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -99,6 +110,97 @@ std::wstring ProcessExe(HWND hwnd) {
     return name;
 }
 
+struct ProcessEntry {
+    DWORD pid = 0;
+    DWORD threads = 0;
+};
+
+// Every process whose exe file name is `exe`.
+std::vector<ProcessEntry> ProcessesNamed(const std::wstring& exe) {
+    std::vector<ProcessEntry> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return found;
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof(process);
+    for (BOOL more = Process32FirstW(snapshot, &process); more; more = Process32NextW(snapshot, &process)) {
+        if (_wcsicmp(process.szExeFile, exe.c_str()) == 0) found.push_back({process.th32ProcessID, process.cntThreads});
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+// Handles of `pid` in the system's handle list (Wine answers
+// GetProcessHandleCount for any process with 0).
+DWORD HandlesInSystemList(DWORD pid) {
+    using Query = LONG(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) return 0;
+    struct Entry {  // SYSTEM_HANDLE_TABLE_ENTRY_INFO
+        ULONG ownerPid;
+        UCHAR objectType;
+        UCHAR flags;
+        USHORT handle;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004L);
+    std::vector<char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status = 0;
+    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+               kInfoLengthMismatch &&
+           buffer.size() < (1u << 28)) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status != 0) return 0;
+    ULONG count = 0;
+    std::memcpy(&count, buffer.data(), sizeof count);
+    const std::size_t first = sizeof(void*);  // the count, padded
+    count = std::min<ULONG>(count, static_cast<ULONG>((buffer.size() - first) / sizeof(Entry)));
+    DWORD handles = 0;
+    for (ULONG i = 0; i < count; ++i) {
+        Entry entry{};
+        std::memcpy(&entry, buffer.data() + first + i * sizeof(Entry), sizeof entry);
+        handles += entry.ownerPid == pid ? 1 : 0;
+    }
+    return handles;
+}
+
+void PrintUsage(const ProcessEntry& entry) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.pid);
+    if (process == nullptr) return;
+    DWORD handles = 0;
+    if (!GetProcessHandleCount(process, &handles) || handles == 0) handles = HandlesInSystemList(entry.pid);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(process, &memory, sizeof(memory));
+    CloseHandle(process);
+    std::printf("%lu handles=%lu threads=%lu working_set_kb=%llu pagefile_kb=%llu\n", entry.pid, handles,
+                entry.threads, static_cast<unsigned long long>(memory.WorkingSetSize / 1024),
+                static_cast<unsigned long long>(memory.PagefileUsage / 1024));
+}
+
+void PrintPath(const ProcessEntry& entry) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.pid);
+    if (process == nullptr) return;
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    if (QueryFullProcessImageNameW(process, 0, path, &size)) {
+        std::printf("%lu\t%s\n", entry.pid, Escape(ToUtf8(std::wstring(path, size))).c_str());
+    }
+    CloseHandle(process);
+}
+
+bool Terminate(const ProcessEntry& entry) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.pid);
+    if (process == nullptr) return false;
+    const bool ended = TerminateProcess(process, 1) && WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
 // Threads of every process whose exe file name is `exe`.
 std::size_t ThreadsOf(const std::wstring& exe) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);
@@ -148,8 +250,10 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
 }
 
 int Usage() {
-    std::fputs("usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n",
-               stderr);
+    std::fputs(
+        "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n"
+        "       wintext --process NAME (--threads | --usage | --paths | --terminate)\n",
+        stderr);
     return 2;
 }
 
@@ -166,6 +270,12 @@ int main() {
             options.visibleOnly = true;
         } else if (arg == L"--threads") {
             options.countThreads = true;
+        } else if (arg == L"--usage") {
+            options.usage = true;
+        } else if (arg == L"--paths") {
+            options.paths = true;
+        } else if (arg == L"--terminate") {
+            options.terminate = true;
         } else if (arg == L"--iconic") {
             options.iconicOnly = true;
         } else if (arg == L"--close") {
@@ -184,6 +294,18 @@ int main() {
         } else {
             return Usage();
         }
+    }
+    if (options.usage || options.paths || options.terminate) {
+        if (options.process.empty()) return Usage();
+        std::size_t ended = 0;
+        for (const ProcessEntry& entry : ProcessesNamed(options.process)) {
+            if (options.usage) PrintUsage(entry);
+            if (options.paths) PrintPath(entry);
+            if (options.terminate) ended += Terminate(entry) ? 1 : 0;
+        }
+        if (options.terminate) std::printf("%zu\n", ended);
+        std::fflush(stdout);
+        return 0;
     }
     if (options.countThreads) {
         std::printf("%zu\n", ThreadsOf(options.process));

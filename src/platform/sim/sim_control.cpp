@@ -1,5 +1,6 @@
 #include "platform/sim/sim_control.h"
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <iterator>
@@ -48,13 +49,22 @@ std::string FormatLogLine(const LoggedReport& report) {
 
 namespace {
 
+// Commands are plain ASCII words separated by spaces or tabs.
+bool IsCommandText(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte == '\t' || (byte >= 0x20 && byte < 0x7F);
+    });
+}
+
 std::vector<std::string_view> SplitWords(std::string_view text) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (i < text.size()) {
-        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && blank(text[i])) ++i;
         const std::size_t start = i;
-        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && !blank(text[i])) ++i;
         if (i > start) words.push_back(text.substr(start, i - start));
     }
     return words;
@@ -66,6 +76,15 @@ bool EqualsLower(std::string_view word, std::string_view lower) {
         if (std::tolower(static_cast<unsigned char>(word[i])) != lower[i]) return false;
     }
     return true;
+}
+
+// A word of a text line, quoted and cut, so a DIAG line stays short.
+std::string Quoted(std::string_view word) {
+    constexpr std::size_t kShown = 16;
+    std::string text(1, '"');
+    text.append(word.substr(0, kShown));
+    if (word.size() <= kShown) return text.append(1, '"');
+    return text.append("...\" (").append(std::to_string(word.size())).append(" characters)");
 }
 
 std::optional<int> HexDigit(char c) {
@@ -93,36 +112,57 @@ std::optional<int> ParseButton(std::string_view word) {
     return word[0] - '0';
 }
 
+ParsedSimLine Problem(std::string text) { return ParsedSimLine{std::nullopt, std::move(text)}; }
+
+ParsedSimLine Command(SimCommand command) { return ParsedSimLine{std::move(command), {}}; }
+
+// An input report is never longer than the mouse's buffers.
+constexpr std::size_t kMaxInputBytes = 256;
+
 }  // namespace
 
-std::optional<SimCommand> ParseSimCommand(std::string_view line) {
+ParsedSimLine ParseSimLine(std::string_view line) {
+    if (line.size() > kMaxCommandLineBytes) {
+        return Problem("a line of " + std::to_string(line.size()) + " bytes, longer than " +
+                       std::to_string(kMaxCommandLineBytes));
+    }
+    if (!IsCommandText(line)) {
+        return Problem("a line of " + std::to_string(line.size()) + " bytes that are not plain text");
+    }
     const std::vector<std::string_view> words = SplitWords(line);
-    if (words.empty()) return std::nullopt;
+    if (words.empty()) return {};
     const std::string_view verb = words[0];
     if (EqualsLower(verb, "press") || EqualsLower(verb, "release")) {
-        if (words.size() != 2) return std::nullopt;
+        const std::string name = EqualsLower(verb, "press") ? "press" : "release";
+        if (words.size() != 2) return Problem(name + " takes one button number 1..6");
         const std::optional<int> button = ParseButton(words[1]);
-        if (!button) return std::nullopt;
+        if (!button) return Problem(name + ": button " + Quoted(words[1]) + " is not 1..6");
         SimCommand command;
-        command.kind = EqualsLower(verb, "press") ? SimCommand::Kind::Press : SimCommand::Kind::Release;
+        command.kind = name == "press" ? SimCommand::Kind::Press : SimCommand::Kind::Release;
         command.button = *button;
-        return command;
+        return Command(std::move(command));
     }
     if (EqualsLower(verb, "input")) {
-        // An input report is never longer than the mouse's buffers.
-        if (words.size() < 2 || words.size() > 257) return std::nullopt;
+        if (words.size() < 2 || words.size() > kMaxInputBytes + 1) {
+            return Problem("input takes 1 to " + std::to_string(kMaxInputBytes) + " hex bytes");
+        }
         SimCommand command;
         command.kind = SimCommand::Kind::Input;
         for (std::size_t i = 1; i < words.size(); ++i) {
             const std::optional<std::uint8_t> byte = ParseHexByte(words[i]);
-            if (!byte) return std::nullopt;
+            if (!byte) return Problem("input: " + Quoted(words[i]) + " is not a hex byte");
             command.bytes.push_back(*byte);
         }
-        return command;
+        return Command(std::move(command));
     }
-    if (EqualsLower(verb, "unplug") && words.size() == 1) return SimCommand{};
-    return std::nullopt;
+    if (EqualsLower(verb, "unplug")) {
+        if (words.size() != 1) return Problem("unplug takes no argument");
+        return Command(SimCommand{});
+    }
+    return Problem("unknown command " + Quoted(verb));
 }
+
+std::optional<SimCommand> ParseSimCommand(std::string_view line) { return ParseSimLine(line).command; }
 
 SimMouseControl::SimMouseControl(SimulatedMouse& mouse, std::string programDir,
                                  std::function<void(const std::string& path)> onRemoved)
@@ -143,7 +183,9 @@ void SimMouseControl::StartWithoutPoller() {
     const std::string text = ReadCommandFile().value_or(std::string());
     const std::size_t lastEnd = text.rfind('\n');
     const std::size_t start = lastEnd == std::string::npos ? 0 : lastEnd + 1;
-    position_ = ReadPosition{start, HashOf(std::string_view(text).substr(0, start))};
+    const std::string_view history = std::string_view(text).substr(0, start);
+    position_ = ReadPosition{start, HashOf(history),
+                             static_cast<std::size_t>(std::count(history.begin(), history.end(), '\n')) + 1};
     mouse_.SetReportObserver([this](const LoggedReport& report) { WriteLogLine(report); });
 }
 
@@ -200,19 +242,28 @@ void SimMouseControl::PollCommands() {
     if (!text) return;
     const bool sameStart = text->size() >= position_.offset &&
                            HashOf(std::string_view(*text).substr(0, position_.offset)) == position_.prefixHash;
-    if (!sameStart) position_ = ReadPosition{0, HashOf({})};  // the file was started afresh
+    if (!sameStart) position_ = ReadPosition{0, HashOf({}), 1};  // the file was started afresh
 
     // A last line without its line end is still being written: next time.
     const std::size_t lastEnd = text->rfind('\n');
     if (lastEnd == std::string::npos || lastEnd + 1 <= position_.offset) return;
     std::string_view complete = std::string_view(*text).substr(position_.offset, lastEnd + 1 - position_.offset);
-    position_ = ReadPosition{lastEnd + 1, HashOf(std::string_view(*text).substr(0, lastEnd + 1))};
+    std::size_t lineNumber = position_.lineNumber;
+    position_ = ReadPosition{lastEnd + 1, HashOf(std::string_view(*text).substr(0, lastEnd + 1)),
+                             lineNumber + static_cast<std::size_t>(std::count(complete.begin(), complete.end(), '\n'))};
     while (!complete.empty()) {
         const std::size_t newline = complete.find('\n');
         std::string_view line = complete.substr(0, newline);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (const std::optional<SimCommand> command = ParseSimCommand(line)) Execute(*command);
+        const ParsedSimLine parsed = ParseSimLine(line);
+        if (parsed.command) {
+            Execute(*parsed.command);
+        } else if (!parsed.problem.empty()) {
+            // Whoever drives the mouse learns why a line did nothing.
+            WriteDiagnostic("simmouse.cmd line " + std::to_string(lineNumber) + " ignored: " + parsed.problem);
+        }
         complete.remove_prefix(newline + 1);
+        ++lineNumber;
     }
 }
 

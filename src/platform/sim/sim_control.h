@@ -6,9 +6,11 @@
 // Log line: "<ms since start, 3 decimals> <OUT|IN> <bytes, upper-case hex>",
 // or "<ms> DIAG <text>" for a failure the program put on record.
 // Commands: "press N", "release N" (N = device button 1..6),
-// "input <hex bytes>", "unplug". Other lines are ignored, and so is whatever
-// the command file already held when the control started.
+// "input <hex bytes>", "unplug". Any other line is ignored with one DIAG
+// line naming the problem (blank lines silently); whatever the command file
+// already held when the control started is ignored too.
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -37,7 +39,20 @@ struct SimCommand {
     std::vector<std::uint8_t> bytes;
 };
 
-// One command line (without its line end); nothing for anything else.
+// Longer lines are no command: an input report of 256 bytes fits.
+inline constexpr std::size_t kMaxCommandLineBytes = 1024;
+
+// One command line (without its line end): the command, or why the line is
+// none. The problem text never holds the line's bytes when they are not
+// printable ASCII, and quotes at most a few characters of a word. A blank
+// line is neither a command nor a problem.
+struct ParsedSimLine {
+    std::optional<SimCommand> command;
+    std::string problem;
+};
+ParsedSimLine ParseSimLine(std::string_view line);
+
+// The command of a line; nothing for anything else.
 std::optional<SimCommand> ParseSimCommand(std::string_view line);
 
 class SimMouseControl {
@@ -72,6 +87,7 @@ private:
     struct ReadPosition {
         std::size_t offset = 0;
         std::size_t prefixHash = 0;
+        std::size_t lineNumber = 1;  // of the line at `offset`, for the DIAG lines
     };
     std::optional<std::string> ReadCommandFile() const;
 

@@ -8,8 +8,8 @@
 
 namespace vx::platform {
 
-bool DiagnosticsLogRequested(const std::wstring& commandLine) {
-    if (commandLine.find(L"--diagnostics") != std::wstring::npos) return true;
+bool DiagnosticsLogRequested(bool onCommandLine) {
+    if (onCommandLine) return true;
     wchar_t value[8] = {};
     return GetEnvironmentVariableW(L"VX230_DIAGNOSTICS", value, 8) > 0;
 }

@@ -10,9 +10,10 @@
 namespace vx::platform {
 
 // The log file beside the exe, "diagnostics.log", is written when the
-// command line holds "--diagnostics" or the environment variable
-// VX230_DIAGNOSTICS is set to a non-empty value; otherwise nothing is.
-bool DiagnosticsLogRequested(const std::wstring& commandLine);
+// command line has the argument --diagnostics (`onCommandLine`) or the
+// environment variable VX230_DIAGNOSTICS is set to a non-empty value;
+// otherwise nothing is.
+bool DiagnosticsLogRequested(bool onCommandLine);
 
 class Win32Diagnostics final : public Diagnostics {
 public:

@@ -8,6 +8,8 @@
 #include "app/program.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/portable/start_options.h"
+#include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
@@ -27,16 +29,17 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace vx::platform;
 
-    const std::wstring arguments = commandLine ? commandLine : L"";
+    const StartOptions options = ParseStartOptions(Narrow(commandLine ? commandLine : L""));
     Win32Process process;
     const std::string programDir = FolderOf(process.ModuleFileName());
-    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(arguments)
+    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(options.diagnosticsLog)
                                            ? std::optional<std::string>(programDir + "\\diagnostics.log")
                                            : std::nullopt);
+    for (const std::string& ignored : options.ignored) systemDiagnostics.Report("argument ignored: " + ignored);
     Win32Clock clock;
     // --tray (the start-with-Windows entry): only the tray icon until the
     // user shows the window from it.
-    Win32MainWindow window(StartVisibilityFrom(arguments));
+    Win32MainWindow window(options.trayOnly ? StartVisibility::TrayOnly : StartVisibility::Shown);
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
         programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
