@@ -73,10 +73,6 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-StartVisibility StartVisibilityFrom(const std::wstring& commandLine) {
-    return commandLine.find(L"--tray") != std::wstring::npos ? StartVisibility::TrayOnly : StartVisibility::Shown;
-}
-
 Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
     : startVisibility_(startVisibility),
       instance_(GetModuleHandleW(nullptr)),

@@ -20,8 +20,6 @@ namespace vx::platform {
 // start-with-Windows entry), until the user shows it from the tray.
 enum class StartVisibility { Shown, TrayOnly };
 
-// TrayOnly when the command line carries --tray.
-StartVisibility StartVisibilityFrom(const std::wstring& commandLine);
 
 class Win32MainWindow final : public MainWindow {
 public:
