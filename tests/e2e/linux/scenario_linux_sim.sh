@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The native Linux program over the simulated mouse, under a virtual X
+# display: start-up sends the whole configuration, an edit and a click on
+# Save write config.ini, and unplugging the mouse ends the program.
+# Usage: scenario_linux_sim.sh PATH/TO/vx230-sim (runs itself under
+# xvfb-run when there is no display).
+set -uo pipefail
+program=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1280x800x24' bash "$0" "$program"
+fi
+
+source "$(dirname "$0")/../lib.sh"
+E2E_NAME=linux_sim
+E2E_OUT=$(dirname "$program")/e2e
+home=$E2E_OUT/home
+E2E_DIR=$home/vx230-sim
+rm -rf "$home"
+mkdir -p "$home"
+export XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb
+# The Windows helpers' clean-up ends Wine processes; this one has none.
+linux_cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null; done
+}
+trap linux_cleanup EXIT
+main=INI_EN/skin_main_en.ini
+
+"$program" >"$E2E_OUT/linux_sim.out" 2>&1 &
+pid=$!
+E2E_PIDS=("$pid")
+started=$(date +%s%N)
+for _ in $(seq 1 150); do
+  [ -n "$(e2e_main_window_id)" ] && break
+  sleep 0.1
+done
+shown_ms=$((($(date +%s%N) - started) / 1000000))
+e2e_expect "the main window appeared" test -n "$(e2e_main_window_id)"
+e2e_log "window shown ${shown_ms} ms after the start"
+e2e_expect "start-up sent the 13 reports of the configuration" e2e_wait_reports 1 13 15
+e2e_expect "the first report is a setting of report 7" grep -qE '^[0-9.]+ OUT 07 ' "$E2E_DIR/simmouse.log"
+sleep 0.5
+e2e_screenshot linux_main
+
+ini=$E2E_DIR/config.ini
+before=$(e2e_section "$ini" Config1)
+e2e_click $main 42     # an edit: alternate wheel mode
+e2e_click $main 0      # Save
+sleep 0.5
+after=$(e2e_section "$ini" Config1)
+e2e_expect "Save wrote the edit into config.ini" test "$before" != "$after"
+
+sleep 0.5  # the control reads only lines added after it started
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+if e2e_wait_exit "$pid" 15; then
+  e2e_expect_eq "the program ended normally after the unplug" "0" "$E2E_EXIT_CODE"
+else
+  e2e_fail "the program still runs after the mouse was unplugged"
+fi
+E2E_PIDS=()
+trap - EXIT
+if [ "$E2E_FAILED" -eq 0 ]; then e2e_log "PASSED"; exit 0; fi
+e2e_log "FAILED"
+exit 1
