@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The native Linux program over the simulated mouse, under a virtual X
 # display: start-up sends the whole configuration, an edit and a click on
-# Save write config.ini, and unplugging the mouse ends the program.
+# Save write config.ini, Cancel hides the window and a second start brings
+# it back and ends, and unplugging the mouse ends the program.
 # Usage: scenario_linux_sim.sh PATH/TO/vx230-sim (runs itself under
 # xvfb-run when there is no display).
 set -uo pipefail
@@ -48,6 +49,16 @@ e2e_click $main 0      # Save
 sleep 0.5
 after=$(e2e_section "$ini" Config1)
 e2e_expect "Save wrote the edit into config.ini" test "$before" != "$after"
+
+visible() { xdotool search --onlyvisible --name "^$E2E_TITLE\$" 2>/dev/null | wc -l; }
+e2e_click $main 2      # Cancel: hidden to the tray
+sleep 0.5
+e2e_expect_eq "Cancel hid the window" "0" "$(visible)"
+"$program" >"$E2E_OUT/linux_sim_second.out" 2>&1
+e2e_expect_eq "the second start ended normally" "0" "$?"
+sleep 0.5
+e2e_expect_eq "the second start showed the running window again" "1" "$(visible)"
+e2e_expect "the first program still runs" e2e_is_running "$pid"
 
 sleep 0.5  # the control reads only lines added after it started
 echo unplug >>"$E2E_DIR/simmouse.cmd"
