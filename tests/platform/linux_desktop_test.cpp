@@ -82,7 +82,8 @@ std::string Read(const fs::path& path) {
 }
 
 TEST(LinuxDesktop, TheUserTreeCopiesMissingSettingsKeepsTheUsersAndLinksTheRest) {
-    const fs::path root = fs::temp_directory_path() / ("vx_user_tree_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path root = fs::temp_directory_path() /
+                          ("vx_user_tree_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::remove_all(root);
     const fs::path data = root / "share";
     const fs::path user = root / "config" / "vx230";

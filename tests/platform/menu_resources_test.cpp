@@ -57,7 +57,8 @@ std::map<int, MenuNode> ScriptMenus() {
         } else if (line.find("BEGIN") != std::string::npos && pendingPopup != nullptr) {
             open.push_back(pendingPopup);
             pendingPopup = nullptr;
-        } else if (line.find("END") != std::string::npos && !open.empty() && line.find_first_not_of(" ") == line.find("END")) {
+        } else if (line.find("END") != std::string::npos && !open.empty() &&
+                   line.find_first_not_of(" ") == line.find("END")) {
             open.pop_back();
         }
     }

@@ -18,34 +18,28 @@ MenuNode ButtonPair(std::string button, std::string down, int downId, std::strin
 }
 
 MenuNode EventMenuEnglish() {
-    return Bar({Popup("EventMenu",
-                      {Popup("Add Forward", {ButtonPair("Left Button", "Down ", 32802, "Up", 32803),
-                                             ButtonPair("Right Button", "Down", 32804, "Up", 32805),
-                                             ButtonPair("Mid Button", "Down", 32806, "Up", 32807)}),
-                       Popup("Add Backward", {ButtonPair("Left Button", "Down ", 32809, "Up", 32810),
-                                              ButtonPair("Right Button", "Down", 32811, "Up", 32812),
-                                              ButtonPair("Mid Button", "Down", 32813, "Up", 32814)}),
-                       Item("Modify Delay", 32780), Item("Delete", 32781)})});
+    return Bar({Popup("EventMenu", {Popup("Add Forward", {ButtonPair("Left Button", "Down ", 32802, "Up", 32803),
+                                                          ButtonPair("Right Button", "Down", 32804, "Up", 32805),
+                                                          ButtonPair("Mid Button", "Down", 32806, "Up", 32807)}),
+                                    Popup("Add Backward", {ButtonPair("Left Button", "Down ", 32809, "Up", 32810),
+                                                           ButtonPair("Right Button", "Down", 32811, "Up", 32812),
+                                                           ButtonPair("Mid Button", "Down", 32813, "Up", 32814)}),
+                                    Item("Modify Delay", 32780), Item("Delete", 32781)})});
 }
 
 MenuNode EventMenuChinese() {
-    return Bar({Popup("EventMenu",
-                      {Popup("项前插入    ", {ButtonPair("左键    ", "向下    ", 32817, "向上", 32818),
-                                              ButtonPair("右键", "向下    ", 32820, "向上", 32821),
-                                              ButtonPair("中键", "向下    ", 32823, "向上", 32824)}),
-                       Popup("项后插入", {ButtonPair("左键   ", "向下  ", 32829, "向上", 32830),
-                                          ButtonPair("右键   ", "向下   ", 32831, "向上", 32832),
-                                          ButtonPair("中键   ", "向下   ", 32833, "向上", 32834)}),
-                       Item("修改延迟", 32835), Item("删除", 32836)})});
+    return Bar({Popup("EventMenu", {Popup("项前插入    ", {ButtonPair("左键    ", "向下    ", 32817, "向上", 32818),
+                                                           ButtonPair("右键", "向下    ", 32820, "向上", 32821),
+                                                           ButtonPair("中键", "向下    ", 32823, "向上", 32824)}),
+                                    Popup("项后插入", {ButtonPair("左键   ", "向下  ", 32829, "向上", 32830),
+                                                       ButtonPair("右键   ", "向下   ", 32831, "向上", 32832),
+                                                       ButtonPair("中键   ", "向下   ", 32833, "向上", 32834)}),
+                                    Item("修改延迟", 32835), Item("删除", 32836)})});
 }
 
-MenuNode TrayMenuEnglish() {
-    return Bar({Popup("Tray", {Item("Show Window", 32801), Item("Exit Driver", 32800)})});
-}
+MenuNode TrayMenuEnglish() { return Bar({Popup("Tray", {Item("Show Window", 32801), Item("Exit Driver", 32800)})}); }
 
-MenuNode TrayMenuChinese() {
-    return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("关闭驱动", 32838)})});
-}
+MenuNode TrayMenuChinese() { return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("关闭驱动", 32838)})}); }
 
 constexpr int kEventMenuEnglishId = 154;
 constexpr int kTrayMenuEnglishId = 157;

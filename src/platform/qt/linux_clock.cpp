@@ -21,8 +21,7 @@ void LinuxClock::SleepUntilMicros(std::int64_t deadlineMicros) {
     if (const std::int64_t left = deadlineMicros - NowMicros(); left > kSpinMicros) {
         std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinMicros));
     }
-    while (NowMicros() < deadlineMicros) {
-    }
+    while (NowMicros() < deadlineMicros) {}
 }
 
 std::int32_t LinuxClock::UtcTimeOfDayMs() {

@@ -1,7 +1,7 @@
 #include "platform/qt/linux_diagnostics.h"
 
-#include <ctime>
 #include <sys/time.h>
+#include <ctime>
 
 namespace vx::platform {
 

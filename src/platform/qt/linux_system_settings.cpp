@@ -33,7 +33,8 @@ bool LinuxSystemSettings::Available() {
         const std::optional<QString> writable = RunGsettings({QStringLiteral("writable"), kSchema, kKey});
         available_ = writable.has_value();
         if (!available_) {
-            diagnostics_.Report("pointer speed: the GNOME mouse settings are not there, the desktop's speed stays as it is");
+            diagnostics_.Report(
+                "pointer speed: the GNOME mouse settings are not there, the desktop's speed stays as it is");
         }
     });
     return available_;

@@ -241,23 +241,31 @@ void QtEditorControls::Create(const MacroEditorRects& rects) {
         if (macroList_.quiet) return;
         if (WindowEvents* listener = events_()) listener->OnControlNotification(kMacroListId, kListSelectionChanged);
     });
-    auto* keys = new ListKeys(eventList_, [this] { editing_->OnResizedOrScrolled(); }, eventList_.list);
+    auto* keys = new ListKeys(
+        eventList_, [this] { editing_->OnResizedOrScrolled(); }, eventList_.list);
     eventList_.list->installEventFilter(keys);
     QObject::connect(eventList_.list->verticalScrollBar(), &QScrollBar::valueChanged, eventList_.list,
                      [this](int) { editing_->OnResizedOrScrolled(); });
 }
 
 void QtEditorControls::Destroy() {
+    applied_.reset();
     // An edit still open is closed with its list, as the Windows child is.
-    for (QWidget* widget : std::initializer_list<QWidget*>{repeatCount_.edit, name_.edit, macroList_.list,
-                                                           eventList_.list}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{repeatCount_.edit, name_.edit, macroList_.list, eventList_.list}) {
         delete widget;
     }
 }
 
-void QtEditorControls::ApplyColors(const ControlColors& colors, const QFont* font) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{repeatCount_.edit, name_.edit, macroList_.list,
-                                                           eventList_.list}) {
+void QtEditorControls::ApplyColors(const ControlColors& colors, const QtFonts& fonts) {
+    if (applied_ && applied_->font == colors.font && applied_->text == colors.text &&
+        applied_->background == colors.background) {
+        return;
+    }
+    applied_ = colors;
+    const QFont* font = fonts.Find(colors.font);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{repeatCount_.edit, name_.edit, macroList_.list, eventList_.list}) {
         if (widget == nullptr) continue;
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Base, ToQColor(colors.background));

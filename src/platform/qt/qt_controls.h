@@ -8,9 +8,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/controls.h"
 #include "platform/portable/editable_list_box.h"
+#include "platform/qt/qt_drawing.h"
 #include "platform/window.h"
 
 namespace vx::platform {
@@ -64,8 +66,9 @@ public:
     void Destroy() override;
     bool Exist() override { return !eventList_.list.isNull(); }
 
-    // White on black in the language's font, as the logic asks.
-    void ApplyColors(const ControlColors& colors, const QFont* font);
+    // White on black in the language's font, as the logic asks; only a
+    // change is applied, since each one repaints the controls.
+    void ApplyColors(const ControlColors& colors, const QtFonts& fonts);
 
 private:
     class EventListSurface;
@@ -78,6 +81,7 @@ private:
     QtListBox eventList_;
     std::unique_ptr<EventListSurface> surface_;
     std::unique_ptr<EditableListBox> editing_;
+    std::optional<ControlColors> applied_;
 };
 
 }  // namespace vx::platform

@@ -91,7 +91,8 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
         if (element == CE_MenuItem) {
-            if (QAction* action = ActionOf(option, widget); action != nullptr && action->property(kItemDataProperty).isValid()) {
+            if (QAction* action = ActionOf(option, widget);
+                action != nullptr && action->property(kItemDataProperty).isValid()) {
                 const QRect r = option->rect;
                 QtMenuItemPainter itemPainter(*painter);
                 painter->save();
@@ -111,7 +112,8 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
         if (type == CT_MenuItem) {
-            if (QAction* action = ActionOf(option, widget); action != nullptr && action->property(kItemDataProperty).isValid()) {
+            if (QAction* action = ActionOf(option, widget);
+                action != nullptr && action->property(kItemDataProperty).isValid()) {
                 const MenuItemSize measured =
                     events_.OnMeasureMenuItem(action->property(kItemDataProperty).value<quintptr>());
                 // Windows widens an owner-drawn item by the check-mark room,

@@ -21,8 +21,8 @@ QRegion ToQRegion(const Region& region) {
     for (const Rect& r : region.rects) {
         if (!r.IsEmpty()) rects.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
-    const bool banded = std::all_of(region.rects.begin(), region.rects.end(),
-                                    [](const Rect& r) { return r.bottom - r.top <= 1; });
+    const bool banded =
+        std::all_of(region.rects.begin(), region.rects.end(), [](const Rect& r) { return r.bottom - r.top <= 1; });
     if (!banded) {
         QRegion united;
         for (const QRect& r : rects) united += r;
@@ -102,6 +102,8 @@ public:
         if (!surface_) return;
         surface_->show();
         surface_->raise();
+        // A shown dialog takes the keyboard, so Escape reaches it.
+        surface_->activateWindow();
     }
     void Hide() override {
         if (surface_) surface_->hide();

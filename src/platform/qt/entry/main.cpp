@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "app/program.h"
 #include "platform/platform.h"
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     // Closing the last window is the core's business (it hides to the tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const std::optional<std::string> userDir = UserTreeDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), kTreeName);
+    const std::optional<std::string> userDir =
+        UserTreeDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), kTreeName);
     if (!userDir) {
         std::fprintf(stderr, "ZUV_GMouse: neither XDG_CONFIG_HOME nor HOME is set\n");
         return 1;
@@ -77,8 +78,8 @@ int main(int argc, char** argv) {
     const std::optional<std::string> treeError = PrepareUserTree(dataDir, *userDir);
 
     const char* diagnosticsVariable = std::getenv("VX230_DIAGNOSTICS");
-    const bool logRequested = HasArgument(argc, argv, "--diagnostics") ||
-                              (diagnosticsVariable != nullptr && diagnosticsVariable[0] != '\0');
+    const bool logRequested =
+        HasArgument(argc, argv, "--diagnostics") || (diagnosticsVariable != nullptr && diagnosticsVariable[0] != '\0');
     LinuxDiagnostics systemDiagnostics(logRequested ? std::optional<std::string>(*userDir + "/diagnostics.log")
                                                     : std::nullopt);
     if (treeError) systemDiagnostics.Report(*treeError);
