@@ -13,15 +13,13 @@ namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
 
-// Per user: $XDG_RUNTIME_DIR when the session has one, else /tmp with the
-// user id in the name.
-std::string LockPath(const std::string& name) {
+// Per user and session: in $XDG_RUNTIME_DIR when the session has one, else
+// in /tmp with the user id in the name.
+std::string RuntimePath(const std::string& name, const std::string& suffix) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/') return std::string(runtime) + "/" + name + ".lock";
-    return "/tmp/" + name + "-" + std::to_string(getuid()) + ".lock";
+    if (runtime != nullptr && runtime[0] == '/') return std::string(runtime) + "/" + name + suffix;
+    return "/tmp/" + name + "-" + std::to_string(getuid()) + suffix;
 }
-
-std::string SocketName(const std::string& name) { return name + "-" + std::to_string(getuid()); }
 
 }  // namespace
 
@@ -31,8 +29,8 @@ LinuxProcess::~LinuxProcess() {
 }
 
 bool LinuxProcess::CreateSingleInstanceLock(const std::string& name) {
-    socketName_ = SocketName(name);
-    lockFile_ = open(LockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    socketName_ = RuntimePath(name, ".socket");
+    lockFile_ = open(RuntimePath(name, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // The kernel drops the lock with the process, however it ends.
     if (lockFile_ >= 0 && flock(lockFile_, LOCK_EX | LOCK_NB) != 0) return false;
     server_ = std::make_unique<QLocalServer>();

@@ -372,6 +372,8 @@ std::optional<std::string> QtMainWindow::ChooseFile(const FileDialogSpec& reques
     // The same dialog everywhere, whatever the desktop offers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const bool save = request.mode == FileDialogMode::Save;
+    // The common dialogs' own captions.
+    dialog.setWindowTitle(save ? QStringLiteral("Save As") : QStringLiteral("Open"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;

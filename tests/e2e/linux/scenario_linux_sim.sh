@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The native Linux program over the simulated mouse, under a virtual X
 # display: start-up sends the whole configuration, an edit and a click on
-# Save write config.ini, Cancel hides the window and a second start brings
+# Save write config.ini, Export writes [Config7] through the file dialog
+# (default extension appended), Cancel hides the window and a second start brings
 # it back and ends, and unplugging the mouse ends the program.
 # Usage: scenario_linux_sim.sh PATH/TO/vx230-sim (runs itself under
 # xvfb-run when there is no display).
@@ -18,7 +19,9 @@ home=$E2E_OUT/home
 E2E_DIR=$home/vx230-sim
 rm -rf "$home"
 mkdir -p "$home"
-export XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb
+# A session of its own: a program the user runs is no first instance here.
+mkdir -p "$home/run" && chmod 700 "$home/run"
+export XDG_CONFIG_HOME=$home XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb
 # The Windows helpers' clean-up ends Wine processes; this one has none.
 linux_cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null; done
@@ -49,6 +52,19 @@ e2e_click $main 0      # Save
 sleep 0.5
 after=$(e2e_section "$ini" Config1)
 e2e_expect "Save wrote the edit into config.ini" test "$before" != "$after"
+
+e2e_click $main 15     # Export
+if dialog=$(e2e_wait_xwindow '^Save As$' 10); then
+  sleep 0.5
+  xdotool type --delay 20 "$home/exported"
+  xdotool key Return
+  sleep 1
+  e2e_expect "Export made exported.ini" test -n "$(e2e_ini_get "$home/exported.ini" Config7 FIRE_TIME 2>/dev/null)"
+  e2e_expect_eq "Export wrote [Config7] of profile 1 with the default extension" \
+    "$(e2e_section "$ini" Config1)" "$(e2e_section "$home/exported.ini" Config7)"
+else
+  e2e_fail "no Save As dialog appeared"
+fi
 
 visible() { xdotool search --onlyvisible --name "^$E2E_TITLE\$" 2>/dev/null | wc -l; }
 e2e_click $main 2      # Cancel: hidden to the tray
