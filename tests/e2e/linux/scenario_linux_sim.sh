@@ -2,7 +2,8 @@
 # The native Linux program over the simulated mouse, under a virtual X
 # display: start-up sends the whole configuration, an edit and a click on
 # Save write config.ini, Export writes [Config7] through the file dialog
-# (default extension appended), Cancel hides the window and a second start brings
+# (default extension appended), keys recorded into a macro are saved as
+# Windows virtual keys with their pauses, Cancel hides the window and a second start brings
 # it back and ends, and unplugging the mouse ends the program.
 # Usage: scenario_linux_sim.sh PATH/TO/vx230-sim (runs itself under
 # xvfb-run when there is no display).
@@ -28,6 +29,23 @@ linux_cleanup() {
 }
 trap linux_cleanup EXIT
 main=INI_EN/skin_main_en.ini
+adv=INI_EN/skin_advance_en.ini
+
+# The events of every macro in a macro file, one macro per line:
+# "code,action" per event, code in hex.
+macro_events() {
+  python3 - "$1" <<'PY'
+import sys
+raw = open(sys.argv[1], 'rb').read()
+text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
+for line in text.splitlines():
+    value = line.split('=', 1)[-1].strip()
+    if '=' not in line or not value.isdigit() or len(value) < 176 or len(value) % 3:
+        continue
+    b = [int(value[i:i + 3]) for i in range(0, len(value), 3)]
+    print(' '.join('%02X,%d' % (b[44 + 4 * k], b[45 + 4 * k]) for k in range(b[43])))
+PY
+}
 
 "$program" >"$E2E_OUT/linux_sim.out" 2>&1 &
 pid=$!
@@ -65,6 +83,18 @@ if dialog=$(e2e_wait_xwindow '^Save As$' 10); then
 else
   e2e_fail "no Save As dialog appeared"
 fi
+
+e2e_click $main 10     # the advanced page
+e2e_click $adv 4       # Record into the selected macro
+sleep 0.5
+xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
+sleep 0.3
+e2e_click $adv 4       # Stop
+e2e_click $adv 5       # Set: the macro file is written
+sleep 0.5
+e2e_expect "the typed keys are saved as Windows virtual keys, left Shift told apart" \
+  grep -qx "41,1 41,2 A0,1 42,1 42,2 A0,2" <<<"$(macro_events "$E2E_DIR/Macro_EN.dat")"
+e2e_click $main 9      # back to the main page
 
 visible() { xdotool search --onlyvisible --name "^$E2E_TITLE\$" 2>/dev/null | wc -l; }
 e2e_click $main 2      # Cancel: hidden to the tray
