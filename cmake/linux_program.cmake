@@ -31,3 +31,9 @@ enable_testing()
 add_test(NAME linux_e2e.sim_startup_save_unplug
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_linux_sim.sh $<TARGET_FILE:vx230-sim>)
 set_tests_properties(linux_e2e.sim_startup_save_unplug PROPERTIES TIMEOUT 180)
+
+# The Qt backend's own translations (no display needed).
+find_package(GTest REQUIRED)
+add_executable(qt_backend_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_backend_test.cpp)
+target_link_libraries(qt_backend_tests PRIVATE vx_qt GTest::gtest GTest::gtest_main)
+add_test(NAME qt_backend_tests COMMAND qt_backend_tests)
