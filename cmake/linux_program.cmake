@@ -37,3 +37,7 @@ find_package(GTest REQUIRED)
 add_executable(qt_backend_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_backend_test.cpp)
 target_link_libraries(qt_backend_tests PRIVATE vx_qt GTest::gtest GTest::gtest_main)
 add_test(NAME qt_backend_tests COMMAND qt_backend_tests)
+
+# The .deb and what it holds.
+add_test(NAME linux_package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/check_package.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(linux_package PROPERTIES TIMEOUT 300)
