@@ -8,14 +8,15 @@
 
 namespace vx::platform {
 
-FontHandle QtFonts::Add(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
+FontHandle QtFonts::Add(const FontSpec& fontSpec) {
+    QFont font(QString::fromStdString(fontSpec.face));
     // The core asks in Windows terms: a positive height is the whole cell,
     // of which the glyphs take about six sevenths.
-    const int pixels = spec.height > 0 ? static_cast<int>(std::lround(spec.height * 6.0 / 7.0)) : -spec.height;
+    const int pixels =
+        fontSpec.height > 0 ? static_cast<int>(std::lround(fontSpec.height * 6.0 / 7.0)) : -fontSpec.height;
     font.setPixelSize(std::max(pixels, 1));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
-    if (spec.fixedPitchRoman) {
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(fontSpec.weight, 100, 900)));
+    if (fontSpec.fixedPitchRoman) {
         font.setFixedPitch(true);
         font.setStyleHint(QFont::TypeWriter);
     }

@@ -17,7 +17,7 @@ namespace vx::platform {
 // as long as the window object.
 class QtFonts {
 public:
-    FontHandle Add(const FontSpec& spec);
+    FontHandle Add(const FontSpec& fontSpec);
     // Null for a handle this table did not give.
     const QFont* Find(FontHandle handle) const;
 
