@@ -84,9 +84,11 @@ vx_folder_sources(VX_POSIX_SOURCES src/platform/posix
   posix_file_system.cpp
 )
 
-# The Linux program's Qt-free decisions (paths, pointer speed, programs):
+# The Linux program's Qt-free decisions (paths, pointer speed, programs,
+# HID report descriptors):
 # built and tested with every native preset, Qt or not.
 vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
+  hid_descriptor.cpp
   linux_desktop.cpp
 )
 

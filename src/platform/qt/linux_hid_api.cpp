@@ -2,27 +2,44 @@
 
 #include <hidapi/hidapi.h>
 
+#include "platform/qt/hid_descriptor.h"
+
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 
 namespace vx::platform {
 namespace {
 
 constexpr std::uint16_t kVendorId = 0x18F8;
 constexpr std::uint16_t kProductId = 0x1286;
-// hidapi 0.13 tells no report lengths; these are the VX230's own: 8 bytes,
-// report id included, on its input (0xFF00) and feature (0xFF01) collections.
+// The VX230's report lengths, report id included, on its input (0xFF00) and
+// feature (0xFF01) collections, for a node whose descriptor cannot be read.
 constexpr std::uint16_t kReportLength = 8;
 constexpr std::uint16_t kInputUsagePage = 0xFF00;
 constexpr std::uint16_t kFeatureUsagePage = 0xFF01;
 constexpr auto kWatchInterval = std::chrono::milliseconds(500);
 
-std::string Hex4(std::uint16_t value) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string text(4, '0');
-    for (int i = 3; i >= 0; --i, value = static_cast<std::uint16_t>(value >> 4)) text[i] = kHex[value & 0xF];
-    return text;
+// The report descriptor of a hidraw node, from sysfs; empty when unreadable.
+std::vector<std::uint8_t> ReportDescriptor(const std::string& node) {
+    const std::string name = std::filesystem::path(node).filename().string();
+    std::ifstream in("/sys/class/hidraw/" + name + "/device/report_descriptor", std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What hidapi tells of a node whose descriptor cannot be read, with the
+// VX230's own report lengths.
+HidCaps FallbackCaps(const hid_device_info& info) {
+    HidCaps caps;
+    caps.usagePage = info.usage_page;
+    caps.usage = info.usage;
+    if (info.usage_page == kInputUsagePage) caps.inputReportLength = kReportLength;
+    if (info.usage_page == kFeatureUsagePage) caps.featureReportLength = kReportLength;
+    return caps;
 }
 
 }  // namespace
@@ -47,17 +64,22 @@ LinuxHidApi::~LinuxHidApi() {
 
 void LinuxHidApi::BeginEnumeration() {
     std::vector<Collection> found;
+    std::set<std::string> nodes;
     hid_device_info* devices = hid_enumerate(kVendorId, kProductId);
     for (const hid_device_info* info = devices; info != nullptr; info = info->next) {
-        Collection collection;
-        collection.node = info->path;
-        collection.path = collection.node + "#" + Hex4(info->usage_page);
-        collection.attributes = HidAttributes{info->vendor_id, info->product_id};
-        collection.caps.usagePage = info->usage_page;
-        collection.caps.usage = info->usage;
-        if (info->usage_page == kInputUsagePage) collection.caps.inputReportLength = kReportLength;
-        if (info->usage_page == kFeatureUsagePage) collection.caps.featureReportLength = kReportLength;
-        found.push_back(std::move(collection));
+        // hidapi may list a node once per collection; the descriptor has them all.
+        if (!nodes.insert(info->path).second) continue;
+        std::vector<HidCollection> collections = TopLevelCollections(ReportDescriptor(info->path));
+        if (collections.empty()) collections.push_back(HidCollection{FallbackCaps(*info), {}});
+        for (std::size_t i = 0; i < collections.size(); ++i) {
+            Collection collection;
+            collection.node = info->path;
+            collection.path = collection.node + "#" + std::to_string(i);
+            collection.attributes = HidAttributes{info->vendor_id, info->product_id};
+            collection.caps = collections[i].caps;
+            collection.inputReportIds = collections[i].inputReportIds;
+            found.push_back(std::move(collection));
+        }
     }
     hid_free_enumeration(devices);
     std::lock_guard lock(mutex_);
@@ -150,18 +172,23 @@ bool LinuxHidApi::SetFeature(HidHandle handle, const std::uint8_t* data, std::si
 
 bool LinuxHidApi::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t length) {
     hid_device* device = nullptr;
+    std::vector<std::uint8_t> ids;
     {
         std::lock_guard lock(mutex_);
         const auto found = open_.find(handle);
         if (found == open_.end() || found->second.device == nullptr) return false;
         device = found->second.device;
+        ids = found->second.collection.inputReportIds;
     }
-    // Blocks until a report arrives; the report id comes first, as the
-    // Windows read gives it.
-    const int read = hid_read(device, buffer, length);
-    if (read < 0) return false;
-    std::memset(buffer + read, 0, length - static_cast<std::size_t>(read));
-    return true;
+    // Blocks until a report of this collection arrives; the report id comes
+    // first, as the Windows read gives it.
+    for (;;) {
+        const int read = hid_read(device, buffer, length);
+        if (read < 0) return false;
+        if (read > 0 && !ids.empty() && std::find(ids.begin(), ids.end(), buffer[0]) == ids.end()) continue;
+        std::memset(buffer + read, 0, length - static_cast<std::size_t>(read));
+        return true;
+    }
 }
 
 }  // namespace vx::platform

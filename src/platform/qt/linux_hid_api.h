@@ -1,8 +1,10 @@
 #pragma once
 // HidApi over hidapi (hidraw). The snapshot holds the VX230's top-level
-// collections; one hidraw node can carry several, so each gets a path of
-// its own, "<node>#<usage page>". A removal is seen by watching the nodes
-// handed out: a thread looks every half second whether they still exist.
+// collections, read from each node's report descriptor (usage page, usage
+// and report lengths, as the Windows HID class gives them); one hidraw node
+// can carry several, so each gets a path of its own, "<node>#<n>". A
+// removal is seen by watching the nodes handed out: a thread looks every
+// half second whether they still exist.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -43,6 +45,7 @@ private:
         std::string node;  // the hidraw device
         HidAttributes attributes;
         HidCaps caps;
+        std::vector<std::uint8_t> inputReportIds;  // none: every report is its own
     };
     struct OpenDevice {
         Collection collection;
