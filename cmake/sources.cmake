@@ -74,6 +74,7 @@ vx_folder_sources(VX_UI_SOURCES src/ui
 vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   editable_list_box.cpp
   ini_document.cpp
+  menu_resources.cpp
   portable_profile_files.cpp
   save_temporaries.cpp
   start_options.cpp
@@ -82,6 +83,38 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
 
 vx_folder_sources(VX_POSIX_SOURCES src/platform/posix
   posix_file_system.cpp
+)
+
+# The Linux program's Qt-free decisions (paths, pointer speed, programs,
+# HID report descriptors):
+# built and tested with every native preset, Qt or not.
+vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
+  hid_descriptor.cpp
+  linux_desktop.cpp
+)
+
+# The Linux program's backend over Qt 6 Widgets (the linux preset only).
+vx_folder_sources(VX_QT_SOURCES src/platform/qt
+  linux_clock.cpp
+  linux_diagnostics.cpp
+  linux_process.cpp
+  linux_system_settings.cpp
+  linux_threads.cpp
+  qt_controls.cpp
+  qt_drawing.cpp
+  qt_image_decoder.cpp
+  qt_main_window.cpp
+  qt_menu.cpp
+  qt_popup.cpp
+  qt_shell.cpp
+)
+
+vx_folder_sources(VX_QT_ENTRY_SOURCES src/platform/qt/entry
+  main.cpp
+)
+
+vx_folder_sources(VX_QT_HID_SOURCES src/platform/qt
+  linux_hid_api.cpp
 )
 
 vx_folder_sources(VX_SIM_SOURCES src/platform/sim

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds one preset (default: windows). Usage: scripts/build.sh [native|asan|tsan|windows]
+# Builds one preset (default: windows). Usage: scripts/build.sh [native|asan|tsan|linux|windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-windows}

@@ -8,6 +8,7 @@ packages=(
   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
   python3 python3-pil fonts-dejavu-core
   clang libclang-rt-14-dev locales
+  qt6-base-dev libhidapi-dev pkg-config dpkg-dev file
 )
 
 # The Chinese locale: with it Wine uses code page 936, as a Chinese Windows

@@ -2,7 +2,8 @@
 # Builds every target and runs every test: the unit tests natively, under
 # the address/undefined and thread sanitizers, the fuzz targets for a bounded
 # time and the crash trials of the settings writer, the Windows profile tests
-# and the end-to-end scenarios of the Windows program under Wine.
+# and the end-to-end scenarios of the Windows program under Wine, and the
+# native Linux program with its end-to-end check under Xvfb.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
@@ -43,6 +44,14 @@ for preset in native asan tsan; do
     tail -30 "build/logs/build-$preset.log"; echo "build failed: $preset"; failed=$((failed + 1))
   fi
 done
+
+echo "== Linux program (Qt 6, hidapi) and its end-to-end check under Xvfb"
+if scripts/build.sh linux > build/logs/build-linux.log 2>&1; then
+  ctest --preset linux 2>&1 | tee build/logs/test-linux.log | tail -3
+  count_ctest build/logs/test-linux.log
+else
+  tail -30 build/logs/build-linux.log; echo "build failed: linux"; failed=$((failed + 1))
+fi
 
 echo "== fuzz targets (12000 runs from a fixed seed, 40 s at most each) and crash trials (200 per encoding)"
 scripts/fuzz.sh 40 200 12000 2>&1 | tee build/logs/fuzz.log | tail -8

@@ -1,0 +1,43 @@
+# The native Linux program: the Qt backend, vx230 over the real HID devices
+# (hidapi) and vx230-sim over the simulated mouse, the data tree staged
+# beside them, the install rules and the .deb.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Network)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
+
+add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
+target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::Network)
+
+add_executable(vx230 ${VX_QT_ENTRY_SOURCES} ${VX_QT_HID_SOURCES})
+target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI)
+
+add_executable(vx230-sim ${VX_QT_ENTRY_SOURCES})
+target_compile_definitions(vx230-sim PRIVATE VX_SIMULATED_MOUSE)
+target_link_libraries(vx230-sim PRIVATE vx_qt vx_sim)
+
+# data/ beside the programs, as the installed tree has it in share/vx230.
+add_custom_target(vx230-data ALL
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DDIST_DIR=${CMAKE_BINARY_DIR}/data
+          -P ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/linux/vx230.png ${CMAKE_BINARY_DIR}/data/vx230.png
+  COMMENT "Staging the data tree")
+add_dependencies(vx230 vx230-data)
+add_dependencies(vx230-sim vx230-data)
+
+include(${CMAKE_SOURCE_DIR}/cmake/linux_package.cmake)
+
+# The end-to-end check of the Linux program (Xvfb, the simulated mouse).
+enable_testing()
+add_test(NAME linux_e2e.sim_startup_save_unplug
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_linux_sim.sh $<TARGET_FILE:vx230-sim>)
+set_tests_properties(linux_e2e.sim_startup_save_unplug PROPERTIES TIMEOUT 180)
+
+# The Qt backend's own translations (no display needed).
+find_package(GTest REQUIRED)
+add_executable(qt_backend_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_backend_test.cpp)
+target_link_libraries(qt_backend_tests PRIVATE vx_qt GTest::gtest GTest::gtest_main)
+add_test(NAME qt_backend_tests COMMAND qt_backend_tests)
+
+# The .deb and what it holds.
+add_test(NAME linux_package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/check_package.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(linux_package PROPERTIES TIMEOUT 300)

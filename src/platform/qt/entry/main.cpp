@@ -1,0 +1,122 @@
+// The Linux program's entry. Built twice: as vx230 over the real HID
+// devices (hidapi), and with VX_SIMULATED_MOUSE as vx230-sim over the
+// simulated mouse (simmouse.cmd and simmouse.log in the user's tree).
+#include <QApplication>
+#include <QIcon>
+
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "app/program.h"
+#include "platform/platform.h"
+#include "platform/portable/portable_profile_files.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/qt/linux_clock.h"
+#include "platform/qt/linux_desktop.h"
+#include "platform/qt/linux_diagnostics.h"
+#include "platform/qt/linux_process.h"
+#include "platform/qt/linux_system_settings.h"
+#include "platform/qt/linux_threads.h"
+#include "platform/qt/qt_image_decoder.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_shell.h"
+
+#ifdef VX_SIMULATED_MOUSE
+#include "platform/sim/sim_factory.h"
+#else
+#include "platform/qt/linux_hid_api.h"
+#endif
+
+namespace {
+
+#ifdef VX_SIMULATED_MOUSE
+constexpr char kTreeName[] = "vx230-sim";
+#else
+constexpr char kTreeName[] = "vx230";
+#endif
+
+bool HasArgument(int argc, char** argv, const std::string& wanted) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == wanted) return true;
+    }
+    return false;
+}
+
+// The installed, read-only data: $VX230_DATA_DIR, else <prefix>/share/vx230
+// beside the installed program, else the data/ staged beside a build.
+std::string DataDir() {
+    namespace fs = std::filesystem;
+    if (const char* chosen = std::getenv("VX230_DATA_DIR"); chosen != nullptr && chosen[0] != '\0') return chosen;
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (const fs::path& candidate : {exe / "../share/vx230", exe / "data"}) {
+        if (fs::exists(candidate / "config.ini", error)) return fs::canonical(candidate, error).string();
+    }
+    return (exe / "data").string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vx::platform;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZUV_GMouse"));
+    // Closing the last window is the core's business (it hides to the tray).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::optional<std::string> userDir =
+        UserTreeDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), kTreeName);
+    if (!userDir) {
+        std::fprintf(stderr, "ZUV_GMouse: neither XDG_CONFIG_HOME nor HOME is set\n");
+        return 1;
+    }
+    const std::string dataDir = DataDir();
+    const std::optional<std::string> treeError = PrepareUserTree(dataDir, *userDir);
+
+    const char* diagnosticsVariable = std::getenv("VX230_DIAGNOSTICS");
+    const bool logRequested =
+        HasArgument(argc, argv, "--diagnostics") || (diagnosticsVariable != nullptr && diagnosticsVariable[0] != '\0');
+    LinuxDiagnostics systemDiagnostics(logRequested ? std::optional<std::string>(*userDir + "/diagnostics.log")
+                                                    : std::nullopt);
+    if (treeError) systemDiagnostics.Report(*treeError);
+
+    // The core keeps its files beside the program; on Linux that is the
+    // user's tree, so the program's path is given as a file in it.
+    LinuxProcess process(*userDir + "/vx230");
+    LinuxClock clock;
+    const QIcon icon(QString::fromStdString(dataDir + "/vx230.png"));
+    QtMainWindow window(HasArgument(argc, argv, "--tray") ? StartVisibility::TrayOnly : StartVisibility::Shown, icon);
+    process.OnRestoreRequest([&window](const std::string& title) { window.RestoreFromOtherInstance(title); });
+#ifdef VX_SIMULATED_MOUSE
+    std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
+        *userDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
+    HidApi& hid = simulated->Hid();
+    Diagnostics& diagnostics = simulated->Log();
+#else
+    LinuxHidApi hid([&window](const std::string& path) { window.PostDeviceRemoval(path); });
+    Diagnostics& diagnostics = systemDiagnostics;
+#endif
+
+    PosixFileSystem files;
+    // The portable writer replaces profile files as a whole, so a crash
+    // during a save never leaves a truncated config.ini.
+    PortableProfileFiles profiles(files, diagnostics);
+    LinuxSystemSettings systemSettings(diagnostics);
+    LinuxThreads threads;
+    QtShell shell;
+    QtImageDecoder images;
+
+    Platform platform{files, profiles, hid,     systemSettings, clock,      threads,
+                      shell, images,   process, window,         diagnostics};
+    vx::app::Program program(platform);
+    program.InitInstance();
+
+    // The worker threads never stop and still use the objects above: end
+    // the process here rather than destroy those objects under them.
+    std::fflush(nullptr);
+    _exit(0);
+}

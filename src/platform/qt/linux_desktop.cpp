@@ -1,0 +1,107 @@
+#include "platform/qt/linux_desktop.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace vx::platform {
+namespace fs = std::filesystem;
+
+std::string LinuxPath(const std::string& programPath) {
+    std::string path = programPath;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+std::optional<std::string> UserTreeDir(const char* xdgConfigHome, const char* home, const std::string& name) {
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') return std::string(xdgConfigHome) + "/" + name;
+    if (home != nullptr && home[0] == '/') return std::string(home) + "/.config/" + name;
+    return std::nullopt;
+}
+
+namespace {
+
+// What the program writes: the user's own copies.
+constexpr const char* kUserFiles[] = {"config.ini", "Macro_EN.dat", "Macro_CN.dat"};
+// What it only reads: links into the installed data.
+constexpr const char* kSharedParts[] = {"constMacro.dat", "skins", "help"};
+
+}  // namespace
+
+std::optional<std::string> PrepareUserTree(const std::string& dataDir, const std::string& userDir) {
+    std::error_code error;
+    fs::create_directories(userDir, error);
+    if (error) return "cannot create " + userDir + ": " + error.message();
+    for (const char* name : kUserFiles) {
+        const fs::path target = fs::path(userDir) / name;
+        if (fs::exists(target, error)) continue;
+        fs::copy_file(fs::path(dataDir) / name, target, error);
+        if (error) return "cannot copy " + std::string(name) + " into " + userDir + ": " + error.message();
+        // The installed data is read-only; the user's copy must be writable.
+        fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+    }
+    for (const char* name : kSharedParts) {
+        const fs::path link = fs::path(userDir) / name;
+        const fs::path source = fs::absolute(fs::path(dataDir) / name, error);
+        if (fs::is_symlink(link, error) && fs::read_symlink(link, error) == source) continue;
+        // A stale link (an older install elsewhere) is replaced; a real
+        // file or folder the user put there is kept.
+        if (fs::is_symlink(link, error)) fs::remove(link, error);
+        if (fs::exists(link, error)) continue;
+        fs::create_symlink(source, link, error);
+        if (error) return "cannot link " + std::string(name) + " into " + userDir + ": " + error.message();
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start < windowsFilter.size()) {
+        const std::size_t bar = windowsFilter.find('|', start);
+        const std::size_t end = bar == std::string::npos ? windowsFilter.size() : bar;
+        parts.push_back(windowsFilter.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<std::string> filters;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        std::string name = parts[i];
+        std::string patterns = parts[i + 1];
+        if (name.empty() || patterns.empty()) break;
+        // The shown name often repeats the patterns in brackets already.
+        if (const std::size_t open = name.rfind('('); open != std::string::npos && name.back() == ')') {
+            name.erase(open);
+        }
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        std::replace(patterns.begin(), patterns.end(), ';', ' ');
+        for (std::size_t at = patterns.find("*.*"); at != std::string::npos; at = patterns.find("*.*", at)) {
+            patterns.replace(at, 3, "*");
+        }
+        filters.push_back(name + " (" + patterns + ")");
+    }
+    return filters;
+}
+
+double DesktopSpeedFromPointerSpeed(int pointerSpeed) {
+    const int speed = std::clamp(pointerSpeed, 1, 20);
+    return speed <= 10 ? (speed - 10) / 9.0 : (speed - 10) / 10.0;
+}
+
+int PointerSpeedFromDesktopSpeed(double desktopSpeed) {
+    const double speed = std::clamp(desktopSpeed, -1.0, 1.0);
+    const double scaled = speed <= 0 ? 10 + 9 * speed : 10 + 10 * speed;
+    return std::clamp(static_cast<int>(std::lround(scaled)), 1, 20);
+}
+
+std::vector<std::string> LinuxProgramsFor(const std::string& windowsCommandLine) {
+    std::string name = windowsCommandLine;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (name == "calc.exe") return {"gnome-calculator", "kcalc", "galculator", "xcalc"};
+    if (name == "cmd.exe") return {"x-terminal-emulator", "gnome-terminal", "konsole", "xterm"};
+    return {};
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,43 @@
+#pragma once
+// The Linux program's decisions that need no Qt: where the user's tree and
+// the installed data live, the pointer-speed scale of the desktop, and which
+// Linux programs stand for the Windows ones the mouse's buttons start.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vx::platform {
+
+// The program composes paths the Windows way ("<dir>\config.ini"); the
+// Linux file calls get '/' instead. Everything else is left as it is.
+std::string LinuxPath(const std::string& programPath);
+
+// "$XDG_CONFIG_HOME/<name>", or "$HOME/.config/<name>" when XDG_CONFIG_HOME
+// is unset or not absolute; nothing when neither is known.
+std::optional<std::string> UserTreeDir(const char* xdgConfigHome, const char* home, const std::string& name);
+
+// Fills the user's tree from the installed, read-only data: the files the
+// program writes (config.ini, the user macro files) are copied only when
+// missing, so the user's settings are never replaced; the read-only parts
+// (skins, the user guide, the constant macros) are links to the data, so
+// a newer package brings its pictures at once. Returns an error text, or
+// nothing when the tree is ready.
+std::optional<std::string> PrepareUserTree(const std::string& dataDir, const std::string& userDir);
+
+// A Windows dialog filter ("Name(*.dat)|*.dat||") as the name filters of
+// a Qt file dialog ("Name (*.dat)"): a pattern list "a;b" becomes "a b" and
+// "*.*" becomes "*", since Linux file names need no dot.
+std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter);
+
+// The Windows pointer speed 1..20 (10 the default) against the GNOME mouse
+// speed -1..1 (0 the default): each half of the scale is linear, so that
+// the defaults meet and both ends are reached.
+double DesktopSpeedFromPointerSpeed(int pointerSpeed);
+int PointerSpeedFromDesktopSpeed(double desktopSpeed);
+
+// The Linux programs, best first, that stand for a program the core starts
+// by its Windows name ("calc.exe", "cmd.exe"); empty for any other command
+// line, which is run as it is.
+std::vector<std::string> LinuxProgramsFor(const std::string& windowsCommandLine);
+
+}  // namespace vx::platform

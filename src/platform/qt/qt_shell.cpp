@@ -1,0 +1,35 @@
+#include "platform/qt/qt_shell.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/qt/linux_desktop.h"
+
+namespace vx::platform {
+
+bool QtShell::StartProgram(const std::string& commandLine) {
+    const std::vector<std::string> candidates = LinuxProgramsFor(commandLine);
+    if (candidates.empty()) {
+        QStringList words = QProcess::splitCommand(QString::fromStdString(commandLine));
+        if (words.isEmpty()) return false;
+        const QString program = words.takeFirst();
+        return QProcess::startDetached(program, words);
+    }
+    // Only programs found on the system's path: never a file of that name
+    // in the working folder.
+    for (const std::string& name : candidates) {
+        const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
+        if (!found.isEmpty() && QProcess::startDetached(found, {})) return true;
+    }
+    return false;
+}
+
+bool QtShell::OpenDocument(const std::string& urlOrPath) {
+    const QString text = QString::fromStdString(urlOrPath);
+    if (text.contains(QStringLiteral("://"))) return QDesktopServices::openUrl(QUrl(text));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(LinuxPath(urlOrPath))));
+}
+
+}  // namespace vx::platform

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/qt/linux_desktop.h"
+
+namespace vx::platform {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(LinuxDesktop, ProgramPathsGetSlashes) {
+    const struct {
+        std::string in;
+        std::string out;
+    } kCases[] = {
+        {R"(/home/u/.config/vx230\config.ini)", "/home/u/.config/vx230/config.ini"},
+        {R"(/d\skins\INI_EN\skin_main_en.ini)", "/d/skins/INI_EN/skin_main_en.ini"},
+        {"/already/native", "/already/native"},
+        {"", ""},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(LinuxPath(c.in), c.out) << c.in;
+}
+
+TEST(LinuxDesktop, TheUserTreeFollowsXdgConfigHomeThenHome) {
+    const struct {
+        const char* xdg;
+        const char* home;
+        std::optional<std::string> dir;
+    } kCases[] = {
+        {"/x/cfg", "/home/u", "/x/cfg/vx230"},
+        {nullptr, "/home/u", "/home/u/.config/vx230"},
+        {"relative", "/home/u", "/home/u/.config/vx230"},
+        {"", "/home/u", "/home/u/.config/vx230"},
+        {nullptr, nullptr, std::nullopt},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(UserTreeDir(c.xdg, c.home, "vx230"), c.dir) << (c.xdg ? c.xdg : "-");
+}
+
+TEST(LinuxDesktop, PointerSpeedMapsOntoTheDesktopScaleAndBack) {
+    const struct {
+        int windows;
+        double desktop;
+    } kCases[] = {{1, -1.0}, {10, 0.0}, {20, 1.0}, {5, -5.0 / 9}, {15, 0.5}, {0, -1.0}, {25, 1.0}};
+    for (const auto& c : kCases) EXPECT_DOUBLE_EQ(DesktopSpeedFromPointerSpeed(c.windows), c.desktop) << c.windows;
+    for (int speed = 1; speed <= 20; ++speed) {
+        EXPECT_EQ(PointerSpeedFromDesktopSpeed(DesktopSpeedFromPointerSpeed(speed)), speed);
+    }
+    EXPECT_EQ(PointerSpeedFromDesktopSpeed(-3.0), 1);
+    EXPECT_EQ(PointerSpeedFromDesktopSpeed(0.04), 10);
+    EXPECT_EQ(PointerSpeedFromDesktopSpeed(2.0), 20);
+}
+
+TEST(LinuxDesktop, DialogFiltersBecomeQtNameFilters) {
+    const struct {
+        std::string windows;
+        std::vector<std::string> qt;
+    } kCases[] = {
+        {"All Files(*.dat)|*.dat||", {"All Files (*.dat)"}},
+        {"INI files|*.ini|All files (*.*)|*.*||", {"INI files (*.ini)", "All files (*)"}},
+        {"Texts|*.txt;*.ini||", {"Texts (*.txt *.ini)"}},
+        {"", {}},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(NameFiltersFrom(c.windows), c.qt) << c.windows;
+}
+
+TEST(LinuxDesktop, TheWindowsProgramsHaveLinuxStandIns) {
+    EXPECT_EQ(LinuxProgramsFor("calc.exe").front(), "gnome-calculator");
+    EXPECT_EQ(LinuxProgramsFor("CALC.EXE").size(), 4u);
+    EXPECT_EQ(LinuxProgramsFor("cmd.exe").front(), "x-terminal-emulator");
+    EXPECT_TRUE(LinuxProgramsFor("notepad.exe").empty());
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(LinuxDesktop, TheUserTreeCopiesMissingSettingsKeepsTheUsersAndLinksTheRest) {
+    const fs::path root = fs::temp_directory_path() /
+                          ("vx_user_tree_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::remove_all(root);
+    const fs::path data = root / "share";
+    const fs::path user = root / "config" / "vx230";
+    fs::create_directories(data / "skins");
+    fs::create_directories(data / "help");
+    for (const char* name : {"config.ini", "Macro_EN.dat", "Macro_CN.dat", "constMacro.dat"}) {
+        std::ofstream(data / name) << "factory " << name;
+    }
+    ASSERT_EQ(PrepareUserTree(data.string(), user.string()), std::nullopt);
+    EXPECT_EQ(Read(user / "config.ini"), "factory config.ini");
+    EXPECT_FALSE(fs::is_symlink(user / "config.ini"));
+    for (const char* name : {"skins", "help", "constMacro.dat"}) EXPECT_TRUE(fs::is_symlink(user / name)) << name;
+
+    std::ofstream(user / "config.ini") << "the user's";
+    fs::remove(user / "Macro_EN.dat");
+    ASSERT_EQ(PrepareUserTree(data.string(), user.string()), std::nullopt);
+    EXPECT_EQ(Read(user / "config.ini"), "the user's");
+    EXPECT_EQ(Read(user / "Macro_EN.dat"), "factory Macro_EN.dat");
+
+    EXPECT_NE(PrepareUserTree((root / "nothing").string(), (root / "other").string()), std::nullopt);
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace vx::platform
