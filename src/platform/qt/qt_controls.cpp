@@ -104,8 +104,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyRelease) {
+        if (event->type() == QEvent::KeyPress) {
+            pressed_ = static_cast<QKeyEvent*>(event)->key();
+        } else if (event->type() == QEvent::KeyRelease) {
+            // Only a key pressed in the editor ends it: the release of the
+            // Return that chose "Modify Delay" in the menu arrives here too.
             const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != pressed_) return QObject::eventFilter(watched, event);
             if (key == Qt::Key_Return || key == Qt::Key_Enter) end_(true);
             if (key == Qt::Key_Escape) end_(false);
         } else if (event->type() == QEvent::FocusOut) {
@@ -116,6 +121,7 @@ protected:
 
 private:
     std::function<void(bool commit)> end_;
+    int pressed_ = 0;
 };
 
 // Ctrl+A typed into the event list arrives as the character 1, as on
