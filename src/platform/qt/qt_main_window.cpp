@@ -1,6 +1,8 @@
 #include "platform/qt/qt_main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -263,6 +266,16 @@ void QtMainWindow::Paint(QPainter& painter) {
 void QtMainWindow::MessageBox(const std::string& text, const std::string& caption) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption.empty() ? kApplicationName : caption),
                     QString::fromStdString(text), QMessageBox::Ok, Exists() ? surface_.data() : nullptr);
+    // Ctrl+C copies the box as a Windows message box does (caption, text,
+    // buttons between dashed lines), so its text can be pasted into a report.
+    QShortcut copy(QKeySequence::Copy, &box);
+    QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
+        const QString rule = QStringLiteral("---------------------------\n");
+        QString buttons;
+        for (QAbstractButton* button : box.buttons()) buttons += button->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
+        QApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule + box.text() +
+                                           QLatin1Char('\n') + rule + buttons + QLatin1Char('\n') + rule);
+    });
     box.exec();
 }
 
