@@ -32,6 +32,20 @@ add_test(NAME linux_e2e.sim_startup_save_unplug
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_linux_sim.sh $<TARGET_FILE:vx230-sim>)
 set_tests_properties(linux_e2e.sim_startup_save_unplug PROPERTIES TIMEOUT 180)
 
+# The end-to-end scenarios shared with the Windows program ("# Platforms:
+# ... linux"), each run natively under Xvfb.
+file(GLOB vx_e2e_scenarios CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/scenario_*.sh)
+foreach(scenario ${vx_e2e_scenarios})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${scenario})
+  file(STRINGS ${scenario} native REGEX "^# Platforms:.*linux")
+  if(native)
+    get_filename_component(name ${scenario} NAME_WE)
+    string(REGEX REPLACE "^scenario_" "" name ${name})
+    add_test(NAME linux_e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run_e2e.sh --linux ${name})
+    set_tests_properties(linux_e2e.${name} PROPERTIES TIMEOUT 240 ENVIRONMENT VX_LINUX_BUILD_DIR=${CMAKE_BINARY_DIR})
+  endif()
+endforeach()
+
 # The Qt backend's own translations (no display needed).
 find_package(GTest REQUIRED)
 add_executable(qt_backend_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_backend_test.cpp)
@@ -41,3 +55,8 @@ add_test(NAME qt_backend_tests COMMAND qt_backend_tests)
 # The .deb and what it holds.
 add_test(NAME linux_package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/check_package.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(linux_package PROPERTIES TIMEOUT 300)
+
+# The .deb installed and its program run (root only; skipped otherwise).
+add_test(NAME linux_installed_package
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/installed_package.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(linux_installed_package PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 DEPENDS linux_package)

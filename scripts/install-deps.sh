@@ -9,6 +9,7 @@ packages=(
   python3 python3-pil fonts-dejavu-core
   clang libclang-rt-14-dev locales
   qt6-base-dev libhidapi-dev pkg-config dpkg-dev file
+  xclip gsettings-desktop-schemas libglib2.0-bin
 )
 
 # The Chinese locale: with it Wine uses code page 936, as a Chinese Windows

@@ -6,12 +6,21 @@
 # the e2e_expect_* checks and ends with e2e_finish. It needs an X display
 # (run_e2e.sh provides one with xvfb-run).
 #
+# The same scenario runs against the Windows program under Wine or the
+# native Linux program: everything that depends on which one (starting it,
+# its tree, counting and reading its windows, the pointer speed, the file
+# dialogs, the clean-up) is a function below that lib_linux.sh replaces.
+# A scenario that runs natively says so in a "# Platforms: wine linux" line.
+#
 # Environment:
+#   VX_E2E_PLATFORM   wine (default) or linux
 #   VX_WIN_BUILD_DIR  build tree of the windows preset (default build/windows),
 #                     where tools/wintext.exe is
 #   VX_WINEPREFIX     Wine prefix (default build/wineprefix)
+#   VX_LINUX_BUILD_DIR build tree of the linux preset (default build/linux)
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_PLATFORM=${VX_E2E_PLATFORM:-wine}
 E2E_WIN_BUILD=${VX_WIN_BUILD_DIR:-$E2E_ROOT/build/windows}
 E2E_OUT=$E2E_ROOT/build/e2e
 E2E_WINTEXT=$E2E_WIN_BUILD/tools/wintext.exe
@@ -112,6 +121,36 @@ e2e_wait_window() {
 # line (for a message box: its icon, the OK button and the message).
 e2e_window_texts() {
   e2e_wintext --process "$E2E_EXE" --title "$1" | awk -F'\t' '/^  / { print $4 }'
+}
+
+# Captions of the buttons of the program's window titled TITLE, one per line.
+e2e_window_buttons() {
+  e2e_wintext --process "$E2E_EXE" --title "$1" | awk -F'\t' '/^  / && $3 == "Button" { print $4 }'
+}
+
+# Number of the program's top-level windows, any title; with "visible"
+# only the shown ones.
+e2e_program_window_count() {
+  if [ "${1:-}" = visible ]; then
+    e2e_wintext --process "$E2E_EXE" --visible --count | tail -1
+  else
+    e2e_wintext --process "$E2E_EXE" --count | tail -1
+  fi
+}
+
+# e2e_field_text ID: the text of the main window's edit field ID (the
+# field has the keyboard: lib_linux.sh reads it through the clipboard).
+e2e_field_text() {
+  e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" | awk -F'\t' -v id="$1" '$2 == id { print $4 }'
+}
+
+# e2e_windows_only WHAT: true under Wine; natively it logs that the check
+# WHAT is left out (a check of Windows alone: registry, installer, exe
+# resources) and is false.
+e2e_windows_only() {
+  [ "$E2E_PLATFORM" = wine ] && return 0
+  e2e_log "skipped natively: $1"
+  return 1
 }
 
 # Presses OK (WM_COMMAND IDOK) on the program's window titled TITLE.
@@ -255,7 +294,7 @@ e2e_check_plugin_message() {
   fi
   sleep 0.5  # let the box paint before the screenshot
   texts=$(e2e_window_texts "$E2E_APP_NAME")
-  buttons=$(e2e_wintext --process "$E2E_EXE" --title "$E2E_APP_NAME" | awk -F'\t' '/^  / && $3 == "Button" { print $4 }')
+  buttons=$(e2e_window_buttons "$E2E_APP_NAME")
   e2e_expect "message text is exactly [$expected]" grep -qxF -- "$expected" <<<"$texts"
   # Wine words the button in the system's language ("确定" on a Chinese system).
   e2e_expect "the box has only an OK button ($buttons)" test "$buttons" = OK -o "$buttons" = 确定
@@ -268,7 +307,7 @@ e2e_check_plugin_message() {
     e2e_fail "the program did not end after OK"
   fi
   e2e_expect_eq "pointer speed after exit" "10" "$(e2e_mouse_sensitivity)"
-  e2e_expect_eq "no window of the program left" "0" "$(e2e_wintext --process "$E2E_EXE" --count | tail -1)"
+  e2e_expect_eq "no window of the program left" "0" "$(e2e_program_window_count)"
   e2e_expect "no window titled $E2E_TITLE left" eval "! xdotool search --name '^$E2E_TITLE\$' >/dev/null 2>&1"
 }
 
@@ -534,3 +573,8 @@ else:
 open(path, 'wb').write('\r\n'.join(lines).encode('latin-1'))
 PY
 }
+
+# The native Linux program: its own versions of the functions above.
+if [ "$E2E_PLATFORM" = linux ]; then
+  source "$E2E_ROOT/tests/e2e/lib_linux.sh"
+fi

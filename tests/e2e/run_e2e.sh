@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Runs every tests/e2e/scenario_*.sh against the Windows program under Wine
-# inside one virtual display. Prints one line per scenario, then
-# "N passed, M failed"; exits non-zero when any scenario failed.
-# Logs: build/e2e/<scenario>.log; screenshots: build/e2e/*.png.
-# Usage: run_e2e.sh [scenario name...]   (default: every scenario)
+# inside one virtual display; with --linux, the scenarios that say
+# "# Platforms: ... linux" against the native Linux program instead. Prints
+# one line per scenario, then "N passed, M failed"; exits non-zero when any
+# scenario failed.
+# Logs: build/e2e/<scenario>.log (natively build/e2e-linux/); screenshots:
+# the same folder, *.png.
+# Usage: run_e2e.sh [--linux] [scenario name...]   (default: every scenario)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
+if [ "${1:-}" = --linux ]; then
+  export VX_E2E_PLATFORM=linux
+  shift
+fi
 if [ "${1:-}" != "--inside-display" ]; then
   source "$here/lib.sh"
   e2e_prepare_prefix
@@ -20,7 +27,11 @@ passed=0
 failed=0
 scenarios=()
 if [ $# -eq 0 ]; then
-  scenarios=("$here"/scenario_*.sh)
+  for scenario in "$here"/scenario_*.sh; do
+    if [ "$E2E_PLATFORM" = wine ] || grep -qE '^# Platforms:.*\blinux\b' "$scenario"; then
+      scenarios+=("$scenario")
+    fi
+  done
 else
   for name in "$@"; do scenarios+=("$here/scenario_$name.sh"); done
 fi

@@ -5,6 +5,7 @@
 # warning before button 0's menu when no other button keeps the primary
 # click. Screenshots of the menu, a sub-menu and the warning in both
 # languages.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin function_menus dist-sim
 main=INI_EN/skin_main_en.ini
@@ -79,7 +80,7 @@ before=$(e2e_section "$ini" Config1)
 wait_windows() {
   local i
   for i in $(seq 1 25); do
-    [ "$(e2e_wintext --process "$E2E_EXE" --visible --count | tail -1)" -ge "$1" ] 2>/dev/null && return 0
+    [ "$(e2e_program_window_count visible)" -ge "$1" ] 2>/dev/null && return 0
     sleep 0.2
   done
   return 1

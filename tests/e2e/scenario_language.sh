@@ -3,6 +3,7 @@
 # choosing the language shown reloads all the same; the next start-up is
 # in the language last chosen. Screenshots of every page in both languages
 # go to build/e2e/language-<page>-<en|cn>.png.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin language dist-sim
 ini=$E2E_DIR/config.ini
@@ -12,7 +13,11 @@ e2e_start_and_wait
 
 # The button panel's captions differ between the languages; the hover
 # highlight of the language elements lies outside it.
-panel() { convert "$E2E_OUT/$1.png" -crop 282x230+258+64 +repage "$E2E_OUT/$1-panel.png"; }
+panel() {
+  local ox oy
+  read -r ox oy < <(e2e_window_origin)
+  convert "$E2E_OUT/$1.png" -crop "282x230+$((ox + 258))+$((oy + 64))" +repage "$E2E_OUT/$1-panel.png"
+}
 differ() { [ "$(compare -metric AE "$E2E_OUT/$1-panel.png" "$E2E_OUT/$2-panel.png" null: 2>&1)" != "0" ]; }
 
 # shoot LANG: screenshots of the three pages.

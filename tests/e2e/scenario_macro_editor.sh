@@ -4,6 +4,7 @@
 # played from a mouse button with its pauses never shorter than recorded;
 # the event list's owner-drawn context menu inserting a left-button press
 # and editing a delay in place; Enter and Escape never closing the window.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin macro_editor dist-sim
 main=INI_EN/skin_main_en.ini
@@ -97,7 +98,7 @@ click_in EDIT 4 12
 xdotool key ctrl+a
 xdotool type --delay 40 'after'
 sleep 0.3
-name_field=$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" | awk -F'\t' '$2 == 10000 { print $4 }')
+name_field=$(e2e_field_text 10000)
 e2e_expect_eq "keys typed after Stop reach the program they are typed into" "after" "$name_field"
 read -r _ count_after _ < <(record_of 4)
 e2e_expect_eq "nothing recorded after Stop" "6" "$count_after"
@@ -158,7 +159,7 @@ p99 = errors[min(len(errors) - 1, len(errors) * 99 // 100)]
 print("gaps %d shortest %+.2f median %+.2f p99 %+.2f worst %+.2f ms" % (
     len(errors), errors[0], errors[len(errors) // 2], p99, errors[-1]))
 ' $rest)
-e2e_log "macro pauses under Wine, gap minus nominal: $figures"
+e2e_log "macro pauses ($E2E_PLATFORM), gap minus nominal: $figures"
 e2e_expect "no pause of eight passes ends early ($figures)" eval '[[ "$figures" == *"shortest +"* ]]'
 
 # Enter and Escape close nothing.

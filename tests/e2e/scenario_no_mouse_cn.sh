@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # No VX230 present, Chinese interface: the Chinese plug-in message, then
 # the program ends with the pointer speed reset to 10.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin no_mouse_cn dist
 e2e_ini_set "$E2E_DIR/config.ini" Init VER_SEL 0

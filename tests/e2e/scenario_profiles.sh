@@ -2,6 +2,7 @@
 # Profiles through real clicks: edits to profile 3 are discarded by
 # switching away and back; Apply writes CurConfig; Cancel reverts to the
 # applied copy and hides the window to the tray.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin profiles dist-sim
 main=INI_EN/skin_main_en.ini
