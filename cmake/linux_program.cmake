@@ -60,3 +60,8 @@ set_tests_properties(linux_package PROPERTIES TIMEOUT 300)
 add_test(NAME linux_installed_package
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/installed_package.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(linux_installed_package PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 DEPENDS linux_package)
+
+# Hover repaints through the Qt drawing, set against paint_bench_win32.exe
+# under Wine by scripts/linux_wine_bench.sh (not a test).
+add_executable(paint_bench_qt ${CMAKE_SOURCE_DIR}/bench/qt/paint_bench_qt.cpp)
+target_link_libraries(paint_bench_qt PRIVATE vx_qt)
