@@ -144,6 +144,12 @@ e2e_field_text() {
   e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" | awk -F'\t' -v id="$1" '$2 == id { print $4 }'
 }
 
+# Threads of the running program, as the system counts them.
+e2e_thread_count() { e2e_wintext --threads --process "$E2E_EXE" | tail -1; }
+
+# Answers Yes in the question that has the keyboard (Yes is the default).
+e2e_answer_yes() { xdotool key Return; }
+
 # e2e_windows_only WHAT: true under Wine; natively it logs that the check
 # WHAT is left out (a check of Windows alone: registry, installer, exe
 # resources) and is false.

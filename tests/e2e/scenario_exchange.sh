@@ -3,6 +3,7 @@
 # [Config7] section (".ini" appended), an existing INI keeps its other
 # sections, importing it back gives all 22 values again, and cancelling a
 # dialog changes nothing.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin exchange dist-sim
 main=INI_EN/skin_main_en.ini
@@ -27,7 +28,7 @@ e2e_file_dialog save "$E2E_DIR/existing.ini"
 for attempt in 1 2 3 4 5 6 7 8; do
   [ "$(e2e_ini_get "$E2E_DIR/existing.ini" Config7 K1)" = 29 ] && break
   if e2e_wait_xwindow '^(Save As|另存为|Confirm Save As|确认另存为)$' 1 >/dev/null; then
-    xdotool key Return
+    e2e_answer_yes
   fi
   sleep 0.7
 done

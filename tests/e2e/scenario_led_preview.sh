@@ -2,13 +2,14 @@
 # The lighting page's LED preview: after applying the fast colour cycle the
 # preview area changes every 800 ms; after applying "off" it stays grey;
 # after the page is left the preview thread ends by itself.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin led_preview dist-sim
 main=INI_EN/skin_main_en.ini
 color=INI_EN/skin_color_en.ini
 e2e_start_and_wait
 
-threads() { e2e_wintext --threads --process "$E2E_EXE" | tail -1; }
+threads() { e2e_thread_count; }
 # samples NAME COUNT: screenshots of the preview area 300 ms apart; prints
 # how many differ from each other.
 samples() {

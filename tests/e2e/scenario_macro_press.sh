@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A button holding a user macro plays it through the mouse with its recorded
 # delays; the DPI button's level change is saved in the current profile.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin macro_press dist-sim
 # Back button (device button 4) plays user macro 0 "Double click" in toggle

@@ -3,6 +3,7 @@
 # (with the playback mode edited in memory), [Config2]..[Config5] their
 # factory sections ([CfgReset_EN5] in English), the user macros of the
 # language come back from defMacro.dat, and the result is applied.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin reset dist-sim
 main=INI_EN/skin_main_en.ini

@@ -2,6 +2,7 @@
 # A second start while the program runs hidden in the notification area:
 # the running window comes back, restored; the second process ends at once
 # and no second window appears.
+# Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin second_instance dist-sim
 e2e_start
