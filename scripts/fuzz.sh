@@ -39,6 +39,8 @@ for target in ini_profile_fuzz layout_fuzz listener_player_fuzz macro_file_fuzz;
   fi
   executed=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$log" | tail -1)
   rate=$(sed -nE 's/.*exec\/s: ([0-9]+).*/\1/p' "$log" | tail -1)
+  # libFuzzer divides by whole seconds: a run shorter than one says 0.
+  if [ "${rate:-}" = 0 ] && grep -qE '^Done [0-9]+ runs in 0 second' "$log"; then rate="over ${executed:-?}"; fi
   printf '%-22s %s: %s runs (at most %ss), %s exec/s\n' "$target" "$verdict" "${executed:-?}" "$seconds" "${rate:-?}"
 done
 
