@@ -101,6 +101,17 @@ KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock
         const bool down = IsKeyDown(message);
         if (down && editor.pressCount >= kMaxRecordedPresses) return KeyMessageOutcome::HandedOn;
         const auto key = static_cast<std::uint8_t>(virtualKey & 0xFF);
+        const std::int32_t n = recorder.recordedCount;
+        const auto slot = static_cast<std::size_t>(n);
+        MacroRecord& record = context.macros.user[static_cast<std::size_t>(recorder.recordingMacro)];
+        {
+            // The key's code goes into the next slot before the held keys
+            // decide whether the event counts; a slot past the count is
+            // saved as it is, so the file shows the last key even when it
+            // was not recorded.
+            std::lock_guard lock(context.configLock);
+            record.events[slot].code = VkToUsage(key);
+        }
         std::uint8_t action = ActionPress;
         if (down) {
             // Nine held keys at most: a tenth press is not recorded, and so
@@ -112,13 +123,10 @@ KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock
             if (!ReleaseHeldKey(recorder, key)) return KeyMessageOutcome::HandedOn;
             action = ActionRelease;
         }
-        const std::int32_t n = recorder.recordedCount;
-        const auto slot = static_cast<std::size_t>(n);
         const std::int32_t elapsed = ElapsedSinceLastEvent(recorder, clock);
-        MacroRecord& record = context.macros.user[static_cast<std::size_t>(recorder.recordingMacro)];
         {
             std::lock_guard lock(context.configLock);
-            record.events[slot] = MacroEvent{VkToUsage(key), action};
+            record.events[slot].action = action;
             if (n > 0) {
                 record.delays[slot - 1] = static_cast<std::uint16_t>(elapsed);
                 record.delays[slot] = kPlaceholderDelayMs;

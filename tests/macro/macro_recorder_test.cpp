@@ -72,6 +72,7 @@ TEST_F(RecorderTest, PressesAndReleasesBecomeEventsWithTheirPauses) {
 TEST_F(RecorderTest, UnknownReleasesPressLimitsAndATenthHeldKeyAreHandedOn) {
     StartRecording(context, window);
     EXPECT_EQ(Key(kKeyUp, kVkB, 0), KeyMessageOutcome::HandedOn);  // held before the start
+    EXPECT_EQ(Recorded().events[0].code, 0x05);  // its code is left in the unused slot
     Key(kSysKeyDown, kVkLShift, 10);
     EXPECT_EQ(events.lines.back(), "[↓]LSHIFT");
     for (std::uint32_t vk = 0x30; vk < 0x38; ++vk) Key(kKeyDown, vk, 20);  // nine held
