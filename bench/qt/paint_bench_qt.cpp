@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "../paint_page_cases.h"
 #include "app/startup.h"
 #include "platform/diagnostics.h"
 #include "platform/portable/portable_profile_files.h"
@@ -72,41 +73,6 @@ private:
     const platform::QtFonts& fonts_;
 };
 
-struct PageCase {
-    const char* name;
-    ui::SkinPage page;
-    std::int32_t first;
-    std::int32_t second;
-};
-
-void SetHot(ui::PaintInputs& in, ui::SkinPage page, std::int32_t element) {
-    in.hotMain = in.hotAdvanced = in.hotColor = ui::NoElement;
-    switch (page) {
-        case ui::SkinPage::MainPage: in.hotMain = element; break;
-        case ui::SkinPage::AdvancedPage: in.hotAdvanced = element; break;
-        case ui::SkinPage::ColorPage: in.hotColor = element; break;
-    }
-}
-
-const skin::LayoutEntry* EntryOf(const skin::Layouts& layouts, ui::SkinPage page, std::int32_t element) {
-    const auto i = static_cast<std::size_t>(element);
-    switch (page) {
-        case ui::SkinPage::MainPage: return i < layouts.main.size() ? &layouts.main[i] : nullptr;
-        case ui::SkinPage::AdvancedPage: return i < layouts.advanced.size() ? &layouts.advanced[i] : nullptr;
-        case ui::SkinPage::ColorPage: return i < layouts.color.size() ? &layouts.color[i] : nullptr;
-    }
-    return nullptr;
-}
-
-// Nearest rank, as paint_bench_win32.exe.
-std::pair<double, double> Summarise(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const std::size_t n = times.size();
-    const double median = n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    const auto rank = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(n)));
-    return {median, times[std::max<std::size_t>(rank, 1) - 1]};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,12 +95,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const PageCase pages[] = {
-        {"main", ui::SkinPage::MainPage, 27, 28},
-        {"advanced", ui::SkinPage::AdvancedPage, 2, 3},
-        {"colour", ui::SkinPage::ColorPage, 1, 0},
-    };
-
     platform::QtFonts fonts;
     platform::QtImageDecoder decoder;
     bool ok = true;
@@ -143,7 +103,7 @@ int main(int argc, char** argv) {
     std::printf("%d timed paints per page after %d warm-up paints; ms from update() to the end of repaint()\n\n",
                 paints, kWarmUpPaints);
     std::printf("%-9s %-6s | %8s %8s\n", "page", "paint", "median", "p99");
-    for (const PageCase& pageCase : pages) {
+    for (const bench::PageCase& pageCase : bench::kPageCases) {
         ui::SkinImages kept(decoder, skinDir);
         BenchWidget widget(layouts, kept, fonts);
         widget.inputs.config = settings::FactoryDefaultConfig1({});
@@ -159,7 +119,8 @@ int main(int argc, char** argv) {
 
         std::vector<double> times;
         for (int i = -kWarmUpPaints; i < paints; ++i) {
-            SetHot(widget.inputs, pageCase.page, (i + kWarmUpPaints) % 2 == 0 ? pageCase.first : pageCase.second);
+            bench::SetHot(widget.inputs, pageCase.page,
+                          (i + kWarmUpPaints) % 2 == 0 ? pageCase.first : pageCase.second);
             QApplication::processEvents();
             const int before = widget.paints;
             QElapsedTimer timer;
@@ -174,9 +135,9 @@ int main(int argc, char** argv) {
 
         // Proof that the paints drew the hovered element: its top-left inner
         // pixel shows the hover picture.
-        SetHot(widget.inputs, pageCase.page, pageCase.first);
+        bench::SetHot(widget.inputs, pageCase.page, pageCase.first);
         const QImage shown = widget.grab().toImage();
-        const skin::LayoutEntry* entry = EntryOf(layouts, pageCase.page, pageCase.first);
+        const skin::LayoutEntry* entry = bench::EntryOf(layouts, pageCase.page, pageCase.first);
         const platform::Image& over = kept.Get(ui::PageImagesOf(pageCase.page).over);
         const int x = entry != nullptr ? entry->x + 1 : 0, y = entry != nullptr ? entry->y + 1 : 0;
         if (entry == nullptr || over.width <= x || over.height <= y ||
@@ -185,8 +146,8 @@ int main(int argc, char** argv) {
             ok = false;
             continue;
         }
-        const auto [median, p99] = Summarise(times);
-        std::printf("%-9s %-6s | %8.3f %8.3f\n", pageCase.name, "hover", median, p99);
+        const bench::Figures figures = bench::Summarise(times);
+        std::printf("%-9s %-6s | %8.3f %8.3f\n", pageCase.name, "hover", figures.median, figures.p99);
         widget.hide();
     }
     if (!ok) std::fprintf(stderr, "a repaint did not paint\n");

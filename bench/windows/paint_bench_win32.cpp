@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../paint_page_cases.h"
 #include "app/startup.h"
 #include "platform/diagnostics.h"
 #include "platform/portable/portable_profile_files.h"
@@ -130,56 +131,15 @@ double RepaintMs(HWND hwnd) {
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
-struct Figures {
-    double median = 0;
-    double p99 = 0;
-};
-
-// Nearest rank: p99 of 100 paints is the second slowest.
-Figures Summarise(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const std::size_t n = times.size();
-    const double median = n % 2 == 1 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    const auto rank = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(n)));
-    return Figures{median, times[std::max<std::size_t>(rank, 1) - 1]};
-}
-
-struct PageCase {
-    const char* name;
-    ui::SkinPage page;
-    // Two elements of the page: a hover moves between them; a click
-    // presses the first.
-    std::int32_t first;
-    std::int32_t second;
-};
-
-void SetHot(ui::PaintInputs& in, ui::SkinPage page, std::int32_t element) {
-    in.hotMain = in.hotAdvanced = in.hotColor = ui::NoElement;
-    switch (page) {
-        case ui::SkinPage::MainPage: in.hotMain = element; break;
-        case ui::SkinPage::AdvancedPage: in.hotAdvanced = element; break;
-        case ui::SkinPage::ColorPage: in.hotColor = element; break;
-    }
-}
-
-const skin::LayoutEntry* EntryOf(const skin::Layouts& layouts, ui::SkinPage page, std::int32_t element) {
-    const auto i = static_cast<std::size_t>(element);
-    switch (page) {
-        case ui::SkinPage::MainPage: return i < layouts.main.size() ? &layouts.main[i] : nullptr;
-        case ui::SkinPage::AdvancedPage: return i < layouts.advanced.size() ? &layouts.advanced[i] : nullptr;
-        case ui::SkinPage::ColorPage: return i < layouts.color.size() ? &layouts.color[i] : nullptr;
-    }
-    return nullptr;
-}
-
 enum class Kind { Hover, Click };
 
 // After one more paint of `element` hovered or pressed, whether the window
 // shows that element's picture (its top-left inner pixel, clear of the
 // caption): proof that the timed paints reached the screen.
-bool WindowShowsElement(HWND hwnd, PaintJob& job, const PageCase& pageCase, Kind kind, const platform::Image& picture) {
-    const skin::LayoutEntry* entry = EntryOf(*job.layouts, pageCase.page, pageCase.first);
-    SetHot(job.inputs, pageCase.page, pageCase.first);
+bool WindowShowsElement(HWND hwnd, PaintJob& job, const bench::PageCase& pageCase, Kind kind,
+                        const platform::Image& picture) {
+    const skin::LayoutEntry* entry = bench::EntryOf(*job.layouts, pageCase.page, pageCase.first);
+    bench::SetHot(job.inputs, pageCase.page, pageCase.first);
     job.inputs.pressed = kind == Kind::Click;
     RepaintMs(hwnd);
     const int x = entry->x + 1, y = entry->y + 1;
@@ -199,11 +159,11 @@ struct Series {
 
 // Warm-up paints, then `paints` timed ones. A hover paint alternates the
 // element under the pointer so that every paint follows a change.
-Series Measure(HWND hwnd, PaintJob& job, const PageCase& pageCase, Kind kind, int paints) {
+Series Measure(HWND hwnd, PaintJob& job, const bench::PageCase& pageCase, Kind kind, int paints) {
     Series series;
     for (int i = -kWarmUpPaints; i < paints; ++i) {
         const bool even = (i + kWarmUpPaints) % 2 == 0;
-        SetHot(job.inputs, pageCase.page, kind == Kind::Click || even ? pageCase.first : pageCase.second);
+        bench::SetHot(job.inputs, pageCase.page, kind == Kind::Click || even ? pageCase.first : pageCase.second);
         job.inputs.pressed = kind == Kind::Click;
         DrainMessages();
         const int before = job.paints;
@@ -241,14 +201,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const PageCase pages[] = {
-        {"main", ui::SkinPage::MainPage, 27, 28},        // the third and fourth button's function fields
-        {"advanced", ui::SkinPage::AdvancedPage, 2, 3},  // the macro editor's Add and Delete
-        {"colour", ui::SkinPage::ColorPage, 1, 0},       // the fast and slow colour cycles
-    };
-    for (const PageCase& pageCase : pages) {
+    for (const bench::PageCase& pageCase : bench::kPageCases) {
         for (std::int32_t element : {pageCase.first, pageCase.second}) {
-            const skin::LayoutEntry* entry = EntryOf(layouts, pageCase.page, element);
+            const skin::LayoutEntry* entry = bench::EntryOf(layouts, pageCase.page, element);
             if (entry == nullptr || entry->Bounds().IsEmpty()) {
                 std::fprintf(stderr, "%s page: element %d has no area in the layout\n", pageCase.name, element);
                 return 2;
@@ -295,7 +250,7 @@ int main(int argc, char** argv) {
                 "p99", "per paint (cached/decoding)");
 
     bool ok = true;
-    for (const PageCase& pageCase : pages) {
+    for (const bench::PageCase& pageCase : bench::kPageCases) {
         job.inputs.page = pageCase.page;
         ui::SkinImages kept(decoder, skinDir);
         for (Kind kind : {Kind::Hover, Kind::Click}) {
@@ -324,8 +279,8 @@ int main(int argc, char** argv) {
                 ok = false;
                 continue;
             }
-            const Figures c = Summarise(cached.times);
-            const Figures d = Summarise(decoding.times);
+            const bench::Figures c = bench::Summarise(cached.times);
+            const bench::Figures d = bench::Summarise(decoding.times);
             std::printf("%-9s %-6s | %8.3f %8.3f | %8.3f %8.3f | %6.1fx %6.1fx | %d / %d\n", pageCase.name,
                         kind == Kind::Hover ? "hover" : "click", c.median, c.p99, d.median, d.p99, d.median / c.median,
                         d.p99 / c.p99, cached.picturesDecodedPerPaint, decoding.picturesDecodedPerPaint);

@@ -355,6 +355,27 @@ for line in text.splitlines():
 PY
 }
 
+# e2e_macro_record FILE SLOT: "name count code,action,delay ..." of user
+# macro SLOT of the macro file FILE (codes in hex, one triple per event).
+e2e_macro_record() {
+  python3 - "$1" "$2" <<'PY'
+import sys
+path, slot = sys.argv[1], sys.argv[2]
+raw = open(path, 'rb').read()
+text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
+for line in text.splitlines():
+    if line.split('=', 1)[0].strip() == slot:
+        d = line.split('=', 1)[1].strip()
+        b = [int(d[i:i + 3]) for i in range(0, len(d), 3)]
+        name = bytes(b[:40]).decode('utf-16-le').split('\0')[0]
+        out = [name, str(b[43])]
+        for k in range(b[43]):
+            c, a, lo, hi = b[44 + 4 * k:48 + 4 * k]
+            out.append('%02X,%d,%d' % (c, a, lo + 256 * hi))
+        print(' '.join(out))
+PY
+}
+
 # e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY.
 e2e_element() { e2e_layout_entry "$1" BUTTONPOS "$2"; }
 

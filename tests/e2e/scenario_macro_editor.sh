@@ -25,26 +25,8 @@ click_in() {
   sleep 0.4
 }
 
-# record_of SLOT: "events" then "code,action,delay" per event of a user
-# macro in Macro_EN.dat, or "repeat N" when asked with a second argument.
-record_of() {
-  python3 - "$macros" "$1" <<'PY'
-import sys
-path, slot = sys.argv[1], sys.argv[2]
-raw = open(path, 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-for line in text.splitlines():
-    if line.split('=', 1)[0].strip() == slot:
-        d = line.split('=', 1)[1].strip()
-        b = [int(d[i:i + 3]) for i in range(0, len(d), 3)]
-        name = bytes(b[:40]).decode('utf-16-le').split('\0')[0]
-        out = [name, str(b[43])]
-        for k in range(b[43]):
-            c, a, lo, hi = b[44 + 4 * k:48 + 4 * k]
-            out.append('%02X,%d,%d' % (c, a, lo + 256 * hi))
-        print(' '.join(out))
-PY
-}
+# record_of SLOT: "name count code,action,delay ..." of user macro SLOT.
+record_of() { e2e_macro_record "$macros" "$1"; }
 # played_gaps FROM: the gaps (ms) between the reports the press at log line
 # FROM set off, one per line.
 played_gaps() {

@@ -38,19 +38,8 @@ type_into_notepad() {
 notepad_text() {
   e2e_wintext --process notepad.exe | awk -F'\t' '/^  / && $3 == "Edit" { print $4 }' | head -1
 }
-# The macro count of Macro_EN.dat and the events of slot 4.
-slot4_events() {
-  python3 - "$macros" <<'PY'
-import sys
-raw = open(sys.argv[1], 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-for line in text.splitlines():
-    if line.split('=', 1)[0].strip() == '4':
-        d = line.split('=', 1)[1].strip()
-        b = [int(d[i:i + 3]) for i in range(0, len(d), 3)]
-        print(' '.join('%02X,%d' % (b[44 + 4 * k], b[45 + 4 * k]) for k in range(b[43])))
-PY
-}
+# The events of user macro 4 as code,action.
+slot4_events() { e2e_macro_record "$macros" 4 | cut -d' ' -f3- | sed -E 's/,([0-9]+),[0-9]+/,\1/g'; }
 
 e2e_click $main 10            # the advanced page
 sleep 0.5
