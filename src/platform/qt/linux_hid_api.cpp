@@ -15,8 +15,6 @@
 namespace vx::platform {
 namespace {
 
-constexpr std::uint16_t kVendorId = 0x18F8;
-constexpr std::uint16_t kProductId = 0x1286;
 // The VX230's report lengths, report id included, on its input (0xFF00) and
 // feature (0xFF01) collections, for a node whose descriptor cannot be read.
 constexpr std::uint16_t kReportLength = 8;
@@ -44,7 +42,8 @@ HidCaps FallbackCaps(const hid_device_info& info) {
 
 }  // namespace
 
-LinuxHidApi::LinuxHidApi(std::function<void(const std::string& path)> onRemoved) : onRemoved_(std::move(onRemoved)) {
+LinuxHidApi::LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved)
+    : device_(device), onRemoved_(std::move(onRemoved)) {
     // hidapi wants its one-time set-up before any thread uses it.
     hid_init();
 }
@@ -65,7 +64,7 @@ LinuxHidApi::~LinuxHidApi() {
 void LinuxHidApi::BeginEnumeration() {
     std::vector<Collection> found;
     std::set<std::string> nodes;
-    hid_device_info* devices = hid_enumerate(kVendorId, kProductId);
+    hid_device_info* devices = hid_enumerate(device_.vendorId, device_.productId);
     for (const hid_device_info* info = devices; info != nullptr; info = info->next) {
         // hidapi may list a node once per collection; the descriptor has them all.
         if (!nodes.insert(info->path).second) continue;

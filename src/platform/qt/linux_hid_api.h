@@ -22,8 +22,9 @@ namespace vx::platform {
 
 class LinuxHidApi final : public HidApi {
 public:
-    // `onRemoved` gets each vanished interface path, from the watch thread.
-    explicit LinuxHidApi(std::function<void(const std::string& path)> onRemoved);
+    // Lists only the hidraw nodes of `device`; `onRemoved` gets each
+    // vanished interface path, from the watch thread.
+    LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved);
     ~LinuxHidApi() override;
     LinuxHidApi(const LinuxHidApi&) = delete;
     LinuxHidApi& operator=(const LinuxHidApi&) = delete;
@@ -53,6 +54,7 @@ private:
     };
     void Watch();
 
+    HidAttributes device_;
     std::function<void(const std::string&)> onRemoved_;
     std::mutex mutex_;
     std::vector<Collection> snapshot_;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "device/discovery.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
 #include "platform/posix/posix_file_system.h"
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
-    LinuxHidApi hid([&window](const std::string& path) { window.PostDeviceRemoval(path); });
+    LinuxHidApi hid({vx::device::kMouseVendorId, vx::device::kMouseProductId},
+                    [&window](const std::string& path) { window.PostDeviceRemoval(path); });
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 
