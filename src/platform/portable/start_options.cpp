@@ -54,9 +54,11 @@ std::string Shown(std::string_view word) {
 
 }  // namespace
 
-StartOptions ParseStartOptions(std::string_view arguments) {
+StartOptions ParseStartOptions(std::string_view arguments) { return ParseStartOptions(SplitArguments(arguments)); }
+
+StartOptions ParseStartOptions(const std::vector<std::string>& words) {
     StartOptions options;
-    for (const std::string& word : SplitArguments(arguments)) {
+    for (const std::string& word : words) {
         if (EqualsIgnoringCase(word, "--tray")) {
             options.trayOnly = true;
         } else if (EqualsIgnoringCase(word, "--diagnostics")) {

@@ -20,5 +20,7 @@ struct StartOptions {
 // as Windows programs do: at spaces and tabs outside double quotes.
 // Options are matched without regard to ASCII case.
 StartOptions ParseStartOptions(std::string_view arguments);
+// The same for arguments already split into words (a C `argv`).
+StartOptions ParseStartOptions(const std::vector<std::string>& words);
 
 }  // namespace vx::platform

@@ -9,13 +9,15 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "device/discovery.h"
 #include "platform/platform.h"
+#include "platform/portable/chrono_clock.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/portable/start_options.h"
 #include "platform/posix/posix_file_system.h"
-#include "platform/qt/linux_clock.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
 #include "platform/qt/linux_process.h"
@@ -38,13 +40,6 @@ constexpr char kTreeName[] = "vx230-sim";
 #else
 constexpr char kTreeName[] = "vx230";
 #endif
-
-bool HasArgument(int argc, char** argv, const std::string& wanted) {
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i] == wanted) return true;
-    }
-    return false;
-}
 
 // The installed, read-only data: $VX230_DATA_DIR, else <prefix>/share/vx230
 // beside the installed program, else the data/ staged beside a build.
@@ -78,19 +73,22 @@ int main(int argc, char** argv) {
     const std::string dataDir = DataDir();
     const std::optional<std::string> treeError = PrepareUserTree(dataDir, *userDir);
 
+    // QApplication has taken its own arguments out of argv.
+    const StartOptions options = ParseStartOptions(std::vector<std::string>(argv + 1, argv + argc));
     const char* diagnosticsVariable = std::getenv("VX230_DIAGNOSTICS");
     const bool logRequested =
-        HasArgument(argc, argv, "--diagnostics") || (diagnosticsVariable != nullptr && diagnosticsVariable[0] != '\0');
+        options.diagnosticsLog || (diagnosticsVariable != nullptr && diagnosticsVariable[0] != '\0');
     LinuxDiagnostics systemDiagnostics(logRequested ? std::optional<std::string>(*userDir + "/diagnostics.log")
                                                     : std::nullopt);
     if (treeError) systemDiagnostics.Report(*treeError);
+    for (const std::string& ignored : options.ignored) systemDiagnostics.Report("argument ignored: " + ignored);
 
     // The core keeps its files beside the program; on Linux that is the
     // user's tree, so the program's path is given as a file in it.
     LinuxProcess process(*userDir + "/vx230");
-    LinuxClock clock;
+    ChronoClock clock;
     const QIcon icon(QString::fromStdString(dataDir + "/vx230.png"));
-    QtMainWindow window(HasArgument(argc, argv, "--tray") ? StartVisibility::TrayOnly : StartVisibility::Shown, icon);
+    QtMainWindow window(options.trayOnly ? StartVisibility::TrayOnly : StartVisibility::Shown, icon);
     process.OnRestoreRequest([&window](const std::string& title) { window.RestoreFromOtherInstance(title); });
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
