@@ -68,8 +68,15 @@ codes=$(for e in "${events[@]}"; do echo "${e%,*}"; done | tr '\n' ' ')
 e2e_expect_eq "the typed keys in order (virtual keys)" "41,1 41,2 A0,1 42,1 42,2 A0,2 " "$codes"
 delays=$(for e in "${events[@]}"; do echo "${e##*,}"; done | tr '\n' ' ')
 e2e_log "recorded delays: $delays"
-near() {  # GOT TYPED: within 40 ms of what was typed (process start-up of the keys aside)
-  awk -v g="$1" -v t="$2" 'BEGIN { exit !(g >= t - 5 && g <= t + 40) }'
+# xdotool's own key steps add 12-13 ms to each pause (as a bare X window
+# sees them). Natively, now and then a pause reaches the program up to about
+# 70 ms late on the busy 2-core build machine (2 runs of 5), and the
+# lateness carries over to the following keys: the keys arrive late, the
+# measurement is not off.
+slack=40
+[ "$E2E_PLATFORM" = linux ] && slack=90
+near() {  # GOT TYPED: within $slack ms of what was typed
+  awk -v g="$1" -v t="$2" -v s="$slack" 'BEGIN { exit !(g >= t - 5 && g <= t + s) }'
 }
 read -r d0 d1 d2 d3 _ <<<"$delays"
 e2e_expect "recorded pauses near 200 300 150 100 (got $delays)" \
