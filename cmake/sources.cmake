@@ -72,6 +72,7 @@ vx_folder_sources(VX_UI_SOURCES src/ui
 )
 
 vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
+  chrono_clock.cpp
   editable_list_box.cpp
   ini_document.cpp
   menu_resources.cpp
@@ -95,7 +96,6 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
-  linux_clock.cpp
   linux_diagnostics.cpp
   linux_process.cpp
   linux_system_settings.cpp

@@ -135,8 +135,8 @@ void DeleteMacro(const EditorContext& context) {
     if (d < 0 || d >= count) return;
     {
         std::lock_guard lock(context.configLock);
-        for (std::int32_t slot = d; slot + 1 < count; ++slot) macros.user[static_cast<std::size_t>(slot)] =
-            macros.user[static_cast<std::size_t>(slot + 1)];
+        for (std::int32_t slot = d; slot + 1 < count; ++slot)
+            macros.user[static_cast<std::size_t>(slot)] = macros.user[static_cast<std::size_t>(slot + 1)];
     }
     list.DeleteLine(d);
     const std::int32_t s = d > 0 ? d - 1 : 0;
@@ -216,14 +216,11 @@ void InsertEventCommand(const EditorContext& context, platform::MainWindow& wind
                         std::uint8_t code, std::uint8_t action) {
     EditorState& editor = context.editor;
     if (editor.recording || editor.menuMacro < 0) return;
-    if (place == InsertPlace::Before) {
-        InsertMacroEvent(context, window, editor.menuMacro, editor.clickedEvent, code, action);
-    } else if (context.controls.EventList().LineCount() == 0) {
-        InsertMacroEvent(context, window, editor.menuMacro, 0, code, action);
-        editor.clickedLine = 0;
-    } else {
-        InsertMacroEvent(context, window, editor.menuMacro, editor.clickedEvent + 1, code, action);
-    }
+    const bool emptyList = context.controls.EventList().LineCount() == 0;
+    std::int32_t position = editor.clickedEvent;
+    if (place == InsertPlace::After) position = emptyList ? 0 : editor.clickedEvent + 1;
+    InsertMacroEvent(context, window, editor.menuMacro, position, code, action);
+    if (place == InsertPlace::After && emptyList) editor.clickedLine = 0;
     RefreshEventList(context, editor.menuMacro);
 }
 
@@ -325,7 +322,8 @@ void RightClickEventList(const EditorContext& context, platform::MainWindow& win
     editor.clickedLine = line;
     events.SelectLine(line);
     editor.menuLineCount = events.LineCount();
-    if (eventMenu != nullptr && rect.Contains(pt.x, pt.y) && (line < editor.menuLineCount || editor.menuLineCount == 0)) {
+    if (eventMenu != nullptr && rect.Contains(pt.x, pt.y) &&
+        (line < editor.menuLineCount || editor.menuLineCount == 0)) {
         window.ShowContextMenu(*eventMenu, pt);
     }
     editor.clickedEvent = events.SelectedLine() / 2;

@@ -12,6 +12,13 @@
 
 namespace vx::platform {
 
+// Resource ids of the right-click menu of the event list and of the tray
+// menu, in each language.
+inline constexpr int kEventMenuEnglish = 154;
+inline constexpr int kEventMenuChinese = 161;
+inline constexpr int kTrayMenuEnglish = 157;
+inline constexpr int kTrayMenuChinese = 162;
+
 // Marks an item that opens a submenu.
 inline constexpr int kSubmenuItemId = -1;
 

@@ -44,8 +44,8 @@ void OwnerDrawnMenu::MakeOwnerDrawn(platform::Menu& menu) {
 
 void LoadLanguageMenus(LanguageMenus& menus, platform::MainWindow& window, settings::UiLanguage language) {
     const bool english = settings::UsesEnglish(language);
-    menus.eventMenu.Load(window, english ? kEventMenuEnglish : kEventMenuChinese);
-    menus.trayMenu.Load(window, english ? kTrayMenuEnglish : kTrayMenuChinese);
+    menus.eventMenu.Load(window, english ? platform::kEventMenuEnglish : platform::kEventMenuChinese);
+    menus.trayMenu.Load(window, english ? platform::kTrayMenuEnglish : platform::kTrayMenuChinese);
 }
 
 platform::MenuItemSize MeasureMenuItem(const MenuItemRecord& record) {

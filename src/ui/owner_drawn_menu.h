@@ -15,7 +15,7 @@
 namespace vx::ui {
 
 struct MenuItemRecord {
-    std::string text;  // as stored in the menu, trailing blanks included
+    std::string text;     // as stored in the menu, trailing blanks included
     std::int32_t id = 0;  // command id, 0 separator, -1 opens a submenu
 };
 
@@ -53,11 +53,6 @@ struct LanguageMenus {
         return record != nullptr ? record : trayMenu.RecordFor(itemData);
     }
 };
-
-inline constexpr int kEventMenuEnglish = 154;
-inline constexpr int kEventMenuChinese = 161;
-inline constexpr int kTrayMenuEnglish = 157;
-inline constexpr int kTrayMenuChinese = 162;
 
 void LoadLanguageMenus(LanguageMenus& menus, platform::MainWindow& window, settings::UiLanguage language);
 

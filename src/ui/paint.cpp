@@ -193,11 +193,9 @@ int DpiOfDeviceCode(std::uint8_t code) {
     }
 }
 
-std::string MacroNameText(const macro::MacroRecord& record) { return macro::NameText(record); }
-
 std::array<std::string, macro::kUserMacroSlots> UserMacroNames(const macro::MacroStore& store) {
     std::array<std::string, macro::kUserMacroSlots> names;
-    for (std::size_t i = 0; i < names.size(); ++i) names[i] = MacroNameText(store.user[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = macro::NameText(store.user[i]);
     return names;
 }
 

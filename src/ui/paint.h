@@ -61,8 +61,6 @@ void PaintMainWindow(platform::Drawing& drawing, SkinImages& images, skin::Layou
 // The DPI the mouse runs at for a device DPI code (200 for unknown codes).
 int DpiOfDeviceCode(std::uint8_t code);
 
-// A user macro's name as UTF-8, up to its terminator.
-std::string MacroNameText(const macro::MacroRecord& record);
 std::array<std::string, macro::kUserMacroSlots> UserMacroNames(const macro::MacroStore& store);
 // Whether the macro the editor shows repeats; false when none is selected.
 bool SelectedMacroRepeats(const macro::MacroStore& store);

@@ -1,20 +1,20 @@
-#include "platform/qt/linux_clock.h"
+#include "platform/portable/chrono_clock.h"
 
 #include <chrono>
 #include <thread>
 
 namespace vx::platform {
 
-std::int64_t LinuxClock::NowMicros() {
+std::int64_t ChronoClock::NowMicros() {
     return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
-void LinuxClock::SleepMs(int ms) {
+void ChronoClock::SleepMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-void LinuxClock::SleepUntilMicros(std::int64_t deadlineMicros) {
+void ChronoClock::SleepUntilMicros(std::int64_t deadlineMicros) {
     // A sleep can end a scheduler tick late; the spin takes the rest, and a
     // yield there could give away a whole time slice.
     constexpr std::int64_t kSpinMicros = 1500;
@@ -24,7 +24,7 @@ void LinuxClock::SleepUntilMicros(std::int64_t deadlineMicros) {
     while (NowMicros() < deadlineMicros) {}
 }
 
-std::int32_t LinuxClock::UtcTimeOfDayMs() {
+std::int32_t ChronoClock::UtcTimeOfDayMs() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % 86'400'000);
 }

@@ -1,12 +1,13 @@
 #pragma once
-// The monotonic clock and sleeping with std::chrono; a pause ends a
+// The monotonic clock and sleeping with std::chrono (the Linux program's
+// clock, and the real clock of tests that run threads); a pause ends a
 // coarse sleep short of its deadline and spins the rest, so macro pauses
 // end within microseconds after it.
 #include "platform/clock.h"
 
 namespace vx::platform {
 
-class LinuxClock final : public Clock {
+class ChronoClock : public Clock {
 public:
     std::int64_t NowMicros() override;
     void SleepMs(int ms) override;

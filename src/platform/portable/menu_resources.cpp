@@ -41,25 +41,20 @@ MenuNode TrayMenuEnglish() { return Bar({Popup("Tray", {Item("Show Window", 3280
 
 MenuNode TrayMenuChinese() { return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("关闭驱动", 32838)})}); }
 
-constexpr int kEventMenuEnglishId = 154;
-constexpr int kTrayMenuEnglishId = 157;
-constexpr int kEventMenuChineseId = 161;
-constexpr int kTrayMenuChineseId = 162;
-
 }  // namespace
 
 std::optional<MenuNode> MenuResource(int resourceId) {
     switch (resourceId) {
-        case kEventMenuEnglishId: return EventMenuEnglish();
-        case kTrayMenuEnglishId: return TrayMenuEnglish();
-        case kEventMenuChineseId: return EventMenuChinese();
-        case kTrayMenuChineseId: return TrayMenuChinese();
+        case kEventMenuEnglish: return EventMenuEnglish();
+        case kTrayMenuEnglish: return TrayMenuEnglish();
+        case kEventMenuChinese: return EventMenuChinese();
+        case kTrayMenuChinese: return TrayMenuChinese();
         default: return std::nullopt;
     }
 }
 
 std::vector<int> MenuResourceIds() {
-    return {kEventMenuEnglishId, kTrayMenuEnglishId, kEventMenuChineseId, kTrayMenuChineseId};
+    return {kEventMenuEnglish, kTrayMenuEnglish, kEventMenuChinese, kTrayMenuChinese};
 }
 
 std::string TableMenu::ItemText(int position) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/portable/chrono_clock.h"
 #include "platform/testing/call_log.h"
 
 namespace vx::platform::testing {
@@ -85,29 +86,6 @@ private:
     std::vector<std::pair<std::int64_t, std::function<void()>>> actions_;
 };
 
-class SteadyClock : public Clock {
-public:
-    std::int64_t NowMicros() override {
-        return std::chrono::duration_cast<std::chrono::microseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void SleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    void SleepUntilMicros(std::int64_t deadlineMicros) override {
-        // Coarse sleep, then a busy spin (a yield could give away a whole
-        // time slice): the pauses end close to the deadline.
-        constexpr std::int64_t kSpinMicros = 1500;
-        if (const std::int64_t left = deadlineMicros - NowMicros(); left > kSpinMicros) {
-            std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinMicros));
-        }
-        while (NowMicros() < deadlineMicros) {
-        }
-    }
-    std::int32_t UtcTimeOfDayMs() override {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        return static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() %
-                                         86'400'000);
-    }
-};
+using SteadyClock = ChronoClock;
 
 }  // namespace vx::platform::testing
