@@ -44,7 +44,8 @@ void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notific
     ShutdownDriver(state_, platform_, subsystems_);
 }
 
-void CZUV_GMouseDlg::OnPowerBroadcast() {
+void CZUV_GMouseDlg::OnPowerEvent(platform::PowerEvent /*event*/) {
+    // Suspend and resume alike: the mouse may have lost its settings either way.
     if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
 }
 

@@ -35,7 +35,7 @@ public:
     void OnCommand(int commandId) override;
     long OnTrayCallback(int iconId, platform::MouseButtonEvent event) override;
     void OnDeviceRemoved(const platform::DeviceNotification& notification) override;
-    void OnPowerBroadcast() override;
+    void OnPowerEvent(platform::PowerEvent event) override;
     void OnMouseMove(Point p) override { interface_.OnMouseMove(p); }
     void OnLeftButtonDown(Point p) override { interface_.OnLeftButtonDown(p); }
     void OnLeftButtonUp(Point p) override { interface_.OnLeftButtonUp(p); }

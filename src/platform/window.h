@@ -14,6 +14,7 @@
 #include "platform/hid.h"
 #include "platform/menu.h"
 #include "platform/popup.h"
+#include "platform/system_events.h"
 
 namespace vx::platform {
 
@@ -66,7 +67,8 @@ public:
     virtual void OnCommand(int /*commandId*/) {}
     virtual long OnTrayCallback(int /*iconId*/, MouseButtonEvent /*event*/) { return 0; }
     virtual void OnDeviceRemoved(const DeviceNotification& /*notification*/) {}
-    virtual void OnPowerBroadcast() {}
+    // Every power event sends the configuration again.
+    virtual void OnPowerEvent(PowerEvent /*event*/) {}
     virtual void OnMouseMove(Point /*p*/) {}
     virtual void OnLeftButtonDown(Point /*p*/) {}
     virtual void OnLeftButtonUp(Point /*p*/) {}

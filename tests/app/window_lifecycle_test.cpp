@@ -129,8 +129,8 @@ TEST_F(WindowLifecycle, RemovalOfAnotherDeviceChangesNothing) {
 }
 
 TEST_F(WindowLifecycle, EveryPowerEventSendsTheConfigurationAgain) {
-    dialog.OnPowerBroadcast();
-    dialog.OnPowerBroadcast();
+    dialog.OnPowerEvent(platform::PowerEvent::Suspend);
+    dialog.OnPowerEvent(platform::PowerEvent::Resume);
     EXPECT_EQ(TakeLog(), (Log{"ApplyConfiguration", "ApplyConfiguration"}));
 }
 

@@ -505,7 +505,9 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                 events_->OnDeviceRemoved(notification);
             }
             return Answer(hwnd, TRUE);
-        case WM_POWERBROADCAST: events_->OnPowerBroadcast(); return FALSE;
+        case WM_POWERBROADCAST:
+            events_->OnPowerEvent(wParam == PBT_APMSUSPEND ? PowerEvent::Suspend : PowerEvent::Resume);
+            return FALSE;
         case WM_MOUSEMOVE: events_->OnMouseMove(PointFrom(lParam)); return FALSE;
         case WM_LBUTTONDOWN: events_->OnLeftButtonDown(PointFrom(lParam)); return FALSE;
         case WM_LBUTTONUP: events_->OnLeftButtonUp(PointFrom(lParam)); return FALSE;
