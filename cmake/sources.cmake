@@ -77,6 +77,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   ini_document.cpp
   menu_resources.cpp
   portable_profile_files.cpp
+  posted_work.cpp
   save_temporaries.cpp
   start_options.cpp
   utf_text.cpp
@@ -138,6 +139,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_file_dialog.cpp
   win32_file_system.cpp
   win32_image_decoder.cpp
+  win32_input.cpp
   win32_main_window.cpp
   win32_menu.cpp
   win32_popup.cpp

@@ -61,7 +61,7 @@ void InterfaceActions::RevertToApplied() {
 void InterfaceActions::SwitchConfig(int number) { settings::SwitchConfig(state_.settings, platform_.profiles, number); }
 
 void InterfaceActions::Minimize(Point clickPoint) {
-    platform_.window.PostSystemCommand(kSysCommandMinimize, clickPoint);
+    platform_.window.PostSystemCommand(platform::SystemCommand::Minimize, clickPoint);
 }
 
 void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }

@@ -13,10 +13,10 @@ void CZUV_GMouseDlg::OnInitDialog() { RunStartupSequence(state_, platform_, subs
 
 void CZUV_GMouseDlg::OnCloseRequest() { HideToTray(platform_.window); }
 
-bool CZUV_GMouseDlg::OnSystemCommand(int command) {
-    switch (command & 0xFFF0) {
-        case kAboutCommandId: platform_.window.ShowAboutBox(); return true;
-        case kSysCommandMinimize:
+bool CZUV_GMouseDlg::OnSystemCommand(platform::SystemCommand command) {
+    switch (command) {
+        case platform::SystemCommand::About: platform_.window.ShowAboutBox(); return true;
+        case platform::SystemCommand::Minimize:
             // Minimised, not hidden: the window stays in the taskbar.
             platform_.window.Show(platform::ShowCommand::Minimize);
             return true;
@@ -34,7 +34,7 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
     }
 }
 
-long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::MouseButtonEvent event) {
+long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::PointerEvent event) {
     return HandleTrayCallback(state_.window.menus.trayMenu.Menu(), platform_.window, iconId, event);
 }
 

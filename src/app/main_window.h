@@ -7,8 +7,6 @@
 
 namespace vx::app {
 
-inline constexpr int kSysCommandMinimize = 0xF020;
-
 // What the skinned interface does with the window's paint and mouse
 // messages and with commands the application core does not own.
 class InterfaceEvents {
@@ -19,7 +17,8 @@ public:
     virtual void OnLeftButtonDown(Point) {}
     virtual void OnLeftButtonUp(Point) {}
     virtual void OnCommand(int) {}
-    virtual bool OnPreTranslateMessage(std::uint32_t, std::uintptr_t) { return false; }
+    virtual bool OnFilterKey(const platform::KeyEvent&) { return false; }
+    virtual bool OnFilterRightButtonUp() { return false; }
     virtual void OnControlNotification(int, int) {}
     virtual void OnEventListEditEnded() {}
 };
@@ -31,9 +30,9 @@ public:
 
     void OnInitDialog() override;
     void OnCloseRequest() override;
-    bool OnSystemCommand(int command) override;
+    bool OnSystemCommand(platform::SystemCommand command) override;
     void OnCommand(int commandId) override;
-    long OnTrayCallback(int iconId, platform::MouseButtonEvent event) override;
+    long OnTrayCallback(int iconId, platform::PointerEvent event) override;
     void OnDeviceRemoved(const platform::DeviceNotification& notification) override;
     void OnPowerEvent(platform::PowerEvent event) override;
     void OnMouseMove(Point p) override { interface_.OnMouseMove(p); }
@@ -41,9 +40,8 @@ public:
     void OnLeftButtonUp(Point p) override { interface_.OnLeftButtonUp(p); }
     void OnPaint() override { interface_.OnPaint(); }
     void OnRepaintRequest() override;
-    bool OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) override {
-        return interface_.OnPreTranslateMessage(message, wParam);
-    }
+    bool OnFilterKey(const platform::KeyEvent& event) override { return interface_.OnFilterKey(event); }
+    bool OnFilterRightButtonUp() override { return interface_.OnFilterRightButtonUp(); }
     void OnControlNotification(int controlId, int code) override {
         interface_.OnControlNotification(controlId, code);
     }

@@ -56,14 +56,18 @@ void ProgramInterface::OnCommand(int commandId) {
     if (macro::FindEventMenuCommand(commandId, command)) macro::RunEventMenuCommand(Editor(), platform_.window, command);
 }
 
-bool ProgramInterface::OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) {
+bool ProgramInterface::OnFilterKey(const platform::KeyEvent& event) {
     const std::int32_t recordedBefore = state_.editor.recorder.recordedCount;
-    const macro::PreTranslateInputs inputs{message, wParam, state_.ui.Page() == ui::SkinPage::AdvancedPage,
-                                           state_.window.menus.eventMenu.Menu()};
-    const bool consumed = macro::PreTranslateMessage(Editor(), platform_.window, platform_.clock, inputs);
+    const bool consumed = macro::FilterKey(Editor(), platform_.clock, event);
     // The press and release counters on the page follow the recording.
     if (state_.editor.recorder.recordedCount != recordedBefore) ui::InvalidateShownPage(Pages());
     return consumed;
+}
+
+bool ProgramInterface::OnFilterRightButtonUp() {
+    macro::FilterRightButtonUp(Editor(), platform_.window, state_.ui.Page() == ui::SkinPage::AdvancedPage,
+                               state_.window.menus.eventMenu.Menu());
+    return false;
 }
 
 void ProgramInterface::OnControlNotification(int controlId, int code) {

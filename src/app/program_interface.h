@@ -24,7 +24,8 @@ public:
     void OnLeftButtonDown(Point p) override;
     void OnLeftButtonUp(Point p) override;
     void OnCommand(int commandId) override;
-    bool OnPreTranslateMessage(std::uint32_t message, std::uintptr_t wParam) override;
+    bool OnFilterKey(const platform::KeyEvent& event) override;
+    bool OnFilterRightButtonUp() override;
     void OnControlNotification(int controlId, int code) override;
     void OnEventListEditEnded() override;
 

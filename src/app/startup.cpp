@@ -43,7 +43,7 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     subsystems.StartWorkers();
 
     const std::string aboutText = window.LoadResourceString(kAboutStringId);
-    if (!aboutText.empty()) window.AppendSystemMenuItem(aboutText, kAboutCommandId);
+    if (!aboutText.empty()) window.AppendSystemMenuItem(aboutText, platform::SystemCommand::About);
     window.SetLargeIcon(kMainIconId);
 
     settings.ConfigPath = settings.ProgramDir + "\\config.ini";

@@ -9,7 +9,6 @@
 namespace vx::app {
 
 inline constexpr int kAboutStringId = 101;
-inline constexpr int kAboutCommandId = 16;
 inline constexpr int kMainIconId = 159;
 
 // "Please plug-in【<title>】USB Mouse" or "请插入【<title>】USB鼠标".

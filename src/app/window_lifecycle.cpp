@@ -31,11 +31,14 @@ void ShowMainWindow(platform::MainWindow& window) {
 }
 
 long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
-                        platform::MouseButtonEvent event) {
+                        platform::PointerEvent event) {
+    using platform::PointerAction;
+    using platform::PointerButton;
     if (iconId != kTrayIconId) return 1;
-    if (event == platform::MouseButtonEvent::LeftDoubleClick) {
+    if (event.button == PointerButton::Left && event.action == PointerAction::DoublePress) {
         ShowMainWindow(window);
-    } else if (event == platform::MouseButtonEvent::RightUp && trayMenu != nullptr) {
+    } else if (event.button == PointerButton::Right && event.action == PointerAction::Release &&
+               trayMenu != nullptr) {
         window.ShowTrayMenu(*trayMenu);
     }
     return 0;

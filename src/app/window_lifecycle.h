@@ -19,9 +19,10 @@ void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& s
 void HideToTray(platform::MainWindow& window);
 void ShowMainWindow(platform::MainWindow& window);
 
-// Tray callback (message 0x401): the answer for the window procedure. A
-// right-click shows `trayMenu` (the menu of the interface language).
+// A pointer event on the tray icon; the answer goes back to the system. A
+// double click shows the window, a right release `trayMenu` (the menu of
+// the interface language).
 long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
-                        platform::MouseButtonEvent event);
+                        platform::PointerEvent event);
 
 }  // namespace vx::app

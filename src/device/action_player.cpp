@@ -100,9 +100,10 @@ void PlanPress(WorkerContext& context, int button, std::uint8_t eventValue, Pres
     }
 }
 
-void StartProgram(WorkerContext& context, const std::string& commandLine) {
-    if (!context.shell.StartProgram(commandLine)) {
-        context.diagnostics.Report("program not started: " + commandLine + ": the system refused it");
+void StartProgram(WorkerContext& context, platform::SystemProgram program) {
+    if (!context.shell.StartProgram(program)) {
+        context.diagnostics.Report(std::string("program not started: ") + platform::SystemProgramName(program) +
+                                   ": the system refused it");
     }
 }
 
@@ -121,9 +122,9 @@ void CarryOut(WorkerContext& context, const PressPlan& plan) {
     } else if (const auto usage = ConsumerUsageOf(plan.function)) {
         SendConsumerKey(context, *usage);
     } else if (plan.function == kStartCalculator) {
-        StartProgram(context, "calc.exe");
+        StartProgram(context, platform::SystemProgram::Calculator);
     } else if (plan.function == kStartCommandPrompt) {
-        StartProgram(context, "cmd.exe");
+        StartProgram(context, platform::SystemProgram::CommandPrompt);
     }
 }
 

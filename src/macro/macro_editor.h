@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "macro/macro_store.h"
 #include "platform/controls.h"
+#include "platform/input_events.h"
 #include "platform/menu.h"
 #include "platform/profile_files.h"
 #include "platform/window.h"
@@ -26,8 +28,9 @@ struct MacroRecorder {
     std::int32_t recordedCount = 0;
     std::array<std::uint8_t, 9> heldKeys{};
     std::int32_t heldCount = 0;
-    std::uint32_t lastKeyMessage = 0;
-    std::uint32_t lastKeyCode = 0;
+    // The last key event recording looked at: the same again is the
+    // keyboard's repeat of a held key.
+    std::optional<platform::KeyEvent> lastKey;
     std::int32_t lastEventTime = 0;
     bool hookInstalled = false;
 };

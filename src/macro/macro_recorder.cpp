@@ -7,20 +7,14 @@
 namespace vx::macro {
 namespace {
 
-using platform::messages::kKeyDown;
-using platform::messages::kKeyUp;
-using platform::messages::kRightButtonUp;
-using platform::messages::kSysKeyDown;
-using platform::messages::kSysKeyUp;
+using platform::Key;
+using platform::KeyAction;
+using platform::KeyEvent;
 
 constexpr std::uint16_t kPlaceholderDelayMs = 30;
 constexpr std::int32_t kDayMs = 86'400'000;
-constexpr std::uintptr_t kVkReturn = 0x0D;
-constexpr std::uintptr_t kVkEscape = 0x1B;
-constexpr std::uintptr_t kVkF10 = 0x79;
 
-bool IsKeyDown(std::uint32_t message) { return message == kKeyDown || message == kSysKeyDown; }
-bool IsKeyMessage(std::uint32_t message) { return IsKeyDown(message) || message == kKeyUp || message == kSysKeyUp; }
+bool IsKeyDownOrUp(const KeyEvent& event) { return event.action != KeyAction::Character; }
 
 // Removes `key` from the held keys; false when it is not held.
 bool ReleaseHeldKey(MacroRecorder& recorder, std::uint8_t key) {
@@ -92,15 +86,17 @@ std::int32_t ElapsedSinceLastEvent(MacroRecorder& recorder, platform::Clock& clo
     return std::min(elapsed, 65535);
 }
 
-KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock& clock, std::uint32_t message,
-                                   std::uint32_t virtualKey) {
+KeyEventOutcome RecordKeyEvent(const EditorContext& context, platform::Clock& clock, const KeyEvent& event) {
     EditorState& editor = context.editor;
     MacroRecorder& recorder = editor.recorder;
-    const bool repeated = message == recorder.lastKeyMessage && virtualKey == recorder.lastKeyCode;
+    // The keyboard's own repeat comes as repeated presses on one system and
+    // as release and press pairs on another: neither is what the user did.
+    if (event.autoRepeat) return KeyEventOutcome::Finished;
+    const bool repeated = recorder.lastKey == event;
     if (!repeated && recorder.recordedCount < kMaxRecordedEvents) {
-        const bool down = IsKeyDown(message);
-        if (down && editor.pressCount >= kMaxRecordedPresses) return KeyMessageOutcome::HandedOn;
-        const auto key = static_cast<std::uint8_t>(virtualKey & 0xFF);
+        const bool down = event.action == KeyAction::Down;
+        if (down && editor.pressCount >= kMaxRecordedPresses) return KeyEventOutcome::HandedOn;
+        const auto key = static_cast<std::uint8_t>(event.code & 0xFF);
         const std::int32_t n = recorder.recordedCount;
         const auto slot = static_cast<std::size_t>(n);
         MacroRecord& record = context.macros.user[static_cast<std::size_t>(recorder.recordingMacro)];
@@ -117,10 +113,10 @@ KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock
             // Nine held keys at most: a tenth press is not recorded, and so
             // its release will not be either.
             if (recorder.heldCount >= static_cast<std::int32_t>(recorder.heldKeys.size()))
-                return KeyMessageOutcome::HandedOn;
+                return KeyEventOutcome::HandedOn;
             recorder.heldKeys[static_cast<std::size_t>(recorder.heldCount++)] = key;
         } else {
-            if (!ReleaseHeldKey(recorder, key)) return KeyMessageOutcome::HandedOn;
+            if (!ReleaseHeldKey(recorder, key)) return KeyEventOutcome::HandedOn;
             action = ActionRelease;
         }
         const std::int32_t elapsed = ElapsedSinceLastEvent(recorder, clock);
@@ -135,23 +131,25 @@ KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock
         AddEventLine(context, record, n);
         recorder.recordedCount = n + 1;
     }
-    recorder.lastKeyMessage = message;
-    recorder.lastKeyCode = virtualKey;
-    return KeyMessageOutcome::Finished;
+    recorder.lastKey = event;
+    return KeyEventOutcome::Finished;
 }
 
-bool PreTranslateMessage(const EditorContext& context, platform::MainWindow& window, platform::Clock& clock,
-                         const PreTranslateInputs& inputs) {
-    const bool keyMessage = IsKeyMessage(inputs.message);
-    if (context.editor.recording && keyMessage) {
-        const auto outcome =
-            RecordKeyMessage(context, clock, inputs.message, static_cast<std::uint32_t>(inputs.wParam));
-        if (outcome == KeyMessageOutcome::HandedOn) return false;
-    } else if (!context.editor.recording && inputs.advancedPageShown && inputs.message == kRightButtonUp) {
-        RightClickEventList(context, window, inputs.eventMenu);
+bool FilterKey(const EditorContext& context, platform::Clock& clock, const KeyEvent& event) {
+    if (context.editor.recording && IsKeyDownOrUp(event)) {
+        if (RecordKeyEvent(context, clock, event) == KeyEventOutcome::HandedOn) return false;
     }
-    if (inputs.message == kKeyDown && (inputs.wParam == kVkEscape || inputs.wParam == kVkReturn)) return true;
-    return inputs.wParam == kVkF10;
+    // Enter and Escape would press the window's default buttons and close it.
+    const Key key = event.AsKey();
+    if (event.action == KeyAction::Down && !event.menuKey && (key == Key::Escape || key == Key::Return)) return true;
+    // F10 would open the window menu. What shares its number goes too,
+    // whatever the kind of event: the character 'y' typed into a field.
+    return event.code == static_cast<std::uint32_t>(Key::F10);
+}
+
+void FilterRightButtonUp(const EditorContext& context, platform::MainWindow& window, bool advancedPageShown,
+                         platform::Menu* eventMenu) {
+    if (!context.editor.recording && advancedPageShown) RightClickEventList(context, window, eventMenu);
 }
 
 }  // namespace vx::macro

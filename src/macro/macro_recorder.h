@@ -1,8 +1,8 @@
 #pragma once
 // Recording a user macro from the keyboard. While recording, a system-wide
 // hook swallows every keystroke and hands it to the main window as a key
-// message; each passes RecordKeyMessage, which turns it into at most one
-// event of the recorded macro and measures the pause before it.
+// event; each passes RecordKeyEvent, which turns it into at most one event
+// of the recorded macro and measures the pause before it.
 #include <cstdint>
 
 #include "macro/macro_editor.h"
@@ -17,31 +17,31 @@ inline constexpr std::int32_t kMaxRecordedPresses = 108;
 void StartRecording(const EditorContext& context, platform::MainWindow& window);
 void StopRecording(const EditorContext& context, platform::MainWindow& window);
 
-enum class KeyMessageOutcome {
+enum class KeyEventOutcome {
     // Recorded, or dropped as a repeat or past the length limit: the
-    // message goes on to the main window's own key filtering.
+    // event goes on to the main window's own key filtering.
     Finished,
     // Not recorded (press limit, a release of a key not held, a tenth held
-    // key): the dialog's default handling takes it.
+    // key): the window's default handling takes it.
     HandedOn,
 };
-KeyMessageOutcome RecordKeyMessage(const EditorContext& context, platform::Clock& clock, std::uint32_t message,
-                                   std::uint32_t virtualKey);
+// Key-downs and key-ups only; the keyboard's own repeat of a held key is
+// never recorded.
+KeyEventOutcome RecordKeyEvent(const EditorContext& context, platform::Clock& clock, const platform::KeyEvent& event);
 
 // Milliseconds since the previous call by the UTC time of day (across
 // midnight too), at most 65535.
 std::int32_t ElapsedSinceLastEvent(MacroRecorder& recorder, platform::Clock& clock);
 
-// The main window's filtering of each message it takes from its queue
-// before the dialog handles it: recording, the event list's right-click and
-// swallowing Enter, Escape and F10. True when the message is consumed.
-struct PreTranslateInputs {
-    std::uint32_t message = 0;
-    std::uintptr_t wParam = 0;
-    bool advancedPageShown = false;
-    platform::Menu* eventMenu = nullptr;
-};
-bool PreTranslateMessage(const EditorContext& context, platform::MainWindow& window, platform::Clock& clock,
-                         const PreTranslateInputs& inputs);
+// The main window's look at each key event before its controls or its
+// own key handling see it: recording, and swallowing Enter, Escape and F10
+// (and what shares F10's number: the character 'y'). True when consumed.
+bool FilterKey(const EditorContext& context, platform::Clock& clock, const platform::KeyEvent& event);
+
+// A right-button release anywhere in the window while no recording runs
+// and the advanced page is shown opens the event list's menu under the
+// pointer. Never consumes the release.
+void FilterRightButtonUp(const EditorContext& context, platform::MainWindow& window, bool advancedPageShown,
+                         platform::Menu* eventMenu);
 
 }  // namespace vx::macro

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/input_events.h"
 
 namespace vx::platform {
 
@@ -20,13 +21,16 @@ public:
     virtual ~PopupEvents() = default;
     // The window exists, still hidden (modal ones: before they show).
     virtual void OnInit(PopupWindow& /*window*/) {}
+    // Every pointer event over the popup; the default hands moves, left
+    // presses and left releases on.
+    virtual void OnPointer(const PointerEvent& event) { DispatchPointer(*this, event); }
     virtual void OnMouseMove(Point /*p*/) {}
     virtual void OnLeftButtonDown(Point /*p*/) {}
     virtual void OnLeftButtonUp(Point /*p*/) {}
     virtual void OnPaint(Drawing& /*drawing*/) {}
     // Escape (the confirm key does nothing in these windows).
     virtual void OnCancelKey() {}
-    // The window was asked to close (WM_CLOSE).
+    // The window was asked to close.
     virtual void OnCloseRequest() {}
 };
 

@@ -4,13 +4,19 @@
 
 namespace vx::platform {
 
+// The programs a button of the mouse can start: always the system's own,
+// never a file of the same name elsewhere.
+enum class SystemProgram { Calculator, CommandPrompt };
+
+constexpr const char* SystemProgramName(SystemProgram program) {
+    return program == SystemProgram::Calculator ? "calculator" : "command prompt";
+}
+
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Starts a program from a command line, shown normally; the result is
-    // not examined by callers. A bare name ("calc.exe") is the system's own
-    // program, never a file of the same name elsewhere.
-    virtual bool StartProgram(const std::string& commandLine) = 0;
+    // Starts the program, shown normally; false when the system refused.
+    virtual bool StartProgram(SystemProgram program) = 0;
     virtual bool OpenDocument(const std::string& urlOrPath) = 0;
 };
 

@@ -9,4 +9,14 @@ enum class PowerEvent { Suspend, Resume };
 // The window menu's commands and what the logic posts through the same way.
 enum class SystemCommand { Minimize, Restore, Close, About };
 
+constexpr const char* SystemCommandName(SystemCommand command) {
+    switch (command) {
+        case SystemCommand::Minimize: return "Minimize";
+        case SystemCommand::Restore: return "Restore";
+        case SystemCommand::Close: return "Close";
+        case SystemCommand::About: return "About";
+    }
+    return "";
+}
+
 }  // namespace vx::platform

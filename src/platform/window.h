@@ -12,22 +12,12 @@
 #include "platform/file_dialog.h"
 #include "platform/geometry.h"
 #include "platform/hid.h"
+#include "platform/input_events.h"
 #include "platform/menu.h"
 #include "platform/popup.h"
 #include "platform/system_events.h"
 
 namespace vx::platform {
-
-// Message ids the logic looks at when it filters the queue
-// (WindowEvents::OnPreTranslateMessage). A backend gives these values to the
-// same events of its own system.
-namespace messages {
-inline constexpr std::uint32_t kKeyDown = 0x0100;
-inline constexpr std::uint32_t kKeyUp = 0x0101;
-inline constexpr std::uint32_t kSysKeyDown = 0x0104;
-inline constexpr std::uint32_t kSysKeyUp = 0x0105;
-inline constexpr std::uint32_t kRightButtonUp = 0x0205;
-}  // namespace messages
 
 using FontHandle = std::intptr_t;
 
@@ -49,8 +39,6 @@ struct FontSpec {
 
 enum class ShowCommand { Show, Hide, Minimize, Restore };
 
-enum class MouseButtonEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, Other };
-
 struct DeviceNotification;
 
 // The logic's side of the main window: the backend turns window messages
@@ -63,21 +51,28 @@ public:
     virtual void OnInitDialog() = 0;
     virtual void OnCloseRequest() {}
     // Returns true when handled; false asks for the default processing.
-    virtual bool OnSystemCommand(int /*command*/) { return false; }
+    virtual bool OnSystemCommand(SystemCommand /*command*/) { return false; }
     virtual void OnCommand(int /*commandId*/) {}
-    virtual long OnTrayCallback(int /*iconId*/, MouseButtonEvent /*event*/) { return 0; }
+    // A button of the pointer on the tray icon (its position is not used).
+    virtual long OnTrayCallback(int /*iconId*/, PointerEvent /*event*/) { return 0; }
     virtual void OnDeviceRemoved(const DeviceNotification& /*notification*/) {}
     // Every power event sends the configuration again.
     virtual void OnPowerEvent(PowerEvent /*event*/) {}
+    // Every pointer event over the window; the default hands moves, left
+    // presses and left releases on.
+    virtual void OnPointer(const PointerEvent& event) { DispatchPointer(*this, event); }
     virtual void OnMouseMove(Point /*p*/) {}
     virtual void OnLeftButtonDown(Point /*p*/) {}
     virtual void OnLeftButtonUp(Point /*p*/) {}
     virtual void OnPaint() {}
     // A repaint asked for from a worker thread, now on the interface thread.
     virtual void OnRepaintRequest() {}
-    // Every message the interface thread takes from its queue, before the
-    // dialog's own key handling; true consumes it.
-    virtual bool OnPreTranslateMessage(std::uint32_t /*message*/, std::uintptr_t /*wParam*/) { return false; }
+    // Every key event for the window or its controls, before they or the
+    // window's own key handling see it; true consumes it.
+    virtual bool OnFilterKey(const KeyEvent& /*event*/) { return false; }
+    // A release of the right button anywhere in the window or its controls,
+    // before they see it; true consumes it.
+    virtual bool OnFilterRightButtonUp() { return false; }
     // A notification from a child control (e.g. a list's selection change).
     virtual void OnControlNotification(int /*controlId*/, int /*code*/) {}
     // The event list's in-place edit ended (committed, cancelled or unchanged).
@@ -102,7 +97,7 @@ public:
     virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
     virtual std::string LoadResourceString(int id) = 0;
     // Appends a separator, then the item, to the window's system menu.
-    virtual void AppendSystemMenuItem(const std::string& text, int commandId) = 0;
+    virtual void AppendSystemMenuItem(const std::string& text, SystemCommand command) = 0;
     virtual void SetLargeIcon(int iconResourceId) = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual FontHandle CreateFont(const FontSpec& fontSpec) = 0;
@@ -121,8 +116,9 @@ public:
     // Posts the caption button-down at the client point: the window then
     // follows the pointer until the button is released.
     virtual void BeginDrag(Point clientPoint) = 0;
-    // Posts a system command (SC_MINIMIZE, ...) with the point.
-    virtual void PostSystemCommand(int command, Point point) = 0;
+    // Posts a system command with the point; it comes back through
+    // WindowEvents::OnSystemCommand, then the system's own handling.
+    virtual void PostSystemCommand(SystemCommand command, Point point) = 0;
     // The window's rectangle in screen coordinates.
     virtual Rect ScreenRect() = 0;
     // A hidden modeless popup from `kind`, owned by `owner` (the main window

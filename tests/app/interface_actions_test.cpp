@@ -126,7 +126,7 @@ TEST_F(InterfaceActionsTest, TheWebElementOpensTheShippedGuideAndAFailureIsOnRec
 TEST_F(InterfaceActionsTest, MinimiseAndWindowMoveGoThroughTheWindow) {
     actions.Minimize(Point{3, 4});
     actions.StartWindowMove(Point{5, 6});
-    EXPECT_EQ(fakes.log.Take(), (Log{"SysCommand:61472", "BeginDrag:5,6"}));
+    EXPECT_EQ(fakes.log.Take(), (Log{"SysCommand:Minimize", "BeginDrag:5,6"}));
 }
 
 // Only VER_SEL 0 selects the Chinese variants; the factory section of

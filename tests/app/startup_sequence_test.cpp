@@ -56,7 +56,7 @@ TEST_F(StartupSequence, RunsEveryStepInOrderWhenTheMouseIsPresent) {
         "InitCommonControls",
         "RunModal",
         "StartWorkers",
-        "AppendSystemMenuItem:&About ZUV_GMouse...:16",
+        "AppendSystemMenuItem:&About ZUV_GMouse...:About",
         "SetLargeIcon:159",
         "SetTitle:VX230 Gaming Mouse Driver",
         "LoadMainLayout",

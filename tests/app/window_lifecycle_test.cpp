@@ -12,6 +12,12 @@ namespace {
 using platform::testing::TestPlatform;
 using test_support::Log;
 using test_support::RecordingSubsystems;
+using platform::PointerAction;
+using platform::PointerButton;
+
+constexpr platform::PointerEvent kDoubleClick{PointerAction::DoublePress, PointerButton::Left, {}};
+constexpr platform::PointerEvent kRightRelease{PointerAction::Release, PointerButton::Right, {}};
+constexpr platform::PointerEvent kLeftPress{PointerAction::Press, PointerButton::Left, {}};
 
 class WindowLifecycle : public ::testing::Test {
 protected:
@@ -46,7 +52,7 @@ TEST_F(WindowLifecycle, TheExitSequenceReleasesTheKeyboardOfARecordingFirst) {
 }
 
 TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
-    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::LeftDoubleClick), 0);
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, kDoubleClick), 0);
     EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore"}));
 }
 
@@ -63,7 +69,7 @@ TEST_F(WindowLifecycle, TrayRightClickShowsTheOwnerDrawnMenuOfTheInterfaceLangua
     for (auto [language, show] : {std::pair{settings::UiLanguage::English, "Show Window"},
                                   std::pair{settings::UiLanguage::Chinese, "显示窗口   "}}) {
         ui::LoadLanguageMenus(state.window.menus, fakes.window, language);
-        EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::RightUp), 0);
+        EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, kRightRelease), 0);
         ASSERT_EQ(fakes.window.lastTrayMenuShown, state.window.menus.trayMenu.Menu());
         // The record table starts again at each load: top item, then the two.
         ASSERT_EQ(state.window.menus.trayMenu.RecordsInUse(), 3u);
@@ -75,8 +81,8 @@ TEST_F(WindowLifecycle, TrayRightClickShowsTheOwnerDrawnMenuOfTheInterfaceLangua
 }
 
 TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {
-    EXPECT_EQ(dialog.OnTrayCallback(154, platform::MouseButtonEvent::LeftDoubleClick), 1);
-    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, platform::MouseButtonEvent::LeftDown), 0);
+    EXPECT_EQ(dialog.OnTrayCallback(154, kDoubleClick), 1);
+    EXPECT_EQ(dialog.OnTrayCallback(kTrayIconId, kLeftPress), 0);
     EXPECT_TRUE(TakeLog().empty());
 }
 
@@ -104,9 +110,9 @@ TEST_F(WindowLifecycle, OtherCommandsGoToTheInterface) {
 }
 
 TEST_F(WindowLifecycle, SystemCommandsAboutAndMinimiseAreHandledOthersAreNot) {
-    EXPECT_TRUE(dialog.OnSystemCommand(16));
-    EXPECT_TRUE(dialog.OnSystemCommand(kSysCommandMinimize | 0x2));  // low bits ignored
-    EXPECT_FALSE(dialog.OnSystemCommand(0xF060));                    // close: default processing
+    EXPECT_TRUE(dialog.OnSystemCommand(platform::SystemCommand::About));
+    EXPECT_TRUE(dialog.OnSystemCommand(platform::SystemCommand::Minimize));
+    EXPECT_FALSE(dialog.OnSystemCommand(platform::SystemCommand::Close));  // the system's own handling
     EXPECT_EQ(TakeLog(), (Log{"ShowAboutBox", "Show:Minimize"}));
 }
 

@@ -190,7 +190,7 @@ TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
         ActionPlayerStep(player);
     }
     EXPECT_THAT(Describe(Sent()), ElementsAre("consumer 00E9", "consumer 0192"));
-    EXPECT_THAT(shell.Programs(), ElementsAre("calc.exe", "cmd.exe"));
+    EXPECT_THAT(shell.Programs(), ElementsAre("calculator", "command prompt"));
     EXPECT_TRUE(diagnostics.Lines().empty());
 
     shell.startProgramFails = true;
@@ -200,7 +200,7 @@ TEST_F(PlayerTest, ConsumerKeysAndProgramStarts) {
         ActionPlayerStep(player);
     }
     EXPECT_THAT(diagnostics.Lines(), ElementsAre("feature report 07 17 00 E9 not sent: the mouse refused it",
-                                                 "program not started: calc.exe: the system refused it"));
+                                                 "program not started: calculator: the system refused it"));
 }
 
 TEST_F(PlayerTest, RefusedKeyReportsLeaveNoKeysOnRecord) {

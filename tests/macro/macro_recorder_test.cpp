@@ -10,15 +10,19 @@
 namespace vx::macro {
 namespace {
 
-using platform::messages::kKeyDown;
-using platform::messages::kKeyUp;
-using platform::messages::kRightButtonUp;
-using platform::messages::kSysKeyDown;
+using platform::KeyAction;
+using platform::KeyEvent;
 using Lines = std::vector<std::string>;
 
 constexpr std::uint32_t kVkA = 0x41;
 constexpr std::uint32_t kVkB = 0x42;
 constexpr std::uint32_t kVkLShift = 0xA0;
+constexpr KeyAction kKeyDown = KeyAction::Down;
+constexpr KeyAction kKeyUp = KeyAction::Up;
+
+KeyEvent Event(KeyAction action, std::uint32_t code, bool menuKey = false, bool autoRepeat = false) {
+    return KeyEvent{action, code, menuKey, autoRepeat};
+}
 
 class RecorderTest : public ::testing::Test {
 protected:
@@ -29,10 +33,10 @@ protected:
         macros.userMacroCount = 1;
         RefreshMacroList(context);
     }
-    // A key message at `ms` since midnight UTC.
-    KeyMessageOutcome Key(std::uint32_t message, std::uint32_t vk, std::int32_t ms) {
+    // A key event at `ms` since midnight UTC.
+    KeyEventOutcome Key(KeyAction action, std::uint32_t vk, std::int32_t ms, bool autoRepeat = false) {
         clock.utcTimeOfDayMs = ms;
-        return RecordKeyMessage(context, clock, message, vk);
+        return RecordKeyEvent(context, clock, Event(action, vk, false, autoRepeat));
     }
     const MacroRecord& Recorded() const { return macros.user[0]; }
 
@@ -54,6 +58,8 @@ TEST_F(RecorderTest, PressesAndReleasesBecomeEventsWithTheirPauses) {
     Key(kKeyDown, kVkA, 1000);
     EXPECT_EQ(Recorded().delays[0], 0);  // one event: no pause yet
     Key(kKeyDown, kVkA, 1030);           // a repeat of the held key
+    Key(kKeyUp, kVkA, 1035, true);       // the keyboard's repeat as a release and a press
+    Key(kKeyDown, kVkA, 1036, true);
     Key(kKeyUp, kVkA, 1050);
     Key(kKeyDown, kVkB, 1150);
     Key(kKeyUp, kVkB, 1200);
@@ -71,15 +77,15 @@ TEST_F(RecorderTest, PressesAndReleasesBecomeEventsWithTheirPauses) {
 
 TEST_F(RecorderTest, UnknownReleasesPressLimitsAndATenthHeldKeyAreHandedOn) {
     StartRecording(context, window);
-    EXPECT_EQ(Key(kKeyUp, kVkB, 0), KeyMessageOutcome::HandedOn);  // held before the start
+    EXPECT_EQ(Key(kKeyUp, kVkB, 0), KeyEventOutcome::HandedOn);  // held before the start
     EXPECT_EQ(Recorded().events[0].code, 0x05);  // its code is left in the unused slot
-    Key(kSysKeyDown, kVkLShift, 10);
+    RecordKeyEvent(context, clock, Event(kKeyDown, kVkLShift, true));
     EXPECT_EQ(events.lines.back(), "[↓]LSHIFT");
     for (std::uint32_t vk = 0x30; vk < 0x38; ++vk) Key(kKeyDown, vk, 20);  // nine held
-    EXPECT_EQ(Key(kKeyDown, 0x39, 30), KeyMessageOutcome::HandedOn);
-    EXPECT_EQ(Key(kKeyUp, 0x39, 40), KeyMessageOutcome::HandedOn);
+    EXPECT_EQ(Key(kKeyDown, 0x39, 30), KeyEventOutcome::HandedOn);
+    EXPECT_EQ(Key(kKeyUp, 0x39, 40), KeyEventOutcome::HandedOn);
     EXPECT_EQ(editor.recorder.recordedCount, 9);
-    EXPECT_EQ(Key(kKeyUp, 0x30, 50), KeyMessageOutcome::Finished);
+    EXPECT_EQ(Key(kKeyUp, 0x30, 50), KeyEventOutcome::Finished);
     EXPECT_EQ(editor.recorder.heldCount, 8);
 }
 
@@ -91,7 +97,7 @@ TEST_F(RecorderTest, RecordingStopsGrowingAtTheLengthAndPressLimits) {
     }
     EXPECT_EQ(editor.pressCount, kMaxRecordedPresses);
     EXPECT_EQ(editor.recorder.recordedCount, 216);
-    EXPECT_EQ(Key(kKeyDown, kVkB, 5000), KeyMessageOutcome::Finished);  // length limit first
+    EXPECT_EQ(Key(kKeyDown, kVkB, 5000), KeyEventOutcome::Finished);  // length limit first
     StopRecording(context, window);
     EXPECT_EQ(Recorded().eventCount, 216);
 }
@@ -106,19 +112,16 @@ TEST_F(RecorderTest, PausesAcrossMidnightAndBeyondSixteenBits) {
 }
 
 TEST_F(RecorderTest, EnterEscapeAndF10AreConsumedRecordingOrNot) {
-    const PreTranslateInputs inputs{};
     for (bool recording : {false, true}) {
         if (recording) StartRecording(context, window);
-        for (const auto& [message, key, consumed] : std::vector<std::tuple<std::uint32_t, std::uintptr_t, bool>>{
-                 {kKeyDown, 0x0D, true}, {kKeyDown, 0x1B, true}, {kSysKeyDown, 0x79, true}, {0x0200, 0x79, true},
-                 {kKeyDown, 0x41, false}, {kKeyUp, 0x0D, false}}) {
-            PreTranslateInputs in = inputs;
-            in.message = message;
-            in.wParam = key;
-            // While recording, a key up of a key never pressed goes to the dialog.
-            const bool expected = consumed && !(recording && message == kKeyUp);
-            EXPECT_EQ(PreTranslateMessage(context, window, clock, in), expected)
-                << recording << " " << message << " " << key;
+        for (const auto& [event, consumed] : std::vector<std::pair<KeyEvent, bool>>{
+                 {Event(kKeyDown, 0x0D), true}, {Event(kKeyDown, 0x1B), true}, {Event(kKeyDown, 0x79, true), true},
+                 {Event(KeyAction::Character, 'y'), true}, {Event(KeyAction::Character, 'Y'), false},
+                 {Event(kKeyDown, 0x0D, true), false}, {Event(kKeyDown, 0x41), false}, {Event(kKeyUp, 0x0D), false}}) {
+            // While recording, a key up of a key never pressed goes to the window.
+            const bool expected = consumed && !(recording && event.action == kKeyUp);
+            EXPECT_EQ(FilterKey(context, clock, event), expected)
+                << recording << " " << static_cast<int>(event.action) << " " << event.code;
         }
     }
     // Recorded keys went into the macro instead of the window.
@@ -127,14 +130,12 @@ TEST_F(RecorderTest, EnterEscapeAndF10AreConsumedRecordingOrNot) {
 
 TEST_F(RecorderTest, RightClickOpensTheEventMenuOnlyOnTheAdvancedPageWithoutRecording) {
     platform::testing::FakeMenu menu;
-    PreTranslateInputs in{kRightButtonUp, 0, false, &menu};
-    PreTranslateMessage(context, window, clock, in);
+    FilterRightButtonUp(context, window, false, &menu);
     EXPECT_TRUE(window.contextMenus.empty());
-    in.advancedPageShown = true;
-    PreTranslateMessage(context, window, clock, in);
+    FilterRightButtonUp(context, window, true, &menu);
     EXPECT_EQ(window.contextMenus.size(), 1u);
     StartRecording(context, window);
-    PreTranslateMessage(context, window, clock, in);
+    FilterRightButtonUp(context, window, true, &menu);
     EXPECT_EQ(window.contextMenus.size(), 1u);
 }
 

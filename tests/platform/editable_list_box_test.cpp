@@ -53,26 +53,37 @@ TEST(EditableListBox, OnlyCtrlAOnASelectedLineOpensTheEditorOverTheLine) {
     EXPECT_EQ(list.EditIndex(), 1);
 }
 
-TEST(EditableListBox, EveryEndNotifiesAndOnlyAChangedCommitReplacesTheLine) {
+TEST(EditableListBox, EnterCommitsEscapeCancelsAndOnlyAChangedCommitReplacesTheLine) {
     struct Case {
         const char* name;
         std::string typed;
-        bool commit;
+        std::vector<KeyEvent> keys;
         std::string line;
         int replaces;
+        int notifications;
     };
-    for (const Case& c : {Case{"commit", "250", true, "250", 1}, Case{"cancel", "250", false, "    40ms", 0},
-                          Case{"unchanged", "    40ms", true, "    40ms", 0}}) {
+    const KeyEvent enterDown = KeyDown(Key::Return), enterUp = KeyUp(Key::Return);
+    const KeyEvent escapeDown = KeyDown(Key::Escape), escapeUp = KeyUp(Key::Escape);
+    for (const Case& c : {
+             Case{"enter", "250", {enterDown, enterUp}, "250", 1, 1},
+             Case{"escape", "250", {escapeDown, escapeUp}, "    40ms", 0, 1},
+             Case{"unchanged", "    40ms", {enterDown, enterUp}, "    40ms", 0, 1},
+             // The release of a press made before the field opened.
+             Case{"stray release", "250", {enterUp, escapeUp}, "    40ms", 0, 0},
+             Case{"other key", "250", {KeyDown(Key{0x41}), enterUp}, "    40ms", 0, 0},
+             Case{"focus lost", "250", {}, "250", 1, 1},
+         }) {
         FakeSurface surface;
         EditableListBox list(surface);
         list.OnCharacter(1);
         surface.editorText = c.typed;
-        list.EndEdit(c.commit);
+        for (const KeyEvent& key : c.keys) list.OnEditorKey(key);
+        if (c.keys.empty()) list.OnEditorFocusLost();
         EXPECT_EQ(surface.lines[1], c.line) << c.name;
         EXPECT_EQ(surface.replaces, c.replaces) << c.name;
-        EXPECT_EQ(surface.notifications, 1) << c.name;
-        EXPECT_EQ(list.EditIndex(), -1) << c.name;
-        list.EndEdit(true);  // nothing open any more: no second notification
+        EXPECT_EQ(surface.notifications, c.notifications) << c.name;
+        EXPECT_EQ(list.EditIndex(), c.notifications == 1 ? -1 : 1) << c.name;
+        list.EndEdit(false);  // ends what is still open; never a second notification
         EXPECT_EQ(surface.notifications, 1) << c.name;
     }
 }

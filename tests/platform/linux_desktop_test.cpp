@@ -67,12 +67,6 @@ TEST(LinuxDesktop, DialogFiltersBecomeQtNameFilters) {
     for (const auto& c : kCases) EXPECT_EQ(NameFiltersFrom(c.windows), c.qt) << c.windows;
 }
 
-TEST(LinuxDesktop, TheWindowsProgramsHaveLinuxStandIns) {
-    EXPECT_EQ(LinuxProgramsFor("calc.exe").front(), "gnome-calculator");
-    EXPECT_EQ(LinuxProgramsFor("CALC.EXE").size(), 4u);
-    EXPECT_EQ(LinuxProgramsFor("cmd.exe").front(), "x-terminal-emulator");
-    EXPECT_TRUE(LinuxProgramsFor("notepad.exe").empty());
-}
 
 std::string Read(const fs::path& path) {
     std::ifstream in(path);

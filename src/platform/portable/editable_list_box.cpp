@@ -24,6 +24,20 @@ void EditableListBox::BeginEdit() {
     rect.bottom += kEditorMargin;
     surface_.OpenEditor(rect, surface_.LineText(line));
     editIndex_ = line;
+    pressedInEditor_ = Key::None;
+}
+
+void EditableListBox::OnEditorKey(const KeyEvent& event) {
+    if (!surface_.EditorOpen() || event.action == KeyAction::Character) return;
+    const Key key = event.AsKey();
+    if (event.action == KeyAction::Down) {
+        pressedInEditor_ = key;
+        return;
+    }
+    if (key != pressedInEditor_) return;
+    pressedInEditor_ = Key::None;
+    if (key == Key::Return) EndEdit(true);
+    if (key == Key::Escape) EndEdit(false);
 }
 
 void EditableListBox::EndEdit(bool commit) {

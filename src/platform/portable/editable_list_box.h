@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "platform/input_events.h"
 
 namespace vx::platform {
 
@@ -39,10 +40,15 @@ public:
 
     // A character typed into the list (its ordinary effect follows anyway).
     void OnCharacter(unsigned code);
-    // Enter or a focus loss commits, Escape cancels; a resize or scroll of
-    // the list commits first.
-    void EndEdit(bool commit);
+    // A key for the edit field, seen before anything else (the window takes
+    // the presses of Enter and Escape for itself). The release of Enter
+    // commits, of Escape cancels, when the press went to the open field:
+    // the Enter that chose the menu command opening the field ends nothing.
+    void OnEditorKey(const KeyEvent& event);
+    // A focus loss commits, and so does a resize or scroll of the list.
+    void OnEditorFocusLost() { EndEdit(true); }
     void OnResizedOrScrolled() { EndEdit(true); }
+    void EndEdit(bool commit);
     // The line being edited, -1 when no edit is open.
     int EditIndex() const { return editIndex_; }
 
@@ -52,6 +58,8 @@ private:
     ListEditSurface& surface_;
     int editIndex_ = -1;
     unsigned editRequest_ = 0;
+    // The last key pressed while the field was open.
+    Key pressedInEditor_ = Key::None;
 };
 
 }  // namespace vx::platform

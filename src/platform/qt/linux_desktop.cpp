@@ -95,13 +95,9 @@ int PointerSpeedFromDesktopSpeed(double desktopSpeed) {
     return std::clamp(static_cast<int>(std::lround(scaled)), 1, 20);
 }
 
-std::vector<std::string> LinuxProgramsFor(const std::string& windowsCommandLine) {
-    std::string name = windowsCommandLine;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (name == "calc.exe") return {"gnome-calculator", "kcalc", "galculator", "xcalc"};
-    if (name == "cmd.exe") return {"x-terminal-emulator", "gnome-terminal", "konsole", "xterm"};
-    return {};
+std::vector<std::string> LinuxProgramsFor(SystemProgram program) {
+    if (program == SystemProgram::Calculator) return {"gnome-calculator", "kcalc", "galculator", "xcalc"};
+    return {"x-terminal-emulator", "gnome-terminal", "konsole", "xterm"};
 }
 
 }  // namespace vx::platform

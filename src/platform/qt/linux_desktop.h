@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/shell.h"
+
 namespace vx::platform {
 
 // The program composes paths the Windows way ("<dir>\config.ini"); the
@@ -35,9 +37,7 @@ std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter);
 double DesktopSpeedFromPointerSpeed(int pointerSpeed);
 int PointerSpeedFromDesktopSpeed(double desktopSpeed);
 
-// The Linux programs, best first, that stand for a program the core starts
-// by its Windows name ("calc.exe", "cmd.exe"); empty for any other command
-// line, which is run as it is.
-std::vector<std::string> LinuxProgramsFor(const std::string& windowsCommandLine);
+// The Linux programs, best first, that stand for a program a button starts.
+std::vector<std::string> LinuxProgramsFor(SystemProgram program);
 
 }  // namespace vx::platform

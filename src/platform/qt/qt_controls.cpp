@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "platform/qt/qt_drawing.h"
@@ -95,33 +96,36 @@ void QtEdit::Focus() {
 
 namespace {
 
-// Ends the in-place edit the Windows way: Enter or a focus loss commits,
-// Escape cancels, on the key's release.
-class EditorKeys final : public QObject {
+// A focus loss of the in-place edit field commits it.
+class EditorFocus final : public QObject {
 public:
-    explicit EditorKeys(std::function<void(bool commit)> end, QObject* parent)
-        : QObject(parent), end_(std::move(end)) {}
+    EditorFocus(std::function<void()> lost, QObject* parent) : QObject(parent), lost_(std::move(lost)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            pressed_ = static_cast<QKeyEvent*>(event)->key();
-        } else if (event->type() == QEvent::KeyRelease) {
-            // Only a key pressed in the editor ends it: the release of the
-            // Return that chose "Modify Delay" in the menu arrives here too.
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key != pressed_) return QObject::eventFilter(watched, event);
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) end_(true);
-            if (key == Qt::Key_Escape) end_(false);
-        } else if (event->type() == QEvent::FocusOut) {
-            end_(true);
-        }
+        if (event->type() == QEvent::FocusOut) lost_();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void(bool commit)> end_;
-    int pressed_ = 0;
+    std::function<void()> lost_;
+};
+
+// A list box leaves its selection alone on a right-button press; the
+// release still travels on (the event list's menu opens on it).
+class RightPressKeepsSelection final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 // Ctrl+A typed into the event list arrives as the character 1, as on
@@ -151,8 +155,8 @@ private:
 
 class QtEditorControls::EventListSurface final : public ListEditSurface {
 public:
-    EventListSurface(QtListBox& list, std::function<void(bool)> end, std::function<void()> ended)
-        : list_(list), end_(std::move(end)), ended_(std::move(ended)) {}
+    EventListSurface(QtListBox& list, std::function<void()> focusLost, std::function<void()> ended)
+        : list_(list), focusLost_(std::move(focusLost)), ended_(std::move(ended)) {}
 
     int SelectedLine() override { return list_.SelectedLine(); }
     Rect LineRect(int line) override {
@@ -173,11 +177,12 @@ public:
         editor_->setFont(list_.list->font());
         editor_->setText(QString::fromStdString(text));
         editor_->selectAll();
-        editor_->installEventFilter(new EditorKeys(end_, editor_));
+        editor_->installEventFilter(new EditorFocus(focusLost_, editor_));
         editor_->show();
         editor_->setFocus();
     }
     bool EditorOpen() override { return !editor_.isNull(); }
+    bool IsEditor(const QWidget* widget) const { return widget != nullptr && widget == editor_.data(); }
     std::string EditorText() override { return editor_ ? editor_->text().toStdString() : std::string(); }
     void CloseEditor() override {
         QLineEdit* editor = editor_.data();
@@ -193,7 +198,7 @@ public:
 
 private:
     QtListBox& list_;
-    std::function<void(bool)> end_;
+    std::function<void()> focusLost_;
     std::function<void()> ended_;
     QPointer<QLineEdit> editor_;
 };
@@ -201,7 +206,7 @@ private:
 QtEditorControls::QtEditorControls(std::function<QWidget*()> parent, std::function<WindowEvents*()> events)
     : parent_(std::move(parent)), events_(std::move(events)) {
     surface_ = std::make_unique<EventListSurface>(
-        eventList_, [this](bool commit) { editing_->EndEdit(commit); },
+        eventList_, [this] { editing_->OnEditorFocusLost(); },
         [this] {
             if (WindowEvents* listener = events_()) listener->OnEventListEditEnded();
         });
@@ -247,11 +252,18 @@ void QtEditorControls::Create(const MacroEditorRects& rects) {
         if (macroList_.quiet) return;
         if (WindowEvents* listener = events_()) listener->OnControlNotification(kMacroListId, kListSelectionChanged);
     });
+    for (QListWidget* list : {macroList_.list.data(), eventList_.list.data()}) {
+        list->viewport()->installEventFilter(new RightPressKeepsSelection(list));
+    }
     auto* keys = new ListKeys(
         eventList_, [this] { editing_->OnResizedOrScrolled(); }, eventList_.list);
     eventList_.list->installEventFilter(keys);
     QObject::connect(eventList_.list->verticalScrollBar(), &QScrollBar::valueChanged, eventList_.list,
                      [this](int) { editing_->OnResizedOrScrolled(); });
+}
+
+void QtEditorControls::ObserveKey(QWidget* target, const KeyEvent& event) {
+    if (surface_->IsEditor(target)) editing_->OnEditorKey(event);
 }
 
 void QtEditorControls::Destroy() {

@@ -69,6 +69,10 @@ public:
     // White on black in the language's font, as the logic asks; only a
     // change is applied, since each one repaints the controls.
     void ApplyColors(const ControlColors& colors, const QtFonts& fonts);
+    // Every key event for the main window or its controls, before the
+    // window filters it: the in-place edit field's own decide when an edit
+    // ends.
+    void ObserveKey(QWidget* target, const KeyEvent& event);
 
 private:
     class EventListSurface;

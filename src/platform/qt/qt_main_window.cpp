@@ -29,15 +29,16 @@ namespace {
 
 constexpr int kTrayIconId = 153;
 constexpr int kAboutStringId = 101;
-constexpr int kSysCommandMinimize = 0xF020;
-constexpr int kSysCommandClose = 0xF060;
-constexpr int kSysCommandRestore = 0xF120;
 constexpr char kApplicationName[] = "ZUV_GMouse";
 constexpr char kTrayTip[] = "VX230 Gaming Mouse Driver";
 
-Point PointOf(const QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    return Point{p.x(), p.y()};
+PointerButton ButtonOf(const QMouseEvent* event) {
+    switch (event->button()) {
+        case Qt::LeftButton: return PointerButton::Left;
+        case Qt::RightButton: return PointerButton::Right;
+        case Qt::MiddleButton: return PointerButton::Middle;
+        default: return PointerButton::None;
+    }
 }
 
 struct KeyPair {
@@ -126,6 +127,20 @@ std::uint32_t SidedModifier(std::uint32_t virtualKey, quint32 keySymbol) {
 
 }  // namespace
 
+std::optional<KeyEvent> KeyEventOf(const QKeyEvent& key, bool sided) {
+    std::uint32_t code = VirtualKeyOf(key.key(), key.modifiers());
+    if (code == 0) return std::nullopt;
+    if (sided) code = SidedModifier(code, key.nativeVirtualKey());
+    KeyEvent event;
+    event.action = key.type() == QEvent::KeyPress ? KeyAction::Down : KeyAction::Up;
+    event.code = code;
+    // Alt and F10 work the window menu.
+    event.menuKey = (key.modifiers() & Qt::AltModifier) || key.key() == Qt::Key_F10;
+    // X sends the keyboard's repeat as a release and a press.
+    event.autoRepeat = key.isAutoRepeat();
+    return event;
+}
+
 std::uint32_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::KeypadModifier) {
         if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<std::uint32_t>(0x60 + qtKey - Qt::Key_0);
@@ -150,7 +165,9 @@ public:
     explicit Surface(QtMainWindow& owner) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner_(owner) {
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::StrongFocus);
+        // A click on the skin takes the focus from no control, as on a
+        // dialog: an in-place edit stays open.
+        setFocusPolicy(Qt::NoFocus);
     }
 
 protected:
@@ -163,22 +180,17 @@ protected:
             move(event->globalPosition().toPoint() - owner_.dragOffset_);
             return;
         }
-        if (WindowEvents* events = Events()) events->OnMouseMove(PointOf(event));
+        Deliver(PointerAction::Move, event);
     }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return;
-        if (WindowEvents* events = Events()) events->OnLeftButtonDown(PointOf(event));
-    }
-    // The window class has no double clicks: the second press is a press.
-    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
+    void mousePressEvent(QMouseEvent* event) override { Deliver(PointerAction::Press, event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { Deliver(PointerAction::DoublePress, event); }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() != Qt::LeftButton) return;
         // A drag's release ends the drag and nothing else.
-        if (owner_.dragging_) {
+        if (owner_.dragging_ && event->button() == Qt::LeftButton) {
             owner_.dragging_ = false;
             return;
         }
-        if (WindowEvents* events = Events()) events->OnLeftButtonUp(PointOf(event));
+        Deliver(PointerAction::Release, event);
     }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
@@ -186,14 +198,18 @@ protected:
     }
 
 private:
-    WindowEvents* Events() const { return owner_.Exists() ? owner_.events_ : nullptr; }
+    void Deliver(PointerAction action, const QMouseEvent* event) {
+        if (!owner_.Exists()) return;
+        const QPoint p = event->position().toPoint();
+        owner_.events_->OnPointer(PointerEvent{action, action == PointerAction::Move ? PointerButton::None : ButtonOf(event),
+                                               Point{p.x(), p.y()}});
+    }
 
     QtMainWindow& owner_;
 };
 
-// The message filter of the Windows dialog: every key and right-button
-// release meant for the main window or its controls reaches the logic
-// first (OnPreTranslateMessage), and is dropped when the logic takes it.
+// Every key and right-button release meant for the main window or its
+// controls reaches the logic first, and is dropped when the logic takes it.
 class QtMainWindow::KeyFilter final : public QObject {
 public:
     explicit KeyFilter(QtMainWindow& owner) : owner_(owner) {}
@@ -211,33 +227,39 @@ protected:
             // The release travels up the parents; the logic hears it once.
             if (mouse->button() != Qt::RightButton || mouse->timestamp() == lastRightRelease_) return false;
             lastRightRelease_ = mouse->timestamp();
-            return owner_.events_->OnPreTranslateMessage(messages::kRightButtonUp, 0);
+            return owner_.events_->OnFilterRightButtonUp();
         }
         // The first receiver only: a key not taken travels up the parents.
         QWidget* first = QWidget::keyboardGrabber();
         if (first == nullptr) first = QApplication::focusWidget();
         if (first == nullptr) first = owner_.surface_.data();
         if (widget != first) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        std::uint32_t virtualKey = VirtualKeyOf(key->key(), key->modifiers());
-        if (virtualKey == 0) return owner_.recording_;
-        if (owner_.recording_) virtualKey = SidedModifier(virtualKey, key->nativeVirtualKey());
-        // Alt and F10 make system keys on Windows.
-        const bool system = (key->modifiers() & Qt::AltModifier) || key->key() == Qt::Key_F10;
-        const std::uint32_t message = type == QEvent::KeyPress ? (system ? messages::kSysKeyDown : messages::kKeyDown)
-                                                               : (system ? messages::kSysKeyUp : messages::kKeyUp);
-        const bool consumed = owner_.events_->OnPreTranslateMessage(message, virtualKey);
+        return FilterKey(widget, *static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    bool FilterKey(QWidget* target, const QKeyEvent& key) {
+        const bool press = key.type() == QEvent::KeyPress;
+        std::optional<KeyEvent> event = KeyEventOf(key, owner_.recording_);
+        if (!event) return owner_.recording_;
+        owner_.controls_.ObserveKey(target, *event);
+        if (owner_.events_->OnFilterKey(*event)) return true;
+        // A typed character is a key event of its own, after its key-down.
+        if (press && !owner_.recording_ && key.text().size() == 1 && key.text().at(0).isPrint()) {
+            KeyEvent character = CharacterTyped(key.text().at(0).unicode());
+            character.menuKey = event->menuKey;
+            if (owner_.events_->OnFilterKey(character)) return true;
+        }
         // While recording, keystrokes are kept from the controls.
-        if (consumed || owner_.recording_) return true;
-        // Alt+Space opens the system menu, which carries the about entry.
-        if (type == QEvent::KeyPress && system && key->key() == Qt::Key_Space) {
+        if (owner_.recording_) return true;
+        // Alt+Space opens the window menu, which carries the about entry.
+        if (press && event->menuKey && key.key() == Qt::Key_Space) {
             owner_.Post([this] { owner_.ShowSystemMenu(); });
             return true;
         }
         return false;
     }
 
-private:
     QtMainWindow& owner_;
     std::uint64_t lastRightRelease_ = 0;
 };
@@ -256,7 +278,7 @@ QtMainWindow::~QtMainWindow() {
 
 void QtMainWindow::Paint(QPainter& painter) {
     if (!Exists()) return;
-    // The controls take the logic's colours, as WM_CTLCOLOR* asks each paint.
+    // The controls take the logic's colours, asked for at each paint.
     if (controls_.Exist()) controls_.ApplyColors(events_->OnControlColor(), fonts_);
     paintDrawing_ = CreateQtDrawing(painter, surface_->size(), fonts_);
     events_->OnPaint();
@@ -283,23 +305,21 @@ std::string QtMainWindow::LoadResourceString(int id) {
     return id == kAboutStringId ? std::string("&About ZUV_GMouse...") : std::string();
 }
 
-void QtMainWindow::AppendSystemMenuItem(const std::string& text, int commandId) {
-    systemMenuItems_.emplace_back(text, commandId);
+void QtMainWindow::AppendSystemMenuItem(const std::string& text, SystemCommand command) {
+    systemMenuItems_.emplace_back(text, command);
 }
 
 void QtMainWindow::ShowSystemMenu() {
     if (!Exists()) return;
     QMenu menu(surface_.data());
-    QAction* minimize = menu.addAction(QStringLiteral("Mi&nimize"));
-    minimize->setData(kSysCommandMinimize);
-    QAction* close = menu.addAction(QStringLiteral("&Close"));
-    close->setData(kSysCommandClose);
-    for (const auto& [text, commandId] : systemMenuItems_) {
+    menu.addAction(QStringLiteral("Mi&nimize"))->setData(static_cast<int>(SystemCommand::Minimize));
+    menu.addAction(QStringLiteral("&Close"))->setData(static_cast<int>(SystemCommand::Close));
+    for (const auto& [text, command] : systemMenuItems_) {
         menu.addSeparator();
-        menu.addAction(QString::fromStdString(text))->setData(commandId);
+        menu.addAction(QString::fromStdString(text))->setData(static_cast<int>(command));
     }
     QAction* chosen = menu.exec(surface_->mapToGlobal(QPoint(0, 0)));
-    if (chosen != nullptr) RunSystemCommand(chosen->data().toInt());
+    if (chosen != nullptr) RunSystemCommand(static_cast<SystemCommand>(chosen->data().toInt()));
 }
 
 void QtMainWindow::SetLargeIcon(int /*iconResourceId*/) {
@@ -330,14 +350,11 @@ void QtMainWindow::UpdateNow() {
 }
 
 void QtMainWindow::PostRepaint() {
-    if (!alive_) return;
-    // One pending request is enough: the repaint draws the latest state.
-    if (repaintPosted_.exchange(true)) return;
+    if (!alive_ || !work_.RequestRepaint()) return;
     QMetaObject::invokeMethod(
         &dispatcher_,
         [this] {
-            repaintPosted_ = false;
-            if (Exists()) events_->OnRepaintRequest();
+            if (work_.TakeRepaint() && Exists()) events_->OnRepaintRequest();
         },
         Qt::QueuedConnection);
 }
@@ -365,17 +382,18 @@ void QtMainWindow::BeginDrag(Point /*clientPoint*/) {
     dragOffset_ = QCursor::pos() - surface_->pos();
 }
 
-void QtMainWindow::PostSystemCommand(int command, Point /*point*/) {
+void QtMainWindow::PostSystemCommand(SystemCommand command, Point /*point*/) {
     Post([this, command] { RunSystemCommand(command); });
 }
 
-void QtMainWindow::RunSystemCommand(int command) {
+void QtMainWindow::RunSystemCommand(SystemCommand command) {
     if (!Exists() || events_->OnSystemCommand(command)) return;
+    // What the system does with the commands the logic leaves to it.
     switch (command) {
-        case kSysCommandMinimize: surface_->showMinimized(); break;
-        case kSysCommandRestore: Show(ShowCommand::Restore); break;
-        case kSysCommandClose: events_->OnCloseRequest(); break;
-        default: break;
+        case SystemCommand::Minimize: surface_->showMinimized(); break;
+        case SystemCommand::Restore: Show(ShowCommand::Restore); break;
+        case SystemCommand::Close: events_->OnCloseRequest(); break;
+        case SystemCommand::About: break;
     }
 }
 
@@ -415,8 +433,9 @@ int QtMainWindow::RunModalPopup(PopupTemplate /*kind*/, PopupEvents& events) {
 }
 
 void QtMainWindow::Post(std::function<void()> task) {
-    if (!alive_) return;
-    QMetaObject::invokeMethod(&dispatcher_, std::move(task), Qt::QueuedConnection);
+    if (!alive_ || !work_.Post(std::move(task))) return;
+    QMetaObject::invokeMethod(
+        &dispatcher_, [this] { work_.RunTasks(); }, Qt::QueuedConnection);
 }
 
 void QtMainWindow::ShowAboutBox() {
@@ -481,12 +500,15 @@ void QtMainWindow::AddTrayIcon() {
         QObject::connect(tray_.get(), &QSystemTrayIcon::activated, &dispatcher_,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              if (!Exists()) return;
-                             MouseButtonEvent event = MouseButtonEvent::Other;
-                             if (reason == QSystemTrayIcon::DoubleClick) event = MouseButtonEvent::LeftDoubleClick;
-                             if (reason == QSystemTrayIcon::Context) event = MouseButtonEvent::RightUp;
+                             PointerEvent event;
                              // A single click shows the window too: many Linux trays
                              // send no double click.
-                             if (reason == QSystemTrayIcon::Trigger) event = MouseButtonEvent::LeftDoubleClick;
+                             if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger) {
+                                 event = PointerEvent{PointerAction::DoublePress, PointerButton::Left, {}};
+                             }
+                             if (reason == QSystemTrayIcon::Context) {
+                                 event = PointerEvent{PointerAction::Release, PointerButton::Right, {}};
+                             }
                              events_->OnTrayCallback(kTrayIconId, event);
                          });
     }
@@ -529,13 +551,9 @@ void QtMainWindow::RunModal(WindowEvents& events) {
 }
 
 void QtMainWindow::PostDeviceRemoval(std::string path) {
-    if (!alive_) return;
-    QMetaObject::invokeMethod(
-        &dispatcher_,
-        [this, path = std::move(path)] {
-            if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
-        },
-        Qt::QueuedConnection);
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
 }
 
 void QtMainWindow::RestoreFromOtherInstance(const std::string& title) {

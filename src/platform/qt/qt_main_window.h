@@ -3,6 +3,7 @@
 // core's region, whose events become platform::WindowEvents calls, run in
 // its own event loop the way the Windows dialog runs modally.
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -11,11 +12,13 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/drawing.h"
+#include "platform/portable/posted_work.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_drawing.h"
 #include "platform/window.h"
@@ -26,8 +29,11 @@ namespace vx::platform {
 // autostart entry, --tray), until the user shows it from the tray.
 enum class StartVisibility { Shown, TrayOnly };
 
-// The Windows virtual-key code of a Qt key (0 for a key without one).
+// The program's key number of a Qt key (0 for a key without one).
 std::uint32_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
+// A key press or release in the program's terms; `sided` tells the left
+// and right Shift, Ctrl and Alt apart. Nothing for a key without a number.
+std::optional<KeyEvent> KeyEventOf(const QKeyEvent& key, bool sided);
 
 class QtMainWindow final : public MainWindow {
 public:
@@ -39,7 +45,7 @@ public:
     Drawing* PaintDrawing() override { return paintDrawing_.get(); }
     void MessageBox(const std::string& text, const std::string& caption) override;
     std::string LoadResourceString(int id) override;
-    void AppendSystemMenuItem(const std::string& text, int commandId) override;
+    void AppendSystemMenuItem(const std::string& text, SystemCommand command) override;
     void SetLargeIcon(int iconResourceId) override;
     void SetTitle(const std::string& title) override;
     FontHandle CreateFont(const FontSpec& fontSpec) override { return fonts_.Add(fontSpec); }
@@ -50,7 +56,7 @@ public:
     void PostRepaint() override;
     void Show(ShowCommand command) override;
     void BeginDrag(Point clientPoint) override;
-    void PostSystemCommand(int command, Point point) override;
+    void PostSystemCommand(SystemCommand command, Point point) override;
     std::optional<std::string> ChooseFile(const FileDialogSpec& request) override;
     Rect ScreenRect() override;
     std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) override;
@@ -83,7 +89,7 @@ private:
     void Paint(QPainter& painter);
     // The Windows window menu: minimise, close and what the core appended.
     void ShowSystemMenu();
-    void RunSystemCommand(int command);
+    void RunSystemCommand(SystemCommand command);
 
     StartVisibility startVisibility_;
     QIcon icon_;
@@ -103,11 +109,11 @@ private:
     QtEditorControls controls_;
     std::unique_ptr<Drawing> paintDrawing_;
     std::atomic<bool> alive_{false};
-    std::atomic<bool> repaintPosted_{false};
+    PostedWork work_;
     // The manual drag, where the desktop offers no move of its own.
     bool dragging_ = false;
     QPoint dragOffset_;
-    std::vector<std::pair<std::string, int>> systemMenuItems_;
+    std::vector<std::pair<std::string, SystemCommand>> systemMenuItems_;
 };
 
 }  // namespace vx::platform

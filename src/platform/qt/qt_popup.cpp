@@ -38,9 +38,15 @@ QRegion ToQRegion(const Region& region) {
 
 namespace {
 
-Point PointOf(const QMouseEvent* event) {
+PointerEvent PointerEventOf(PointerAction action, const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    return Point{p.x(), p.y()};
+    PointerButton button = PointerButton::None;
+    if (action != PointerAction::Move) {
+        if (event->button() == Qt::LeftButton) button = PointerButton::Left;
+        if (event->button() == Qt::RightButton) button = PointerButton::Right;
+        if (event->button() == Qt::MiddleButton) button = PointerButton::Middle;
+    }
+    return PointerEvent{action, button, Point{p.x(), p.y()}};
 }
 
 class PopupSurface final : public QWidget {
@@ -63,12 +69,15 @@ protected:
         std::unique_ptr<Drawing> drawing = CreateQtDrawing(painter, size(), fonts_);
         events_.OnPaint(*drawing);
     }
-    void mouseMoveEvent(QMouseEvent* event) override { events_.OnMouseMove(PointOf(event)); }
+    void mouseMoveEvent(QMouseEvent* event) override { events_.OnPointer(PointerEventOf(PointerAction::Move, event)); }
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) events_.OnLeftButtonDown(PointOf(event));
+        events_.OnPointer(PointerEventOf(PointerAction::Press, event));
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        events_.OnPointer(PointerEventOf(PointerAction::DoublePress, event));
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) events_.OnLeftButtonUp(PointOf(event));
+        events_.OnPointer(PointerEventOf(PointerAction::Release, event));
     }
     void keyPressEvent(QKeyEvent* event) override {
         // Escape cancels; Enter does nothing in these windows.
@@ -96,16 +105,27 @@ public:
         if (surface_) surface_->setWindowTitle(QString::fromStdString(title));
     }
     void SetShape(const Region& region) override {
-        if (surface_) surface_->setMask(ToQRegion(region));
+        if (!surface_) return;
+        // A window shaped to nothing cannot be seen or clicked; without a
+        // mask a widget would show whole, so it is hidden instead.
+        shapeEmpty_ = region.rects.empty();
+        if (shapeEmpty_) {
+            surface_->hide();
+            return;
+        }
+        surface_->setMask(ToQRegion(region));
+        if (wantShown_) Show();
     }
     void Show() override {
-        if (!surface_) return;
+        wantShown_ = true;
+        if (!surface_ || shapeEmpty_) return;
         surface_->show();
         surface_->raise();
         // A shown dialog takes the keyboard, so Escape reaches it.
         surface_->activateWindow();
     }
     void Hide() override {
+        wantShown_ = false;
         if (surface_) surface_->hide();
     }
     void Invalidate() override {
@@ -139,6 +159,8 @@ private:
     QEventLoop loop_;
     int result_ = 0;
     bool ended_ = false;
+    bool shapeEmpty_ = false;
+    bool wantShown_ = false;
 };
 
 }  // namespace

@@ -9,17 +9,10 @@
 
 namespace vx::platform {
 
-bool QtShell::StartProgram(const std::string& commandLine) {
-    const std::vector<std::string> candidates = LinuxProgramsFor(commandLine);
-    if (candidates.empty()) {
-        QStringList words = QProcess::splitCommand(QString::fromStdString(commandLine));
-        if (words.isEmpty()) return false;
-        const QString program = words.takeFirst();
-        return QProcess::startDetached(program, words);
-    }
+bool QtShell::StartProgram(SystemProgram program) {
     // Only programs found on the system's path: never a file of that name
     // in the working folder.
-    for (const std::string& name : candidates) {
+    for (const std::string& name : LinuxProgramsFor(program)) {
         const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
         if (!found.isEmpty() && QProcess::startDetached(found, {})) return true;
     }

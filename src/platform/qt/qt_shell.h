@@ -8,7 +8,7 @@ namespace vx::platform {
 
 class QtShell final : public Shell {
 public:
-    bool StartProgram(const std::string& commandLine) override;
+    bool StartProgram(SystemProgram program) override;
     bool OpenDocument(const std::string& urlOrPath) override;
 };
 

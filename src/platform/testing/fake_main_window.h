@@ -46,8 +46,8 @@ public:
         const auto found = resourceStrings.find(id);
         return found == resourceStrings.end() ? std::string() : found->second;
     }
-    void AppendSystemMenuItem(const std::string& text, int commandId) override {
-        Log("AppendSystemMenuItem:" + text + ":" + std::to_string(commandId));
+    void AppendSystemMenuItem(const std::string& text, SystemCommand command) override {
+        Log("AppendSystemMenuItem:" + text + ":" + SystemCommandName(command));
     }
     void SetLargeIcon(int iconResourceId) override { Log("SetLargeIcon:" + std::to_string(iconResourceId)); }
     void SetTitle(const std::string& title) override { Log("SetTitle:" + title); }
@@ -133,16 +133,16 @@ public:
     // Window moves, posted system commands and file dialogs (interface
     // thread only). A dialog answers with chosenFile: nothing is a cancel.
     std::vector<Point> drags;
-    std::vector<std::pair<int, Point>> systemCommands;
+    std::vector<std::pair<SystemCommand, Point>> systemCommands;
     std::vector<FileDialogSpec> fileDialogs;
     std::optional<std::string> chosenFile;
     void BeginDrag(Point clientPoint) override {
         drags.push_back(clientPoint);
         Log("BeginDrag:" + std::to_string(clientPoint.x) + "," + std::to_string(clientPoint.y));
     }
-    void PostSystemCommand(int command, Point point) override {
+    void PostSystemCommand(SystemCommand command, Point point) override {
         systemCommands.emplace_back(command, point);
-        Log("SysCommand:" + std::to_string(command));
+        Log(std::string("SysCommand:") + SystemCommandName(command));
     }
     std::optional<std::string> ChooseFile(const FileDialogSpec& request) override {
         fileDialogs.push_back(request);

@@ -14,9 +14,9 @@ public:
     bool startProgramFails = false;
     bool openDocumentFails = false;
 
-    bool StartProgram(const std::string& commandLine) override {
+    bool StartProgram(SystemProgram program) override {
         std::lock_guard lock(mutex_);
-        programs_.push_back(commandLine);
+        programs_.push_back(SystemProgramName(program));
         return !startProgramFails;
     }
     bool OpenDocument(const std::string& urlOrPath) override {

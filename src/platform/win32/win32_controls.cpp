@@ -144,6 +144,7 @@ public:
         SetFocus(editor_);
     }
     bool EditorOpen() override { return editor_ != nullptr; }
+    bool IsEditor(HWND hwnd) const { return hwnd != nullptr && hwnd == editor_; }
     std::string EditorText() override { return Narrow(WindowText(editor_)); }
     void CloseEditor() override {
         HWND editor = editor_;
@@ -185,6 +186,10 @@ void Win32EditorControls::Create(const MacroEditorRects& rects) {
     }
 }
 
+void Win32EditorControls::ObserveKey(HWND target, const KeyEvent& event) {
+    if (surface_->IsEditor(target)) editing_->OnEditorKey(event);
+}
+
 void Win32EditorControls::Destroy() {
     for (HWND* hwnd : {&repeatCount_.hwnd, &name_.hwnd, &macroList_.hwnd, &eventList_.hwnd}) {
         HWND window = *hwnd;
@@ -218,8 +223,6 @@ LRESULT CALLBACK Win32EditorControls::EditorProc(HWND hwnd, UINT msg, WPARAM wPa
     HWND list = GetParent(hwnd);
     auto* self = reinterpret_cast<Win32EditorControls*>(GetWindowLongPtrW(list, GWLP_USERDATA));
     const WNDPROC base = self->editorProc_;
-    if (msg == WM_KEYUP && wParam == VK_RETURN) SendMessageW(list, kEndEditMessage, 1, 0);
-    if (msg == WM_KEYUP && wParam == VK_ESCAPE) SendMessageW(list, kEndEditMessage, 0, 0);
     if (msg == WM_KILLFOCUS) SendMessageW(list, kEndEditMessage, 1, 0);
     // Ending the edit destroys the field: nothing is left to pass the key to.
     if (!IsWindow(hwnd)) return 0;

@@ -59,6 +59,10 @@ public:
     void Destroy() override;
     bool Exist() override { return eventList_.hwnd != nullptr; }
 
+    // Every key event of the interface thread, before the window filters
+    // it: the in-place edit field's own decide when an edit ends.
+    void ObserveKey(HWND target, const KeyEvent& event);
+
 private:
     class EventListSurface;
 

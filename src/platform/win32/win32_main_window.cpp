@@ -13,6 +13,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_drawing.h"
 #include "platform/win32/win32_file_dialog.h"
+#include "platform/win32/win32_input.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_popup.h"
 #include "platform/win32/win32_region.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr UINT kTrayCallbackMessage = WM_USER + 1;  // 0x401
 constexpr UINT kTrayIconId = 153;
 constexpr UINT kRepaintMessage = WM_APP + 1;
-constexpr UINT kDeviceRemovalMessage = WM_APP + 2;
 constexpr UINT kPostedTaskMessage = WM_APP + 3;
 constexpr UINT kLoopRunningMessage = WM_APP + 4;
 constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
@@ -31,18 +31,6 @@ constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
 // Windows hook procedures get no context: the window whose thread
 // installed the hooks is kept here while it runs.
 std::atomic<Win32MainWindow*> hookedWindow{nullptr};
-
-MouseButtonEvent ToMouseButtonEvent(LPARAM mouseMessage) {
-    switch (static_cast<UINT>(mouseMessage)) {
-        case WM_LBUTTONDOWN: return MouseButtonEvent::LeftDown;
-        case WM_LBUTTONUP: return MouseButtonEvent::LeftUp;
-        case WM_LBUTTONDBLCLK: return MouseButtonEvent::LeftDoubleClick;
-        case WM_RBUTTONDOWN: return MouseButtonEvent::RightDown;
-        case WM_RBUTTONUP: return MouseButtonEvent::RightUp;
-        case WM_RBUTTONDBLCLK: return MouseButtonEvent::RightDoubleClick;
-        default: return MouseButtonEvent::Other;
-    }
-}
 
 Point PointFrom(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
@@ -102,6 +90,8 @@ std::string Win32MainWindow::ApplicationName() {
     return Narrow(name);
 }
 
+MacroEditorControls& Win32MainWindow::EditorControls() { return *controls_; }
+
 Drawing* Win32MainWindow::PaintDrawing() {
     if (paintDc_ == nullptr) return nullptr;
     if (!paintDrawing_) paintDrawing_ = CreateWin32Drawing(paintDc_, Handle());
@@ -121,11 +111,11 @@ std::string Win32MainWindow::LoadResourceString(int id) {
     return Narrow(std::wstring_view(resource, static_cast<std::size_t>(length)));
 }
 
-void Win32MainWindow::AppendSystemMenuItem(const std::string& text, int commandId) {
+void Win32MainWindow::AppendSystemMenuItem(const std::string& text, SystemCommand command) {
     HMENU menu = GetSystemMenu(Handle(), FALSE);
     if (menu == nullptr) return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), Widen(text).c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(SystemCommandValue(command)), Widen(text).c_str());
 }
 
 void Win32MainWindow::SetLargeIcon(int iconResourceId) {
@@ -177,9 +167,7 @@ void Win32MainWindow::Invalidate() {
 void Win32MainWindow::PostRepaint() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    // One pending request is enough: the repaint draws the latest state.
-    if (repaintPosted_.exchange(true)) return;
-    if (!PostMessageW(hwnd, kRepaintMessage, 0, 0)) repaintPosted_ = false;
+    if (work_.RequestRepaint() && !PostMessageW(hwnd, kRepaintMessage, 0, 0)) work_.TakeRepaint();
 }
 
 void Win32MainWindow::Show(ShowCommand command) {
@@ -198,9 +186,9 @@ void Win32MainWindow::BeginDrag(Point clientPoint) {
     if (HWND hwnd = Handle()) PostMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(clientPoint.x, clientPoint.y));
 }
 
-void Win32MainWindow::PostSystemCommand(int command, Point point) {
+void Win32MainWindow::PostSystemCommand(SystemCommand command, Point point) {
     if (HWND hwnd = Handle()) {
-        PostMessageW(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(command), MAKELPARAM(point.x, point.y));
+        PostMessageW(hwnd, WM_SYSCOMMAND, SystemCommandValue(command), MAKELPARAM(point.x, point.y));
     }
 }
 
@@ -226,24 +214,7 @@ int Win32MainWindow::RunModalPopup(PopupTemplate kind, PopupEvents& events) {
 void Win32MainWindow::Post(std::function<void()> task) {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    {
-        std::lock_guard lock(removalsMutex_);
-        postedTasks_.push_back(std::move(task));
-    }
-    PostMessageW(hwnd, kPostedTaskMessage, 0, 0);
-}
-
-void Win32MainWindow::RunPostedTasks() {
-    for (;;) {
-        std::function<void()> task;
-        {
-            std::lock_guard lock(removalsMutex_);
-            if (postedTasks_.empty()) return;
-            task = std::move(postedTasks_.front());
-            postedTasks_.pop_front();
-        }
-        task();
-    }
+    if (work_.Post(std::move(task)) && !PostMessageW(hwnd, kPostedTaskMessage, 0, 0)) work_.ForgetWakeUp();
 }
 
 void Win32MainWindow::ShowAboutBox() {
@@ -322,7 +293,11 @@ bool Win32MainWindow::FilterMessage(const MSG& message) {
     if (main == nullptr || destroyed_ || events_ == nullptr) return false;
     // Message boxes and popups run loops of their own and keep their keys.
     if (message.hwnd != main && !IsChild(main, message.hwnd)) return false;
-    return events_->OnPreTranslateMessage(message.message, static_cast<std::uintptr_t>(message.wParam));
+    if (message.message == WM_RBUTTONUP) return events_->OnFilterRightButtonUp();
+    const std::optional<KeyEvent> key = KeyEventOf(message.message, message.wParam, message.lParam);
+    if (!key) return false;
+    controls_->ObserveKey(message.hwnd, *key);
+    return events_->OnFilterKey(*key);
 }
 
 INT_PTR Win32MainWindow::HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam) {
@@ -394,27 +369,9 @@ void Win32MainWindow::RunModal(WindowEvents& events) {
 }
 
 void Win32MainWindow::PostDeviceRemoval(std::string path) {
-    HWND hwnd = Handle();
-    if (hwnd == nullptr) return;
-    {
-        std::lock_guard lock(removalsMutex_);
-        pendingRemovals_.push_back(std::move(path));
-    }
-    PostMessageW(hwnd, kDeviceRemovalMessage, 0, 0);
-}
-
-void Win32MainWindow::DeliverDeviceRemovals() {
-    for (;;) {
-        std::string path;
-        {
-            std::lock_guard lock(removalsMutex_);
-            if (pendingRemovals_.empty()) return;
-            path = std::move(pendingRemovals_.front());
-            pendingRemovals_.pop_front();
-        }
-        if (!Exists()) continue;
-        events_->OnDeviceRemoved(DeviceNotification{true, path});
-    }
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
 }
 
 INT_PTR CALLBACK Win32MainWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -468,7 +425,10 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     switch (msg) {
         case WM_INITDIALOG: events_->OnInitDialog(); return TRUE;
         case WM_CLOSE: events_->OnCloseRequest(); return TRUE;
-        case WM_SYSCOMMAND: return events_->OnSystemCommand(static_cast<int>(wParam & 0xFFF0)) ? TRUE : FALSE;
+        case WM_SYSCOMMAND: {
+            const std::optional<SystemCommand> command = SystemCommandOf(wParam);
+            return command && events_->OnSystemCommand(*command) ? TRUE : FALSE;
+        }
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (lParam != 0) {
@@ -492,7 +452,9 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             return FALSE;
         case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
         case kTrayCallbackMessage:
-            return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam), ToMouseButtonEvent(lParam)));
+            return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam),
+                                                        PointerEventOf(static_cast<UINT>(lParam), Point{})
+                                                            .value_or(PointerEvent{})));
         case WM_DEVICECHANGE:
             if (wParam == DBT_DEVICEREMOVECOMPLETE && lParam != 0) {
                 const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
@@ -508,9 +470,10 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case WM_POWERBROADCAST:
             events_->OnPowerEvent(wParam == PBT_APMSUSPEND ? PowerEvent::Suspend : PowerEvent::Resume);
             return FALSE;
-        case WM_MOUSEMOVE: events_->OnMouseMove(PointFrom(lParam)); return FALSE;
-        case WM_LBUTTONDOWN: events_->OnLeftButtonDown(PointFrom(lParam)); return FALSE;
-        case WM_LBUTTONUP: events_->OnLeftButtonUp(PointFrom(lParam)); return FALSE;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP: events_->OnPointer(*PointerEventOf(msg, PointFrom(lParam))); return FALSE;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             paintDc_ = BeginPaint(hwnd, &paint);
@@ -524,11 +487,9 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             // The paint covers the whole window; skipping the erase avoids flicker.
             return Answer(hwnd, TRUE);
         case kRepaintMessage:
-            repaintPosted_ = false;
-            events_->OnRepaintRequest();
+            if (work_.TakeRepaint()) events_->OnRepaintRequest();
             return TRUE;
-        case kDeviceRemovalMessage: DeliverDeviceRemovals(); return TRUE;
-        case kPostedTaskMessage: RunPostedTasks(); return TRUE;
+        case kPostedTaskMessage: work_.RunTasks(); return TRUE;
         default: return FALSE;
     }
 }

@@ -4,17 +4,18 @@
 #include "platform/win32/windows_api.h"
 
 #include <atomic>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "platform/drawing.h"
+#include "platform/portable/posted_work.h"
 #include "platform/window.h"
 
 namespace vx::platform {
+
+class Win32EditorControls;
 
 // How the window first appears: shown, or only as the tray icon (the
 // start-with-Windows entry), until the user shows it from the tray.
@@ -37,7 +38,7 @@ public:
     Drawing* PaintDrawing() override;
     void MessageBox(const std::string& text, const std::string& caption) override;
     std::string LoadResourceString(int id) override;
-    void AppendSystemMenuItem(const std::string& text, int commandId) override;
+    void AppendSystemMenuItem(const std::string& text, SystemCommand command) override;
     void SetLargeIcon(int iconResourceId) override;
     void SetTitle(const std::string& title) override;
     FontHandle CreateFont(const FontSpec& fontSpec) override;
@@ -48,7 +49,7 @@ public:
     void PostRepaint() override;
     void Show(ShowCommand command) override;
     void BeginDrag(Point clientPoint) override;
-    void PostSystemCommand(int command, Point point) override;
+    void PostSystemCommand(SystemCommand command, Point point) override;
     std::optional<std::string> ChooseFile(const FileDialogSpec& request) override;
     Rect ScreenRect() override;
     std::unique_ptr<PopupWindow> CreatePopup(PopupTemplate kind, PopupEvents& events, PopupWindow* owner) override;
@@ -59,7 +60,7 @@ public:
     void ShowTrayMenu(Menu& menu) override;
     void ShowContextMenu(Menu& menu, Point screenPoint) override;
     Point CursorScreenPos() override;
-    MacroEditorControls& EditorControls() override { return *controls_; }
+    MacroEditorControls& EditorControls() override;
     bool InstallRecordingHook() override;
     void RemoveRecordingHook() override;
     void AddTrayIcon() override;
@@ -91,8 +92,6 @@ private:
     INT_PTR HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam);
     INT_PTR ControlColor(HWND hwnd, HDC dc);
     void ShowFirstSubmenu(Menu& menu, Point screenPoint, UINT buttonFlag);
-    void DeliverDeviceRemovals();
-    void RunPostedTasks();
     void HoldBackShow(UINT msg, LPARAM lParam);
 
     // A modal dialog is shown by the dialog manager twice on its own: when it
@@ -111,15 +110,12 @@ private:
     HDC paintDc_ = nullptr;
     std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;
-    std::unique_ptr<MacroEditorControls> controls_;
+    std::unique_ptr<Win32EditorControls> controls_;
     HHOOK recordingHook_ = nullptr;
     HHOOK messageFilter_ = nullptr;
     std::vector<HFONT> fonts_;
 
-    std::atomic<bool> repaintPosted_{false};
-    std::mutex removalsMutex_;
-    std::deque<std::string> pendingRemovals_;
-    std::deque<std::function<void()>> postedTasks_;
+    PostedWork work_;
 };
 
 }  // namespace vx::platform

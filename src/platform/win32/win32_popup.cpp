@@ -1,6 +1,7 @@
 #include "platform/win32/win32_popup.h"
 
 #include "platform/win32/text_convert.h"
+#include "platform/win32/win32_input.h"
 #include "platform/win32/win32_drawing.h"
 #include "platform/win32/win32_region.h"
 
@@ -68,9 +69,10 @@ private:
     INT_PTR Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         switch (msg) {
             case WM_INITDIALOG: events_.OnInit(*this); return FALSE;
-            case WM_MOUSEMOVE: events_.OnMouseMove(PointOf(lParam)); return TRUE;
-            case WM_LBUTTONDOWN: events_.OnLeftButtonDown(PointOf(lParam)); return FALSE;
-            case WM_LBUTTONUP: events_.OnLeftButtonUp(PointOf(lParam)); return TRUE;
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONUP: events_.OnPointer(*PointerEventOf(msg, PointOf(lParam))); return TRUE;
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK: events_.OnPointer(*PointerEventOf(msg, PointOf(lParam))); return FALSE;
             case WM_PAINT: {
                 PAINTSTRUCT paint{};
                 HDC dc = BeginPaint(hwnd, &paint);

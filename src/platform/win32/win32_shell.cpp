@@ -12,34 +12,32 @@
 namespace vx::platform {
 namespace {
 
-// A bare program name ("calc.exe") is taken from the system folder by its
-// full path: a search would look in the program's own folder first, which a
-// per-user install leaves writable, so a file planted there would run.
-bool IsBareName(const std::wstring& commandLine) {
-    return !commandLine.empty() && commandLine.find_first_of(L"\\/: \"") == std::wstring::npos;
+const wchar_t* ProgramFileName(SystemProgram program) {
+    return program == SystemProgram::Calculator ? L"calc.exe" : L"cmd.exe";
 }
 
-std::wstring SystemProgramPath(const std::wstring& commandLine) {
+// The program is taken from the system folder by its full path: a search
+// would look in the program's own folder first, which a per-user install
+// leaves writable, so a file planted there would run.
+std::wstring SystemProgramPath(const std::wstring& fileName) {
     std::vector<wchar_t> folder(MAX_PATH + 1);
     const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
     if (length == 0 || length >= folder.size()) return {};
-    return std::wstring(folder.data(), length) + L"\\" + commandLine;
+    return std::wstring(folder.data(), length) + L"\\" + fileName;
 }
 
 }  // namespace
 
-bool Win32Shell::StartProgram(const std::string& commandLine) {
-    const std::wstring wide = Widen(commandLine);
-    if (wide.empty()) return false;
-    const std::wstring program = IsBareName(wide) ? SystemProgramPath(wide) : std::wstring();
-    if (IsBareName(wide) && program.empty()) return false;
-    std::wstring arguments = program.empty() ? wide : L"\"" + program + L"\"";
+bool Win32Shell::StartProgram(SystemProgram systemProgram) {
+    const std::wstring program = SystemProgramPath(ProgramFileName(systemProgram));
+    if (program.empty()) return false;
+    std::wstring arguments = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOW;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
+    if (!CreateProcessW(program.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &started)) {
         return false;
     }

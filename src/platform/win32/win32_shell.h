@@ -6,7 +6,7 @@ namespace vx::platform {
 
 class Win32Shell final : public Shell {
 public:
-    bool StartProgram(const std::string& commandLine) override;
+    bool StartProgram(SystemProgram program) override;
     bool OpenDocument(const std::string& urlOrPath) override;
 };
 

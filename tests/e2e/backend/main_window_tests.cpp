@@ -27,9 +27,9 @@ public:
     int initCount = 0;
     int closeCount = 0;
     int repaintCount = 0;
-    std::vector<int> systemCommands;
+    std::vector<SystemCommand> systemCommands;
     std::vector<int> commands;
-    std::vector<std::pair<int, MouseButtonEvent>> trayEvents;
+    std::vector<std::pair<int, PointerEvent>> trayEvents;
     std::vector<DeviceNotification> removals;
     std::vector<Point> moves, downs, ups;
     long trayAnswer = 0;
@@ -40,7 +40,7 @@ public:
         if (script) script();
     }
     void OnCloseRequest() override { ++closeCount; }
-    bool OnSystemCommand(int command) override {
+    bool OnSystemCommand(SystemCommand command) override {
         systemCommands.push_back(command);
         return handleSystemCommands;
     }
@@ -48,7 +48,7 @@ public:
         commands.push_back(id);
         if (onCommand) onCommand(id);
     }
-    long OnTrayCallback(int iconId, MouseButtonEvent event) override {
+    long OnTrayCallback(int iconId, PointerEvent event) override {
         trayEvents.emplace_back(iconId, event);
         return trayAnswer;
     }
@@ -90,6 +90,8 @@ TEST(Win32MainWindow, RoutesWindowMessagesToEvents) {
         SendMessageW(hwnd, WM_MOUSEMOVE, 0, PackPoint(-5, 12));
         SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(30, 40));
         SendMessageW(hwnd, WM_LBUTTONUP, 0, PackPoint(31, 41));
+        // The second press of a double click is not a press.
+        SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, PackPoint(30, 40));
         SendMessageW(hwnd, WM_CLOSE, 0, 0);
         existedAfterClose = window.Exists() && IsWindow(hwnd);
         window.Destroy();
@@ -97,15 +99,16 @@ TEST(Win32MainWindow, RoutesWindowMessagesToEvents) {
     window.RunModal(events);
 
     EXPECT_EQ(events.initCount, 1);
-    EXPECT_EQ(events.systemCommands, std::vector<int>({0x10}));
+    EXPECT_EQ(events.systemCommands, std::vector<SystemCommand>({SystemCommand::About}));
     // Enter and Escape never reach the logic (and never end the dialog).
     EXPECT_EQ(events.commands, std::vector<int>({32801}));
     EXPECT_EQ(commandOk, 0);
     EXPECT_EQ(trayResult, 7);
     ASSERT_EQ(events.trayEvents.size(), 3u);
-    EXPECT_EQ(events.trayEvents[0], std::make_pair(153, MouseButtonEvent::LeftDoubleClick));
-    EXPECT_EQ(events.trayEvents[1], std::make_pair(99, MouseButtonEvent::RightUp));
-    EXPECT_EQ(events.trayEvents[2], std::make_pair(153, MouseButtonEvent::Other));
+    EXPECT_EQ(events.trayEvents[0],
+              std::make_pair(153, PointerEvent{PointerAction::DoublePress, PointerButton::Left, {}}));
+    EXPECT_EQ(events.trayEvents[1], std::make_pair(99, PointerEvent{PointerAction::Release, PointerButton::Right, {}}));
+    EXPECT_EQ(events.trayEvents[2], std::make_pair(153, PointerEvent{PointerAction::Move, PointerButton::None, {}}));
     EXPECT_EQ(eraseResult, 1);
     EXPECT_EQ(events.moves, std::vector<Point>({Point{-5, 12}}));
     EXPECT_EQ(events.downs, std::vector<Point>({Point{30, 40}}));
@@ -272,7 +275,7 @@ TEST(Win32MainWindow, TemplateStylesTitleIconAndSystemMenu) {
         window.SetLargeIcon(159);
         bigIcon = SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0);
         dragIcon = SendMessageW(hwnd, WM_QUERYDRAGICON, 0, 0);
-        window.AppendSystemMenuItem(window.LoadResourceString(101), 16);
+        window.AppendSystemMenuItem(window.LoadResourceString(101), SystemCommand::About);
         HMENU menu = GetSystemMenu(hwnd, FALSE);
         int count = GetMenuItemCount(menu);
         lastId = GetMenuItemID(menu, count - 1);
