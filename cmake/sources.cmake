@@ -108,6 +108,7 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_menu.cpp
   qt_popup.cpp
   qt_shell.cpp
+  x11_key_repeat.cpp
 )
 
 vx_folder_sources(VX_QT_ENTRY_SOURCES src/platform/qt/entry

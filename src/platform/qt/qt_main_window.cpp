@@ -23,6 +23,7 @@
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/qt_menu.h"
 #include "platform/qt/qt_popup.h"
+#include "platform/qt/x11_key_repeat.h"
 
 namespace vx::platform {
 namespace {
@@ -194,7 +195,7 @@ protected:
     }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        if (WindowEvents* events = Events()) events->OnCloseRequest();
+        if (owner_.Exists()) owner_.events_->OnCloseRequest();
     }
 
 private:
@@ -534,6 +535,9 @@ void QtMainWindow::RunModal(WindowEvents& events) {
     surface_->setWindowIcon(icon_);
     alive_ = true;
     qApp->installEventFilter(keyFilter_.get());
+    // Qt flags a repeat's release and press only when both have arrived;
+    // presses alone are repeats the recording always recognises.
+    AskForRepeatAsPressesOnly();
     events.OnInitDialog();
     if (!destroyed_ && startVisibility_ == StartVisibility::Shown) {
         surface_->show();
