@@ -29,6 +29,31 @@ TEST(QtBackend, QtKeysBecomeWindowsVirtualKeys) {
     for (const auto& c : kCases) EXPECT_EQ(VirtualKeyOf(c.key, c.modifiers), c.virtualKey) << std::hex << c.key;
 }
 
+TEST(QtBackend, KeyEventsCarryRepeatMenuKeyAndSide) {
+    const struct {
+        QEvent::Type type;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 keySymbol;
+        bool autoRepeat;
+        bool sided;
+        KeyEvent expected;
+    } kCases[] = {
+        {QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 0x61, false, false, KeyDown(Key{0x41})},
+        {QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 0x61, true, false, {KeyAction::Up, 0x41, false, true}},
+        {QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier, 0xFFC7, false, false, KeyDown(Key::F10, true)},
+        {QEvent::KeyPress, Qt::Key_X, Qt::AltModifier, 0x78, false, false, KeyDown(Key{0x58}, true)},
+        {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 0xFFE2, false, true, KeyDown(Key::RightShift)},
+        {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 0xFFE2, false, false, KeyDown(Key::Shift)},
+        {QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, 0xFFE3, false, true, KeyUp(Key::LeftControl)},
+    };
+    for (const auto& c : kCases) {
+        const QKeyEvent key(c.type, c.key, c.modifiers, 0, c.keySymbol, 0, QString(), c.autoRepeat);
+        EXPECT_EQ(KeyEventOf(key, c.sided), c.expected) << std::hex << c.key;
+    }
+    EXPECT_FALSE(KeyEventOf(QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier), false));
+}
+
 TEST(QtBackend, RegionsBecomeTheSameQtRegions) {
     const struct {
         const char* what;

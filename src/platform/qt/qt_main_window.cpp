@@ -168,7 +168,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         // A click on the skin takes the focus from no control, as on a
         // dialog: an in-place edit stays open.
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:
