@@ -104,6 +104,7 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_controls.cpp
   qt_drawing.cpp
   qt_image_decoder.cpp
+  qt_keys.cpp
   qt_main_window.cpp
   qt_menu.cpp
   qt_popup.cpp

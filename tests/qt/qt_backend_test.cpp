@@ -3,6 +3,7 @@
 
 #include <QRegion>
 
+#include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_popup.h"
 

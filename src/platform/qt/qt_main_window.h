@@ -3,7 +3,6 @@
 // core's region, whose events become platform::WindowEvents calls, run in
 // its own event loop the way the Windows dialog runs modally.
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -12,7 +11,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,12 +26,6 @@ namespace vx::platform {
 // How the window first appears: shown, or only as the tray icon (the
 // autostart entry, --tray), until the user shows it from the tray.
 enum class StartVisibility { Shown, TrayOnly };
-
-// The program's key number of a Qt key (0 for a key without one).
-std::uint32_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
-// A key press or release in the program's terms; `sided` tells the left
-// and right Shift, Ctrl and Alt apart. Nothing for a key without a number.
-std::optional<KeyEvent> KeyEventOf(const QKeyEvent& key, bool sided);
 
 class QtMainWindow final : public MainWindow {
 public:
