@@ -58,8 +58,10 @@ bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& 
 
 void ProgramSubsystems::ApplyConfiguration() { device::ApplyConfiguration(state_.settings, state_.device, platform_); }
 
-void ProgramSubsystems::SendDriverExit() {
-    device::SendDriverExit(state_.device, device::ReportSink{platform_.hid, platform_.diagnostics});
+void ProgramSubsystems::ReleaseAllAndSendDriverExit() {
+    const device::ReportSink sink{platform_.hid, platform_.diagnostics};
+    device::HaltPlaybackAndReleaseAll(state_.device, sink);
+    device::SendDriverExit(state_.device, sink);
 }
 
 }  // namespace vx::app

@@ -26,7 +26,7 @@ public:
     bool FindMouse() override;
     bool IsMouseNotification(const platform::DeviceNotification& notification) override;
     void ApplyConfiguration() override;
-    void SendDriverExit() override;
+    void ReleaseAllAndSendDriverExit() override;
 
 private:
     template <typename Loader>

@@ -33,7 +33,9 @@ public:
     virtual bool FindMouse() = 0;
     virtual bool IsMouseNotification(const platform::DeviceNotification& notification) = 0;
     virtual void ApplyConfiguration() = 0;
-    virtual void SendDriverExit() = 0;  // the 0x20 report, when the write channel is open
+    // Playback stopped for good with every key and button it holds let go,
+    // then the 0x20 report, when the write channel is open.
+    virtual void ReleaseAllAndSendDriverExit() = 0;
 };
 
 }  // namespace vx::app

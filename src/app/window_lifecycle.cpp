@@ -10,7 +10,7 @@ void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& s
         state.editor.recorder.hookInstalled = false;
     }
     platform.window.RemoveTrayIcon();
-    subsystems.SendDriverExit();
+    subsystems.ReleaseAllAndSendDriverExit();
     if (!platform.systemSettings.GetMouseSpeed()) {
         platform.diagnostics.Report("pointer speed not put back to 10: the current speed could not be read");
     } else if (!platform.systemSettings.SetMouseSpeed(10)) {

@@ -25,6 +25,7 @@ constexpr std::uint8_t kHighestUsbSpeed = 3;
 void SendKeyboardKeys(WorkerContext& context) {
     DeviceSession& session = context.session;
     std::lock_guard lock(session.ReportLock);
+    if (session.player.halted) return;
     session.ReportBuffer[0] = kFeatureReportId;
     session.ReportBuffer[1] = kCmdKeyboardKeys;
     std::copy(session.player.KeySlots.begin(), session.player.KeySlots.end(), session.ReportBuffer.begin() + 2);
@@ -34,6 +35,7 @@ void SendKeyboardKeys(WorkerContext& context) {
 void SendMouseButtons(WorkerContext& context) {
     DeviceSession& session = context.session;
     std::lock_guard lock(session.ReportLock);
+    if (session.player.halted) return;
     session.ReportBuffer[0] = kFeatureReportId;
     session.ReportBuffer[1] = kCmdMouseButtons;
     session.ReportBuffer[3] = session.player.MouseButtonState;
@@ -170,6 +172,7 @@ void PlayMacro(WorkerContext& context, const macro::MacroRecord& record, int pas
 void SendConsumerKey(WorkerContext& context, std::uint16_t usage) {
     DeviceSession& session = context.session;
     std::lock_guard lock(session.ReportLock);
+    if (session.player.halted) return;
     session.ReportBuffer[0] = kFeatureReportId;
     session.ReportBuffer[1] = kCmdConsumerKey;
     session.ReportBuffer[2] = static_cast<std::uint8_t>(usage >> 8);

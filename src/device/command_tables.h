@@ -20,6 +20,8 @@ inline constexpr std::uint8_t kCmdKeyboardKeys = 0x15;
 inline constexpr std::uint8_t kCmdMouseButtons = 0x16;
 inline constexpr std::uint8_t kCmdConsumerKey = 0x17;
 inline constexpr std::uint8_t kCmdDriverExit = 0x20;
+// Report 0x16's byte with every button up (active low).
+inline constexpr std::uint8_t kAllButtonsReleased = 0xFF;
 
 inline constexpr int kButtonCount = 6;
 inline constexpr int kDpiLevelCount = 4;

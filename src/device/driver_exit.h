@@ -9,4 +9,9 @@ namespace vx::device {
 // WriteChannel is open (the buffer is left untouched otherwise).
 void SendDriverExit(DeviceSession& session, const ReportSink& sink);
 
+// Stops playback for good and lets go of whatever it holds, so that no key
+// or button stays pressed once the program is gone: the mouse buttons all
+// released (report 0x16), then no key (report 0x15), as a pass ends.
+void HaltPlaybackAndReleaseAll(DeviceSession& session, const ReportSink& sink);
+
 }  // namespace vx::device

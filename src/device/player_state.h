@@ -15,6 +15,9 @@ struct PlayerState {
     std::array<std::uint8_t, 6> KeySlots{};
     // Active low: bit 0 left, bit 1 right, bit 2 middle; bits 3..7 stay 1.
     std::uint8_t MouseButtonState = 0xFF;
+    // Set, under the session's ReportLock, once the program ends: the
+    // player sends nothing more, so nothing is pressed after the release.
+    bool halted = false;
     WakeSignal wake;
     // The loops end once this is set (the program itself never sets it; the
     // process ends with them running).

@@ -142,9 +142,9 @@ bool FilterKey(const EditorContext& context, platform::Clock& clock, const KeyEv
     // Enter and Escape would press the window's default buttons and close it.
     const Key key = event.AsKey();
     if (event.action == KeyAction::Down && !event.menuKey && (key == Key::Escape || key == Key::Return)) return true;
-    // F10 would open the window menu. What shares its number goes too,
-    // whatever the kind of event: the character 'y' typed into a field.
-    return event.code == static_cast<std::uint32_t>(Key::F10);
+    // F10 would open the window menu. Only the key: the character 'y',
+    // which shares its number, is typed into the fields as any other.
+    return IsKeyDownOrUp(event) && key == Key::F10;
 }
 
 void FilterRightButtonUp(const EditorContext& context, platform::MainWindow& window, bool advancedPageShown,

@@ -34,8 +34,8 @@ KeyEventOutcome RecordKeyEvent(const EditorContext& context, platform::Clock& cl
 std::int32_t ElapsedSinceLastEvent(MacroRecorder& recorder, platform::Clock& clock);
 
 // The main window's look at each key event before its controls or its
-// own key handling see it: recording, and swallowing Enter, Escape and F10
-// (and what shares F10's number: the character 'y'). True when consumed.
+// own key handling see it: recording, and swallowing Enter, Escape and F10.
+// True when consumed.
 bool FilterKey(const EditorContext& context, platform::Clock& clock, const platform::KeyEvent& event);
 
 // A right-button release anywhere in the window while no recording runs

@@ -38,7 +38,7 @@ public:
         return n.isDeviceInterface && n.interfacePath == mousePath;
     }
     void ApplyConfiguration() override { log_.Add("ApplyConfiguration"); }
-    void SendDriverExit() override { log_.Add("SendDriverExit"); }
+    void ReleaseAllAndSendDriverExit() override { log_.Add("ReleaseAllAndSendDriverExit"); }
 
     // A layout step that runs this instead of its own work (the missing
     // file path calls the exit sequence from inside a loader).

@@ -109,7 +109,7 @@ TEST_F(StartupSequence, WithoutAMouseShowsThePlugInMessageThenEndsTheProgram) {
     const auto box = IndexOf(log, "MessageBox:Please plug-in【VX230 Gaming Mouse Driver】USB Mouse|");
     ASSERT_GE(box, 0);
     const Log tail(log.begin() + box + 1, log.end());
-    const Log expectedTail = {"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"};
+    const Log expectedTail = {"RemoveTrayIcon", "ReleaseAllAndSendDriverExit", "SetMouseSpeed:10", "Destroy"};
     EXPECT_EQ(tail, expectedTail);
     EXPECT_FALSE(state.device.link.MouseConnected);
     EXPECT_FALSE(fakes.window.Exists());

@@ -93,7 +93,7 @@ TEST_F(WindowLifecycle, ExitCommandsOfBothLanguagesRunTheExitSequenceOnce) {
         AppState freshState;
         CZUV_GMouseDlg freshDialog{freshState, freshFakes.Bundle(), freshSubsystems, probe};
         freshDialog.OnCommand(command);
-        EXPECT_EQ(freshFakes.log.Lines(), (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+        EXPECT_EQ(freshFakes.log.Lines(), (Log{"RemoveTrayIcon", "ReleaseAllAndSendDriverExit", "SetMouseSpeed:10", "Destroy"}));
     }
 }
 
@@ -120,7 +120,7 @@ TEST_F(WindowLifecycle, UnpluggingTheMouseEndsTheProgram) {
     state.device.link.MouseConnected = true;
     dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
     EXPECT_FALSE(state.device.link.MouseConnected);
-    EXPECT_EQ(TakeLog(), (Log{"RemoveTrayIcon", "SendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+    EXPECT_EQ(TakeLog(), (Log{"RemoveTrayIcon", "ReleaseAllAndSendDriverExit", "SetMouseSpeed:10", "Destroy"}));
     // A second notification after the window is gone changes nothing.
     dialog.OnDeviceRemoved(platform::DeviceNotification{true, subsystems.mousePath});
     EXPECT_TRUE(TakeLog().empty());

@@ -3,6 +3,7 @@
 
 #include "device/action_player.h"
 #include "device/delay_pacer.h"
+#include "device/driver_exit.h"
 #include "device/listener_player_support.h"
 
 namespace vx::device {
@@ -45,6 +46,14 @@ TEST_F(PlayerTest, ToggleModePlaysTheRepeatCountWithDelaysAndReleases) {
     EXPECT_EQ(clock.Sleeps(), (std::vector<int>{20, 15, 10, 10, 20, 15, 10, 10, 20, 15, 10, 10, 2}));
     EXPECT_FALSE(session.ActionRunning.load());
     EXPECT_FALSE(session.StopRequested.load());
+}
+
+TEST_F(PlayerTest, AnEndDuringAPauseLetsGoOfTheHeldKeyAndNothingIsSentAfter) {
+    Report({6, 0xF1, 0x01});
+    // The program ends in the pause after the key went down.
+    clock.At(10'000, [this] { HaltPlaybackAndReleaseAll(session, ReportSink{hid, diagnostics}); });
+    ActionPlayerStep(player);
+    EXPECT_EQ(Describe(Sent()), (std::vector<std::string>{"keys 04", "mouse FF", "keys"}));
 }
 
 TEST_F(PlayerTest, ToggleModeSecondPressEndsAfterTheCurrentPass) {

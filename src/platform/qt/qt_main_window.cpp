@@ -129,12 +129,6 @@ private:
         if (!event) return owner_.recording_;
         owner_.controls_.ObserveKey(target, *event);
         if (owner_.events_->OnFilterKey(*event)) return true;
-        // A typed character is a key event of its own, after its key-down.
-        if (press && !owner_.recording_ && key.text().size() == 1 && key.text().at(0).isPrint()) {
-            KeyEvent character = CharacterTyped(key.text().at(0).unicode());
-            character.menuKey = event->menuKey;
-            if (owner_.events_->OnFilterKey(character)) return true;
-        }
         // While recording, keystrokes are kept from the controls.
         if (owner_.recording_) return true;
         // Alt+Space opens the window menu, which carries the about entry.
