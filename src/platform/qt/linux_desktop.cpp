@@ -104,4 +104,9 @@ std::vector<std::string> LinuxProgramsFor(const std::string& windowsCommandLine)
     return {};
 }
 
+unsigned WorkerRealtimePriority(long long maxGranted) {
+    constexpr long long kWanted = 5;
+    return static_cast<unsigned>(std::clamp(maxGranted, 0LL, kWanted));
+}
+
 }  // namespace vx::platform

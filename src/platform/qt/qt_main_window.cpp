@@ -538,6 +538,12 @@ void QtMainWindow::PostDeviceRemoval(std::string path) {
         Qt::QueuedConnection);
 }
 
+void QtMainWindow::PostPowerEvent(PowerEvent event) {
+    if (!alive_) return;
+    QMetaObject::invokeMethod(
+        &dispatcher_, [this, event] { if (Exists()) events_->OnPowerEvent(event); }, Qt::QueuedConnection);
+}
+
 void QtMainWindow::RestoreFromOtherInstance(const std::string& title) {
     if (!Exists() || title != title_) return;
     Show(ShowCommand::Show);
