@@ -44,7 +44,7 @@ TEST(LinuxDesktopInput, NumbersAreWrittenAsTheKeyFilesHoldThem) {
     const struct {
         double value;
         const char* text;
-    } kCases[] = {{0.0, "0"},     {1.0, "1"},       {-1.0, "-1"},     {0.5, "0.5"},
+    } kCases[] = {{0.0, "0"},           {1.0, "1"},   {-1.0, "-1"},   {0.5, "0.5"},
                   {-1.0 / 9, "-0.111"}, {0.2, "0.2"}, {-0.0001, "0"}, {0.1004, "0.1"}};
     for (const auto& c : kCases) EXPECT_EQ(KeyFileNumber(c.value), c.text) << c.value;
 }

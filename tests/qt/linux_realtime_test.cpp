@@ -117,7 +117,8 @@ namespace {
 
 TEST(LinuxRealtime, EachWorkerAsksRealtimeKitForItsOwnThreadWithinTheGrantedPriority) {
     for (const auto& [granted, asked] : {std::pair{20, 5U}, std::pair{3, 3U}}) {
-        QDBusConnection service = QDBusConnection::connectToBus(QDBusConnection::SystemBus, QStringLiteral("fake-rtkit"));
+        QDBusConnection service =
+            QDBusConnection::connectToBus(QDBusConnection::SystemBus, QStringLiteral("fake-rtkit"));
         ASSERT_TRUE(service.isConnected());
         FakeRealtimeKit fake;
         fake.maxPriority = granted;
@@ -153,9 +154,8 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // A private bus stands for the system bus, before anything connects.
     QProcess bus;
-    bus.start(QStringLiteral("dbus-daemon"),
-              {QStringLiteral("--config-file=" VX_TEST_SYSTEM_BUS_CONFIG), QStringLiteral("--nofork"),
-               QStringLiteral("--print-address=1")});
+    bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=" VX_TEST_SYSTEM_BUS_CONFIG),
+                                              QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     if (!bus.waitForReadyRead(5000)) {
         std::fprintf(stderr, "dbus-daemon did not start\n");
         return 1;

@@ -22,9 +22,8 @@ std::string Reason(const QDBusMessage& reply) {
 }
 
 std::optional<long long> Property(const QDBusConnection& bus, const QString& name, std::string& failure) {
-    QDBusMessage get =
-        QDBusMessage::createMethodCall(kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                       QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << kService << name;
     const QDBusMessage reply = bus.call(get, QDBus::Block, kTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {

@@ -100,8 +100,8 @@ QVariant KWinProperty(const QString& path, const QString& interface, const QStri
 // The object paths of KWin's mice (pointers that are not touchpads, which
 // Plasma sets apart).
 QStringList KWinMice() {
-    const QVariant names =
-        KWinProperty(kKWinDevices, QStringLiteral("org.kde.KWin.InputDeviceManager"), QStringLiteral("devicesSysNames"));
+    const QVariant names = KWinProperty(kKWinDevices, QStringLiteral("org.kde.KWin.InputDeviceManager"),
+                                        QStringLiteral("devicesSysNames"));
     QStringList mice;
     for (const QString& name : names.toStringList()) {
         const QString path = kKWinDevices + QLatin1Char('/') + name;
@@ -130,9 +130,8 @@ bool SetKWinSpeed(const QStringList& mice, double speed) {
 void NotifyPlasmaMouseChange() {
     constexpr int kSettingsChanged = 3;
     constexpr int kMouseSettings = 0;
-    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/KGlobalSettings"),
-                                                     QStringLiteral("org.kde.KGlobalSettings"),
-                                                     QStringLiteral("notifyChange"));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QStringLiteral("/KGlobalSettings"), QStringLiteral("org.kde.KGlobalSettings"), QStringLiteral("notifyChange"));
     signal << kSettingsChanged << kMouseSettings;
     QDBusConnection::sessionBus().send(signal);
 }
@@ -189,7 +188,8 @@ std::optional<double> LinuxSystemSettings::ReadDesktopSpeed() {
         }
         case PointerSpeedRoute::PlasmaX11: {
             const std::string path = configDir_ + "/" + kPlasmaInputFile;
-            if (const std::optional<double> stored = ParseNumber(KeyFileValue(path, kPlasmaSpeedGroup, kPlasmaSpeedKey))) {
+            if (const std::optional<double> stored =
+                    ParseNumber(KeyFileValue(path, kPlasmaSpeedGroup, kPlasmaSpeedKey))) {
                 return stored;
             }
             // Never set in Plasma: the pointers' own speed, else libinput's default.

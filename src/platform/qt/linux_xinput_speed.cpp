@@ -74,8 +74,8 @@ std::optional<double> ReadSpeed(const Pointers& pointers, int device) {
     unsigned long items = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    const Status status = XIGetProperty(pointers.display.get(), device, pointers.speed, 0, 1, False,
-                                        AnyPropertyType, &type, &format, &items, &after, &data);
+    const Status status = XIGetProperty(pointers.display.get(), device, pointers.speed, 0, 1, False, AnyPropertyType,
+                                        &type, &format, &items, &after, &data);
     std::optional<double> speed;
     if (status == Success && type == pointers.floatType && format == 32 && items >= 1 && data != nullptr) {
         float value = 0;
@@ -104,8 +104,8 @@ bool WriteXInputSpeed(double speed) {
     unsigned char data[sizeof value];
     std::memcpy(data, &value, sizeof value);
     for (int device : pointers.ids) {
-        XIChangeProperty(pointers.display.get(), device, pointers.speed, pointers.floatType, 32, PropModeReplace,
-                         data, 1);
+        XIChangeProperty(pointers.display.get(), device, pointers.speed, pointers.floatType, 32, PropModeReplace, data,
+                         1);
     }
     XSync(pointers.display.get(), False);
     bool all = true;

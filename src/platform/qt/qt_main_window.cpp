@@ -272,7 +272,8 @@ void QtMainWindow::MessageBox(const std::string& text, const std::string& captio
     QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
         const QString rule = QStringLiteral("---------------------------\n");
         QString buttons;
-        for (QAbstractButton* button : box.buttons()) buttons += button->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
+        for (QAbstractButton* button : box.buttons())
+            buttons += button->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
         QApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule + box.text() +
                                            QLatin1Char('\n') + rule + buttons + QLatin1Char('\n') + rule);
     });
@@ -541,7 +542,11 @@ void QtMainWindow::PostDeviceRemoval(std::string path) {
 void QtMainWindow::PostPowerEvent(PowerEvent event) {
     if (!alive_) return;
     QMetaObject::invokeMethod(
-        &dispatcher_, [this, event] { if (Exists()) events_->OnPowerEvent(event); }, Qt::QueuedConnection);
+        &dispatcher_,
+        [this, event] {
+            if (Exists()) events_->OnPowerEvent(event);
+        },
+        Qt::QueuedConnection);
 }
 
 void QtMainWindow::RestoreFromOtherInstance(const std::string& title) {
