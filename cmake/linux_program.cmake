@@ -1,13 +1,18 @@
 # The native Linux program: the Qt backend, vx230 over the real HID devices
 # (hidapi) and vx230-sim over the simulated mouse, the data tree staged
 # beside them, the install rules and the .deb.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Network)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Network DBus)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
-pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
+# X11 for the keyboard's repeat, XInput 2 for the pointer speed of X11
+# sessions without a desktop of their own.
+pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 
 add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
-target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::Network PkgConfig::X11)
+# The system-bus watch (sleep and wake) is a QObject with a slot.
+set_target_properties(vx_qt PROPERTIES AUTOMOC ON)
+target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::Network Qt6::DBus
+                      PRIVATE PkgConfig::XINPUT)
 
 add_executable(vx230 ${VX_QT_ENTRY_SOURCES} ${VX_QT_HID_SOURCES})
 target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI)
@@ -66,3 +71,20 @@ set_tests_properties(linux_installed_package PROPERTIES TIMEOUT 300 SKIP_RETURN_
 # under Wine by scripts/linux_wine_bench.sh (not a test).
 add_executable(paint_bench_qt ${CMAKE_SOURCE_DIR}/bench/qt/paint_bench_qt.cpp)
 target_link_libraries(paint_bench_qt PRIVATE vx_qt)
+
+# The device workers' real-time priority, against a private bus in the
+# place of the system bus (with and without a stand-in RealtimeKit).
+add_executable(linux_realtime_tests ${CMAKE_SOURCE_DIR}/tests/qt/linux_realtime_test.cpp)
+set_target_properties(linux_realtime_tests PROPERTIES AUTOMOC ON)
+target_compile_definitions(linux_realtime_tests PRIVATE
+  VX_TEST_SYSTEM_BUS_CONFIG="${CMAKE_SOURCE_DIR}/tests/e2e/linux/test_system_bus.conf")
+target_link_libraries(linux_realtime_tests PRIVATE vx_qt GTest::gtest)
+add_test(NAME linux_realtime_tests COMMAND linux_realtime_tests)
+set_tests_properties(linux_realtime_tests PROPERTIES TIMEOUT 60)
+
+# Linux only: sleep and wake over a private system bus; the desktop's
+# pointer speed and wheel lines.
+foreach(name sleep_wake desktop_settings)
+  add_test(NAME linux_e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_${name}.sh)
+  set_tests_properties(linux_e2e.${name} PROPERTIES TIMEOUT 240 ENVIRONMENT VX_LINUX_BUILD_DIR=${CMAKE_BINARY_DIR})
+endforeach()

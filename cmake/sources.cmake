@@ -93,14 +93,18 @@ vx_folder_sources(VX_POSIX_SOURCES src/platform/posix
 vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
   hid_descriptor.cpp
   linux_desktop.cpp
+  linux_desktop_input.cpp
 )
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
   linux_diagnostics.cpp
   linux_process.cpp
+  linux_realtime.cpp
+  linux_sleep_watch.cpp
   linux_system_settings.cpp
   linux_threads.cpp
+  linux_xinput_speed.cpp
   qt_controls.cpp
   qt_drawing.cpp
   qt_image_decoder.cpp

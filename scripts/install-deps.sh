@@ -8,8 +8,9 @@ packages=(
   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
   python3 python3-pil fonts-dejavu-core
   clang libclang-rt-14-dev locales
-  qt6-base-dev libhidapi-dev libx11-dev pkg-config dpkg-dev file
+  qt6-base-dev libhidapi-dev pkg-config dpkg-dev file
   xclip gsettings-desktop-schemas libglib2.0-bin
+  dbus-daemon dbus-bin libx11-dev libxi-dev xinput
 )
 
 # The Chinese locale: with it Wine uses code page 936, as a Chinese Windows

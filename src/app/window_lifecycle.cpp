@@ -11,7 +11,9 @@ void ShutdownDriver(AppState& state, platform::Platform& platform, Subsystems& s
     }
     platform.window.RemoveTrayIcon();
     subsystems.ReleaseAllAndSendDriverExit();
-    if (!platform.systemSettings.GetMouseSpeed()) {
+    if (!platform.systemSettings.HasMouseSpeed()) {
+        // Nothing to put back.
+    } else if (!platform.systemSettings.GetMouseSpeed()) {
         platform.diagnostics.Report("pointer speed not put back to 10: the current speed could not be read");
     } else if (!platform.systemSettings.SetMouseSpeed(10)) {
         platform.diagnostics.Report("pointer speed not put back to 10: the system refused it");

@@ -87,16 +87,21 @@ void SendFireTime(DeviceSession& session, const ReportSink& sink, std::int32_t f
 
 void SetSystemInputSettings(platform::SystemSettings& system, platform::Diagnostics& diagnostics,
                             const settings::MouseConfig& config) {
-    // A failed query leaves that setting as the user had it.
-    if (!system.GetMouseSpeed()) {
-        diagnostics.Report("pointer speed not set: the current speed could not be read");
-    } else if (!system.SetMouseSpeed(PointerSpeedOf(config.DPI_SPEED))) {
-        diagnostics.Report("pointer speed not set: the system refused it");
+    // A failed query leaves that setting as the user had it; a system
+    // without the setting is left alone without a word.
+    if (system.HasMouseSpeed()) {
+        if (!system.GetMouseSpeed()) {
+            diagnostics.Report("pointer speed not set: the current speed could not be read");
+        } else if (!system.SetMouseSpeed(PointerSpeedOf(config.DPI_SPEED))) {
+            diagnostics.Report("pointer speed not set: the system refused it");
+        }
     }
-    if (!system.GetWheelScrollLines()) {
-        diagnostics.Report("wheel scroll lines not set: the current value could not be read");
-    } else if (!system.SetWheelScrollLines(static_cast<std::uint8_t>(config.WHEEL_SPEED + 1))) {
-        diagnostics.Report("wheel scroll lines not set: the system refused them");
+    if (system.HasWheelScrollLines()) {
+        if (!system.GetWheelScrollLines()) {
+            diagnostics.Report("wheel scroll lines not set: the current value could not be read");
+        } else if (!system.SetWheelScrollLines(static_cast<std::uint8_t>(config.WHEEL_SPEED + 1))) {
+            diagnostics.Report("wheel scroll lines not set: the system refused them");
+        }
     }
 }
 

@@ -218,6 +218,19 @@ TEST_F(ApplyConfigurationTest, AFailedSystemQueryLeavesThatSettingAlone) {
     EXPECT_EQ(fakes.systemSettings.wheelLinesSets.size(), 1u);
 }
 
+TEST_F(ApplyConfigurationTest, ASettingTheSystemDoesNotHaveIsLeftAloneWithoutAWord) {
+    ConnectMouse(8);
+    fakes.systemSettings.hasMouseSpeed = false;
+    fakes.systemSettings.hasWheelLines = false;
+    fakes.systemSettings.getMouseSpeedFails = true;
+    fakes.systemSettings.getWheelLinesFails = true;
+    Apply(FactoryDefaults());
+    Apply(FactoryDefaults());
+    EXPECT_TRUE(fakes.systemSettings.mouseSpeedSets.empty());
+    EXPECT_TRUE(fakes.systemSettings.wheelLinesSets.empty());
+    EXPECT_TRUE(fakes.diagnostics.Lines().empty());
+}
+
 TEST_F(ApplyConfigurationTest, SettingsFileGetsCurConfigTheAppliedCopyAndTheCurrentSection) {
     ConnectMouse(8);
     settings::MouseConfig config = FactoryDefaults();

@@ -12,7 +12,11 @@ E2E_OUT=$E2E_ROOT/build/e2e-linux
 E2E_EXE=vx230-sim
 E2E_PROGRAM=$E2E_LINUX_BUILD/$E2E_EXE
 E2E_HOME=
-export QT_QPA_PLATFORM=xcb GSETTINGS_BACKEND=keyfile
+E2E_BUS_PID=
+# The desktop the scenarios stand for: GNOME's mouse settings (gsettings,
+# kept in a key file of the scenario's home).
+export QT_QPA_PLATFORM=xcb GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=GNOME
+unset XDG_SESSION_TYPE WAYLAND_DISPLAY
 
 e2e_prepare_prefix() { :; }
 
@@ -217,8 +221,26 @@ e2e_no_crash() {
   ! grep -qsE 'Segmentation fault|Aborted|core dumped|AddressSanitizer|runtime error' "$E2E_DIR"/out-*.log
 }
 
+# A private bus in the place of the system bus for the programs started
+# after it (no logind, no RealtimeKit on it unless a scenario puts them there).
+e2e_private_system_bus() {
+  local out
+  out=$(dbus-daemon --config-file="$E2E_ROOT/tests/e2e/linux/test_system_bus.conf" --fork \
+    --print-address=1 --print-pid=1) || return 1
+  export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+  E2E_BUS_PID=$(sed -n 2p <<<"$out")
+  [ -n "$DBUS_SYSTEM_BUS_ADDRESS" ] && [ -n "$E2E_BUS_PID" ]
+}
+
+# Lines on record that contain TEXT, counted: the standard error of this
+# scenario's programs has them all (simmouse.log only those after the
+# simulated mouse was first looked for).
+e2e_diag_count() { cat "$E2E_DIR"/out-*.log 2>/dev/null | grep -F "ZUV_GMouse: " | grep -cF -- "$1"; }
+
 e2e_cleanup() {
   local pid
+  [ -n "$E2E_BUS_PID" ] && kill "$E2E_BUS_PID" 2>/dev/null
+  E2E_BUS_PID=
   [ -f "$E2E_HOME/wintext-called" ] && e2e_fail "a check called the Windows helper wintext"
   rm -f "$E2E_HOME/wintext-called"
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done

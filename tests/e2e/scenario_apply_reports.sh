@@ -31,7 +31,7 @@ ini=$(tr -d '\r' <"$E2E_DIR/config.ini")
 e2e_expect "CurConfig written" grep -q '^CurConfig=1$' <<<"$ini"
 e2e_expect "the applied copy [Config6] written" grep -q '^\[Config6\]$' <<<"$ini"
 e2e_expect_eq "pointer speed of DPI_SPEED 4" "8" "$(e2e_mouse_sensitivity)"
-if e2e_windows_only "wheel lines: Linux has no system-wide wheel line count"; then
+if e2e_windows_only "wheel lines: GNOME, the native scenarios' desktop, has no line count"; then
   lines=$(wine reg query 'HKCU\Control Panel\Desktop' /v WheelScrollLines 2>/dev/null | tr -d '\r' |
     awk '$1 == "WheelScrollLines" { print $3 }')
   e2e_expect_eq "wheel lines of WHEEL_SPEED 2" "3" "$lines"

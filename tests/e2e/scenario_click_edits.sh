@@ -75,7 +75,7 @@ expected="07 10 01 01 00 00 00 00
 07 12 00 00 00 00 00 00"
 e2e_expect_eq "Apply sent the edited configuration" "$expected" "$(e2e_reports_from "$from")"
 e2e_expect_eq "pointer speed of DPI_SPEED 7" "14" "$(e2e_mouse_sensitivity)"
-if e2e_windows_only "wheel lines: Linux has no system-wide wheel line count"; then
+if e2e_windows_only "wheel lines: GNOME, the native scenarios' desktop, has no line count"; then
   lines=$(wine reg query 'HKCU\Control Panel\Desktop' /v WheelScrollLines 2>/dev/null | tr -d '\r' |
     awk '$1 == "WheelScrollLines" { print $3 }')
   e2e_expect_eq "wheel lines of WHEEL_SPEED 0" "1" "$lines"

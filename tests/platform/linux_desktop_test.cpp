@@ -101,5 +101,13 @@ TEST(LinuxDesktop, TheUserTreeCopiesMissingSettingsKeepsTheUsersAndLinksTheRest)
     fs::remove_all(root);
 }
 
+TEST(LinuxDesktop, WorkersAskForALowRealtimePriorityWithinTheGrantedOne) {
+    const struct {
+        long long granted;
+        unsigned asked;
+    } kCases[] = {{20, 5}, {99, 5}, {5, 5}, {3, 3}, {1, 1}, {0, 0}, {-1, 0}};
+    for (const auto& c : kCases) EXPECT_EQ(WorkerRealtimePriority(c.granted), c.asked) << c.granted;
+}
+
 }  // namespace
 }  // namespace vx::platform

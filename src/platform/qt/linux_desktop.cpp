@@ -100,4 +100,9 @@ std::vector<std::string> LinuxProgramsFor(SystemProgram program) {
     return {"x-terminal-emulator", "gnome-terminal", "konsole", "xterm"};
 }
 
+unsigned WorkerRealtimePriority(long long maxGranted) {
+    constexpr long long kWanted = 5;
+    return static_cast<unsigned>(std::clamp(maxGranted, 0LL, kWanted));
+}
+
 }  // namespace vx::platform

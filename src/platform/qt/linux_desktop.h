@@ -40,4 +40,9 @@ int PointerSpeedFromDesktopSpeed(double desktopSpeed);
 // The Linux programs, best first, that stand for a program a button starts.
 std::vector<std::string> LinuxProgramsFor(SystemProgram program);
 
+// The real-time priority the device workers ask for, within the highest
+// the system grants (RealtimeKit's MaxRealtimePriority): low in the range,
+// so that sound servers stay above them. 0 when nothing is granted.
+unsigned WorkerRealtimePriority(long long maxGranted);
+
 }  // namespace vx::platform

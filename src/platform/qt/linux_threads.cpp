@@ -1,20 +1,21 @@
 #include "platform/qt/linux_threads.h"
 
-#include <pthread.h>
-#include <sched.h>
-
+#include <optional>
+#include <string>
 #include <thread>
+
+#include "platform/qt/linux_realtime.h"
 
 namespace vx::platform {
 
 void LinuxThreads::Start(std::function<void()> body, ThreadPriority priority) {
-    std::thread worker([body = std::move(body), priority] {
+    std::thread worker([this, body = std::move(body), priority] {
         if (priority == ThreadPriority::Highest) {
-            // A real-time class needs privileges a desktop user rarely has;
-            // the device workers then run at the normal priority.
-            sched_param parameters{};
-            parameters.sched_priority = sched_get_priority_min(SCHED_RR);
-            pthread_setschedparam(pthread_self(), SCHED_RR, &parameters);
+            if (const std::optional<std::string> failure = MakeCurrentThreadRealtime()) {
+                std::call_once(refusalReported_, [&] {
+                    diagnostics_.Report("the device workers run at the normal priority: " + *failure);
+                });
+            }
         }
         body();
     });

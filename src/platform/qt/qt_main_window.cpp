@@ -173,7 +173,8 @@ void QtMainWindow::MessageBox(const std::string& text, const std::string& captio
     QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
         const QString rule = QStringLiteral("---------------------------\n");
         QString buttons;
-        for (QAbstractButton* button : box.buttons()) buttons += button->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
+        for (QAbstractButton* button : box.buttons())
+            buttons += button->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
         QApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule + box.text() +
                                            QLatin1Char('\n') + rule + buttons + QLatin1Char('\n') + rule);
     });
@@ -436,6 +437,16 @@ void QtMainWindow::PostDeviceRemoval(std::string path) {
     Post([this, path = std::move(path)] {
         if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
     });
+}
+
+void QtMainWindow::PostPowerEvent(PowerEvent event) {
+    if (!alive_) return;
+    QMetaObject::invokeMethod(
+        &dispatcher_,
+        [this, event] {
+            if (Exists()) events_->OnPowerEvent(event);
+        },
+        Qt::QueuedConnection);
 }
 
 void QtMainWindow::RestoreFromOtherInstance(const std::string& title) {

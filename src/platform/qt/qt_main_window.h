@@ -71,6 +71,8 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the
     // interface thread; dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // Thread-safe: ends up as OnPowerEvent(event) on the interface thread.
+    void PostPowerEvent(PowerEvent event);
     // Another start of the program asks for the window with this title.
     void RestoreFromOtherInstance(const std::string& title);
 

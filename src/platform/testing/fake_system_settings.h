@@ -20,11 +20,15 @@ public:
 
     int mouseSpeed = 10;
     unsigned wheelScrollLines = 3;
+    bool hasMouseSpeed = true;
+    bool hasWheelLines = true;
     bool getMouseSpeedFails = false;
     bool getWheelLinesFails = false;
     std::vector<int> mouseSpeedSets;
     std::vector<unsigned> wheelLinesSets;
 
+    bool HasMouseSpeed() override { return hasMouseSpeed; }
+    bool HasWheelScrollLines() override { return hasWheelLines; }
     std::optional<int> GetMouseSpeed() override {
         std::lock_guard lock(mutex_);
         if (getMouseSpeedFails) return std::nullopt;

@@ -21,6 +21,7 @@
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
 #include "platform/qt/linux_process.h"
+#include "platform/qt/linux_sleep_watch.h"
 #include "platform/qt/linux_system_settings.h"
 #include "platform/qt/linux_threads.h"
 #include "platform/qt/qt_image_decoder.h"
@@ -106,7 +107,9 @@ int main(int argc, char** argv) {
     // during a save never leaves a truncated config.ini.
     PortableProfileFiles profiles(files, diagnostics);
     LinuxSystemSettings systemSettings(diagnostics);
-    LinuxThreads threads;
+    LinuxThreads threads(diagnostics);
+    // Waking up sends the configuration again, as the mouse may have lost it.
+    LinuxSleepWatch sleepWatch(diagnostics, [&window](PowerEvent event) { window.PostPowerEvent(event); });
     QtShell shell;
     QtImageDecoder images;
 
