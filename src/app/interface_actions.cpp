@@ -1,6 +1,7 @@
 #include "app/interface_actions.h"
 
 #include "app/main_window.h"
+#include "app/startup.h"
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
 #include "macro/macro_recorder.h"
@@ -12,6 +13,7 @@ namespace vx::app {
 
 void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                     const ui::PageSwitchContext& pages, settings::UiLanguage language) {
+    macro::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
     settings::SettingsStore& settings = state.settings;
     settings.UiLanguage = language;
     platform.profiles.WriteString(settings.ConfigPath, settings::kInitSection, settings::kLanguageKey,
@@ -39,6 +41,7 @@ void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& s
 
 void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                      const ui::PageSwitchContext& pages) {
+    macro::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
     settings::SettingsStore& settings = state.settings;
     settings::ResetConfigurations(settings, platform.profiles);
     macro::RestoreDefaultMacros(state.macros, settings.ConfigLock, platform.profiles, platform.window,
@@ -67,13 +70,19 @@ void InterfaceActions::Minimize(Point clickPoint) {
 void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }
 
 void InterfaceActions::ImportConfig() {
+    macro::EndRecordingIfRunning(Editor(), platform_.window);
     const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Open, state_.settings.ProgramDir);
-    if (const auto path = platform_.window.ChooseFile(request)) {
-        settings::ImportConfig(state_.settings, platform_.profiles, *path);
+    const auto path = platform_.window.ChooseFile(request);
+    if (!path) return;
+    if (settings::ImportConfig(state_.settings, platform_.profiles, *path)) {
+        pages_.repainter.InvalidateAll();
+    } else {
+        platform_.window.MessageBox(NothingToImportMessage(state_.settings.UiLanguage), "");
     }
 }
 
 void InterfaceActions::ExportConfig() {
+    macro::EndRecordingIfRunning(Editor(), platform_.window);
     const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
     if (const auto path = platform_.window.ChooseFile(request)) {
         settings::ExportConfig(state_.settings, platform_.profiles, *path);
@@ -87,10 +96,12 @@ macro::EditorContext EditorContextOf(AppState& state, platform::MainWindow& wind
 macro::EditorContext InterfaceActions::Editor() { return EditorContextOf(state_, platform_.window); }
 
 void InterfaceActions::ImportMacros() {
+    macro::EndRecordingIfRunning(Editor(), platform_.window);
     macro::ImportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
 }
 
 void InterfaceActions::ExportMacros() {
+    macro::EndRecordingIfRunning(Editor(), platform_.window);
     macro::ExportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
 }
 

@@ -14,6 +14,11 @@ std::string PlugInMessage(settings::UiLanguage language) {
     return std::string("请插入【") + kWindowTitle + "】USB鼠标";
 }
 
+std::string NothingToImportMessage(settings::UiLanguage language) {
+    if (settings::UsesEnglish(language)) return "This file holds no configuration: nothing was imported.";
+    return "此文件中没有配置,未导入任何内容。";
+}
+
 platform::FontSpec EnglishFontSpec() { return platform::FontSpec{"Consolas", 14, 7, 400, true}; }
 
 platform::FontSpec ChineseFontSpec() { return platform::FontSpec{"宋体", 12, 6, 400, false}; }

@@ -13,6 +13,8 @@ inline constexpr int kMainIconId = 159;
 
 // "Please plug-in【<title>】USB Mouse" or "请插入【<title>】USB鼠标".
 std::string PlugInMessage(settings::UiLanguage language);
+// An exchange file without a configuration was chosen for import.
+std::string NothingToImportMessage(settings::UiLanguage language);
 
 platform::FontSpec EnglishFontSpec();
 platform::FontSpec ChineseFontSpec();

@@ -63,19 +63,25 @@ void StartRecording(const EditorContext& context, platform::MainWindow& window) 
 
 void StopRecording(const EditorContext& context, platform::MainWindow& window) {
     context.controls.EventList().Focus();
-    if (context.controls.MacroList().LineCount() == 0) return;
     EditorState& editor = context.editor;
     MacroRecorder& recorder = editor.recorder;
-    editor.recording = false;
-    {
+    // The recorded events are kept only while their macro is still listed;
+    // the recording itself always ends, so the keyboard is never left
+    // captured without a Stop to reach.
+    if (context.controls.MacroList().LineCount() > 0 && editor.recording) {
         std::lock_guard lock(context.configLock);
         context.macros.user[static_cast<std::size_t>(recorder.recordingMacro)].eventCount =
             static_cast<std::uint8_t>(recorder.recordedCount & 0xFF);
     }
+    editor.recording = false;
     if (recorder.hookInstalled) {
         window.RemoveRecordingHook();
         recorder.hookInstalled = false;
     }
+}
+
+void EndRecordingIfRunning(const EditorContext& context, platform::MainWindow& window) {
+    if (context.editor.recording) StopRecording(context, window);
 }
 
 std::int32_t ElapsedSinceLastEvent(MacroRecorder& recorder, platform::Clock& clock) {

@@ -16,6 +16,9 @@ inline constexpr std::int32_t kMaxRecordedPresses = 108;
 
 void StartRecording(const EditorContext& context, platform::MainWindow& window);
 void StopRecording(const EditorContext& context, platform::MainWindow& window);
+// Before anything that replaces the macro list or opens a dialog to type
+// into: the keys would still be captured, with no Stop to reach.
+void EndRecordingIfRunning(const EditorContext& context, platform::MainWindow& window);
 
 enum class KeyEventOutcome {
     // Recorded, or dropped as a repeat or past the length limit: the

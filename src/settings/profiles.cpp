@@ -1,5 +1,6 @@
 #include "settings/profiles.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "settings/config_section.h"
@@ -21,8 +22,17 @@ void RevertToApplied(SettingsStore& settings, platform::ProfileFiles& profiles) 
     LoadConfig(settings, profiles, settings.ConfigPath, kAppliedCopyNumber, ConfigSource::UserSection);
 }
 
-void ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {
+bool ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {
+    // Keys that are all missing would read as zeros: no left click, every
+    // DPI level off.
+    const std::string section = ConfigSection(kExchangeSlotNumber);
+    const auto keys = ConfigEntries(MouseConfig{});
+    const bool holdsConfig = profiles.FileExists(path) && std::any_of(keys.begin(), keys.end(), [&](const auto& key) {
+                                 return !profiles.ReadString(path, section, key.key, kShortValueCapacity).empty();
+                             });
+    if (!holdsConfig) return false;
     LoadConfig(settings, profiles, path, kExchangeSlotNumber, ConfigSource::UserSection);
+    return true;
 }
 
 void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {

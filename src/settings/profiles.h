@@ -27,8 +27,9 @@ void SaveCurrentConfig(SettingsStore& settings, platform::ProfileFiles& profiles
 void RevertToApplied(SettingsStore& settings, platform::ProfileFiles& profiles);
 
 // An exchange file holds one configuration in its [Config7] section; other
-// sections of the file are left as they are.
-void ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path);
+// sections of the file are left as they are. A file without one (or no
+// file at all) changes nothing: false.
+bool ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path);
 void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path);
 
 // The dialog that picks an exchange file.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
@@ -102,6 +104,32 @@ TEST_F(InterfaceActionsTest, ExchangeDialogsStartInTheProgramFolderAndACancelCha
     actions.ImportConfig();
     EXPECT_EQ(Read("D:\\swap.ini", "Config7", "K0"), "7");
     EXPECT_EQ(state.settings.config.K0, 7);
+    EXPECT_TRUE(fakes.window.MessageBoxes().empty());
+
+    // A file without a configuration: nothing changes, and the user is told.
+    fakes.window.chosenFile = "D:\\missing.ini";
+    actions.ImportConfig();
+    EXPECT_EQ(state.settings.config.K0, 7);
+    EXPECT_EQ(fakes.window.MessageBoxes().size(), 1u);
+}
+
+TEST_F(InterfaceActionsTest, EveryDialogAndListChangeEndsARecordingFirst) {
+    const std::vector<std::pair<const char*, std::function<void()>>> kActions{
+        {"import config", [this] { actions.ImportConfig(); }},
+        {"export config", [this] { actions.ExportConfig(); }},
+        {"import macros", [this] { actions.ImportMacros(); }},
+        {"export macros", [this] { actions.ExportMacros(); }},
+        {"language", [this] { actions.SwitchLanguage(settings::UiLanguage::English); }},
+        {"reset", [this] { actions.ResetAllConfigs(); }},
+    };
+    for (const auto& [what, action] : kActions) {
+        state.editor.recording = true;
+        state.editor.recorder.hookInstalled = true;
+        action();
+        EXPECT_FALSE(state.editor.recording) << what;
+        EXPECT_FALSE(state.editor.recorder.hookInstalled) << what;
+    }
+    EXPECT_EQ(fakes.window.hookRemovals, static_cast<int>(kActions.size()));
 }
 
 TEST_F(InterfaceActionsTest, CancelRevertsToTheAppliedCopyAndHidesToTheTray) {

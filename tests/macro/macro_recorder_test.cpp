@@ -75,6 +75,14 @@ TEST_F(RecorderTest, PressesAndReleasesBecomeEventsWithTheirPauses) {
     EXPECT_EQ(events.selected, 6);
 }
 
+TEST_F(RecorderTest, StopEndsTheRecordingEvenWhenTheMacroListWasEmptied) {
+    StartRecording(context, window);
+    window.editorControls.macroList.lines.clear();
+    StopRecording(context, window);
+    EXPECT_FALSE(editor.recording);
+    EXPECT_EQ(window.hookRemovals, 1);
+}
+
 TEST_F(RecorderTest, UnknownReleasesPressLimitsAndATenthHeldKeyAreHandedOn) {
     StartRecording(context, window);
     EXPECT_EQ(Key(kKeyUp, kVkB, 0), KeyEventOutcome::HandedOn);  // held before the start

@@ -93,11 +93,13 @@ TEST_F(ProfilesTest, ExportThenImportGivesBackAllValuesAndTouchesOnlyConfig7) {
     EXPECT_FALSE(files.GetFile(settings.ConfigPath).has_value());
 }
 
-TEST_F(ProfilesTest, ImportOfAFileWithoutConfig7GivesAnAllZeroConfiguration) {
-    files.SetFile("C:\\x.ini", "[Config1]\r\nK0=1\r\n");
-    settings.config = Numbered(1);
-    ImportConfig(settings, profiles, "C:\\x.ini");
-    EXPECT_EQ(settings.config, MouseConfig{});
+TEST_F(ProfilesTest, ImportOfAFileWithoutConfig7OrOfNoFileChangesNothing) {
+    files.SetFile("C:\\x.ini", "[Config1]\r\nK0=1\r\n[Config7]\r\n");
+    for (const char* path : {"C:\\x.ini", "C:\\missing.ini"}) {
+        settings.config = Numbered(1);
+        EXPECT_FALSE(ImportConfig(settings, profiles, path)) << path;
+        EXPECT_EQ(settings.config, Numbered(1)) << path;
+    }
 }
 
 TEST_F(ProfilesTest, ExchangeDialogs) {
