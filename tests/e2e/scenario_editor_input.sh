@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Input at the edges of the macro editor and the pages, the same on every
 # system: the macro heading's sub-menu with no user macro shows nothing; a
+# lowercase y can be typed into the name field; a
 # right-click on the macro list leaves its selection; the second press of a
 # double click is no press (+ moves the rapid-fire interval by one, Delete
 # removes one macro); a key held while recording is one press and one
@@ -67,9 +68,9 @@ sleep 0.4
 e2e_click $main 10            # the advanced page
 add_macro One
 add_macro Two
-add_macro Three
+add_macro Byte                # a lowercase y is typed as any other letter
 set_and_wait 3
-e2e_expect_eq "three macros made" "One Two Three " "$(macro_names)"
+e2e_expect_eq "three macros made" "One Two Byte " "$(macro_names)"
 
 # 5. A right-click on the macro list keeps its selection.
 at $adv MACRODISPLAY 1 8      # line 0: One
@@ -81,7 +82,7 @@ sleep 0.4
 xdotool key Escape
 e2e_click $adv 3              # Delete the selected macro
 set_and_wait 2
-e2e_expect_eq "the right-click left the first macro selected" "Two Three " "$(macro_names)"
+e2e_expect_eq "the right-click left the first macro selected" "Two Byte " "$(macro_names)"
 
 # 3. A double click is one press.
 double_click $adv 3           # Delete

@@ -292,7 +292,8 @@ std::optional<std::string> QtMainWindow::ChooseFile(const FileDialogSpec& reques
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     if (save && !request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // The program ended while the dialog was open: nothing is to be written.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || !Exists()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
 
@@ -402,6 +403,15 @@ void QtMainWindow::RemoveTrayIcon() {
 void QtMainWindow::Destroy() {
     if (!surface_ || destroyed_) return;
     destroyed_ = true;
+    // The program is ending: a dialog of its own still open (a file dialog,
+    // a message box, the about box, the warning) is cancelled at once, so
+    // that its loop returns and the window's can end.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog != nullptr && dialog->isVisible()) {
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+    }
+    CancelModalPopups();
     // Ends the run once the current event is handled, as EndDialog does.
     QMetaObject::invokeMethod(
         &loop_, [this] { loop_.quit(); }, Qt::QueuedConnection);

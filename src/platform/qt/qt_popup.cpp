@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -174,6 +175,16 @@ std::unique_ptr<PopupWindow> CreateQtPopup(PopupEvents& events, QWidget* owner, 
 int RunQtModalPopup(PopupEvents& events, QWidget* owner, const QtFonts& fonts) {
     QtPopup popup(events, owner, fonts, true);
     return popup.RunModal();
+}
+
+void CancelModalPopups() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* popup = dynamic_cast<PopupSurface*>(window);
+        if (popup != nullptr && popup->isModal()) {
+            QMetaObject::invokeMethod(
+                popup, [popup] { popup->events_.OnCancelKey(); }, Qt::QueuedConnection);
+        }
+    }
 }
 
 QWidget* WidgetOfPopup(PopupWindow& popup) {

@@ -18,6 +18,9 @@ int RunQtModalPopup(PopupEvents& events, QWidget* owner, const QtFonts& fonts);
 // The widget of a popup made here, null for any other.
 QWidget* WidgetOfPopup(PopupWindow& popup);
 
+// Ends every modal popup's run as its cancel key would.
+void CancelModalPopups();
+
 // A Windows region as a Qt one (the window shape, a repaint area).
 QRegion ToQRegion(const Region& region);
 

@@ -193,7 +193,10 @@ void Win32MainWindow::PostSystemCommand(SystemCommand command, Point point) {
 }
 
 std::optional<std::string> Win32MainWindow::ChooseFile(const FileDialogSpec& request) {
-    return RunFileDialog(Handle(), request);
+    std::optional<std::string> chosen = RunFileDialog(Handle(), request);
+    // The program ended while the dialog was open: nothing is to be written.
+    if (!Exists()) return std::nullopt;
+    return chosen;
 }
 
 Rect Win32MainWindow::ScreenRect() {
@@ -346,6 +349,16 @@ void Win32MainWindow::Destroy() {
     HWND hwnd = Handle();
     if (hwnd == nullptr || destroyed_) return;
     destroyed_ = true;
+    // The program is ending: a dialog of its own still open (a file dialog,
+    // a message box, the warning) is cancelled at once, so that its loop
+    // returns and the main window's can end.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM owner) -> BOOL {
+            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(hwnd));
     // A modal dialog ends through EndDialog; the dialog manager destroys the
     // window once the current message is done (also inside WM_INITDIALOG).
     EndDialog(hwnd, 0);
