@@ -75,7 +75,9 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   chrono_clock.cpp
   editable_list_box.cpp
   ini_document.cpp
+  menu_item_painter.cpp
   menu_resources.cpp
+  pixel_canvas.cpp
   portable_profile_files.cpp
   save_temporaries.cpp
   start_options.cpp
