@@ -79,6 +79,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   menu_resources.cpp
   pixel_canvas.cpp
   portable_profile_files.cpp
+  program_paths.cpp
   save_temporaries.cpp
   start_options.cpp
   utf_text.cpp

@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/portable/program_paths.h"
 #include "platform/portable/save_temporaries.h"
 
 namespace vx::platform {
@@ -96,11 +97,7 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 std::string PosixFileSystem::NativePath(const std::string& path) {
-    std::string native = path;
-    for (char& c : native) {
-        if (c == '\\') c = '/';
-    }
-    return native;
+    return ForwardSlashPath(path);
 }
 
 bool PosixFileSystem::Exists(const std::string& path) {
