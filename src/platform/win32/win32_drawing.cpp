@@ -54,7 +54,7 @@ public:
         const std::wstring wide = Wide(text);
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return TextSize{size.cx, size.cy};
+        return TextSize{static_cast<int>(size.cx), static_cast<int>(size.cy)};
     }
 
     // GDI draws the glyphs (anti-aliased onto what is below them) into a
@@ -65,12 +65,14 @@ public:
         const std::wstring wide = Wide(text);
         SIZE size{};
         GetTextExtentPoint32W(textDc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+        const int textWidth = static_cast<int>(size.cx);
+        const int textHeight = static_cast<int>(size.cy);
         // Room for overhanging glyphs on every side.
-        const int margin = std::max<int>(size.cy, 4);
+        const int margin = std::max(textHeight, 4);
         const int left = std::max(at.x - margin, 0);
         const int top = std::max(at.y - margin, 0);
-        const int right = std::min(at.x + size.cx + margin, canvas.Width());
-        const int bottom = std::min(at.y + size.cy + margin, canvas.Height());
+        const int right = std::min(at.x + textWidth + margin, canvas.Width());
+        const int bottom = std::min(at.y + textHeight + margin, canvas.Height());
         if (right <= left || bottom <= top || !TextBitmapAtLeast(right - left, bottom - top)) return;
 
         const auto count = static_cast<std::size_t>(right - left);
