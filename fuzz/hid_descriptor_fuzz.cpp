@@ -3,6 +3,7 @@
 // and a collection that declares a report too long for the buffers never
 // gets a length that fits them, whatever items come before it.
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "device/discovery.h"
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // holds a report longer than the buffers.
     std::vector<std::uint8_t> descriptor = WholeItems(bytes);
     const std::vector<std::uint8_t> before = descriptor;
-    for (std::uint8_t b : {0xA1, 0x01, 0x75, 0x08, 0x96, 0xFF, 0xFF, 0x81, 0x02, 0xC0}) descriptor.push_back(b);
+    constexpr std::uint8_t kOversized[] = {0xA1, 0x01, 0x75, 0x08, 0x96, 0xFF, 0xFF, 0x81, 0x02, 0xC0};
+    descriptor.insert(descriptor.end(), std::begin(kOversized), std::end(kOversized));
     const std::vector<platform::HidCollection> collections = platform::TopLevelCollections(descriptor);
     if (!collections.empty()) {
         VX_FUZZ_CHECK(collections.back().caps.inputReportLength > device::kMaxReportLength);
