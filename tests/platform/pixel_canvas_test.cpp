@@ -29,10 +29,10 @@ std::vector<std::string> Rows(const PixelCanvas& canvas) {
         std::string row;
         for (int x = 0; x < canvas.Width(); ++x) {
             const std::uint32_t pixel = canvas.At(x, y);
-            row += pixel == kNeutral                                                  ? 'n'
+            row += pixel == kNeutral                                                 ? 'n'
                    : pixel == (0xFF000000u | static_cast<std::uint32_t>(x << 8 | y)) ? 'p'
-                   : pixel == 0xFF0A141Eu                                             ? 'f'
-                                                                                      : '?';
+                   : pixel == 0xFF0A141Eu                                            ? 'f'
+                                                                                     : '?';
         }
         rows.push_back(row);
     }

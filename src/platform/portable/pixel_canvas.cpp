@@ -20,8 +20,8 @@ void PixelCanvas::CopyRect(const Image& source, const Rect& rect) {
     if (source.width <= 0) return;
     // A picture whose pixels fall short of its size gives only its whole rows.
     const auto sourceWidth = static_cast<std::size_t>(source.width);
-    const int sourceRows = static_cast<int>(std::min<std::size_t>(
-        static_cast<std::size_t>(std::max(source.height, 0)), source.pixels.size() / sourceWidth));
+    const int sourceRows = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(source.height, 0)),
+                                                                  source.pixels.size() / sourceWidth));
     const int left = std::max(rect.left, 0);
     const int top = std::max(rect.top, 0);
     const int right = std::min({rect.right, width_, source.width});

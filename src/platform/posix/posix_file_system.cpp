@@ -96,9 +96,7 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string PosixFileSystem::NativePath(const std::string& path) {
-    return ForwardSlashPath(path);
-}
+std::string PosixFileSystem::NativePath(const std::string& path) { return ForwardSlashPath(path); }
 
 bool PosixFileSystem::Exists(const std::string& path) {
     struct stat info {};

@@ -34,8 +34,7 @@ BITMAPINFO DibInfo(int width, int height) {
 
 class Win32Drawing final : public CanvasDrawing {
 public:
-    Win32Drawing(HDC target, HWND window)
-        : target_(target), window_(window), textDc_(CreateCompatibleDC(target)) {}
+    Win32Drawing(HDC target, HWND window) : target_(target), window_(window), textDc_(CreateCompatibleDC(target)) {}
 
     ~Win32Drawing() override {
         ReleaseTextBitmap();
@@ -108,8 +107,8 @@ public:
             SelectClipRgn(target_, region);
         }
         const BITMAPINFO info = DibInfo(canvas.Width(), canvas.Height());
-        SetDIBitsToDevice(target_, 0, 0, static_cast<DWORD>(canvas.Width()), static_cast<DWORD>(canvas.Height()), 0,
-                          0, 0, static_cast<UINT>(canvas.Height()), canvas.Pixels(), &info, DIB_RGB_COLORS);
+        SetDIBitsToDevice(target_, 0, 0, static_cast<DWORD>(canvas.Width()), static_cast<DWORD>(canvas.Height()), 0, 0,
+                          0, static_cast<UINT>(canvas.Height()), canvas.Pixels(), &info, DIB_RGB_COLORS);
         if (region != nullptr) {
             SelectClipRgn(target_, nullptr);
             DeleteObject(region);
