@@ -75,9 +75,12 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   chrono_clock.cpp
   editable_list_box.cpp
   ini_document.cpp
+  menu_item_painter.cpp
   menu_resources.cpp
+  pixel_canvas.cpp
   portable_profile_files.cpp
   posted_work.cpp
+  program_paths.cpp
   save_temporaries.cpp
   start_options.cpp
   utf_text.cpp

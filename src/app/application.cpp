@@ -14,9 +14,4 @@ bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWind
     return false;
 }
 
-std::string ProgramDirFromModulePath(const std::string& modulePath) {
-    const auto cut = modulePath.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : modulePath.substr(0, cut);
-}
-
 }  // namespace vx::app

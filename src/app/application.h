@@ -8,8 +8,4 @@ namespace vx::app {
 // Returns false always, so that the process ends when it returns.
 bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWindow);
 
-// ProgramDir: the executable's folder, cut at the last backslash (or slash
-// on a native backend), without a trailing separator.
-std::string ProgramDirFromModulePath(const std::string& modulePath);
-
 }  // namespace vx::app

@@ -5,13 +5,14 @@
 #include "app/main_window.h"
 #include "app/program_interface.h"
 #include "app/program_subsystems.h"
+#include "platform/portable/program_paths.h"
 
 namespace vx::app {
 
 struct Program::Impl {
     explicit Impl(platform::Platform& p)
         : platform(p), subsystems(state, p), interface(state, p, subsystems), dialog(state, p, subsystems, interface) {
-        state.settings.ProgramDir = ProgramDirFromModulePath(p.process.ModuleFileName());
+        state.settings.ProgramDir = platform::ModuleFolder(p.process.ModuleFileName());
     }
 
     AppState state;

@@ -43,18 +43,20 @@ struct MenuItemSize {
     friend bool operator==(const MenuItemSize&, const MenuItemSize&) = default;
 };
 
-// Drawing one menu item into the menu's own surface.
+// Drawing one menu item into the menu's own surface. A backend gives the
+// fills, the outline and the text; the frames and lines are fills of the
+// same pixels on every backend (platform/portable/menu_item_painter.cpp).
 class MenuItemPainter {
 public:
     virtual ~MenuItemPainter() = default;
     // A one-pixel 3-D frame: top and left lines in one colour, bottom and
     // right in the other.
-    virtual void Frame3d(const Rect& rect, Color topLeft, Color bottomRight) = 0;
+    virtual void Frame3d(const Rect& rect, Color topLeft, Color bottomRight);
     // An outlined rectangle with the surface's current pen and brush.
     virtual void OutlineRect(const Rect& rect) = 0;
     virtual void FillRect(const Rect& rect, Color color) = 0;
     // A one-pixel line from `from` up to, not including, `to`.
-    virtual void Line(Point from, Point to, Color color) = 0;
+    virtual void Line(Point from, Point to, Color color);
     // UTF-8 text on one line, vertically centred, left-aligned, background
     // transparent, in the platform's menu font.
     virtual void Text(const Rect& rect, std::string_view text, Color color) = 0;

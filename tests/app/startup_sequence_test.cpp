@@ -201,12 +201,6 @@ TEST_F(StartupSequence, AMissingLayoutFileEndsStartUpAtOnce) {
     }
 }
 
-TEST(ProgramDir, IsTheModuleFolderWithoutTrailingSeparator) {
-    EXPECT_EQ(ProgramDirFromModulePath("C:\\Games\\VX230\\ZUV_GMouse.exe"), "C:\\Games\\VX230");
-    EXPECT_EQ(ProgramDirFromModulePath("/opt/vx230/zuv"), "/opt/vx230");
-    EXPECT_EQ(ProgramDirFromModulePath("noseparator"), "");
-}
-
 TEST(Fonts, MatchTheInterfaceFaces) {
     const auto en = EnglishFontSpec();
     const auto cn = ChineseFontSpec();

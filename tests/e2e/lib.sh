@@ -503,6 +503,15 @@ e2e_eventually() {
   return 1
 }
 
+# e2e_file_dialog_filter KIND: the file type the open or save dialog shows
+# (its type list, cmb1, holds the chosen filter's name as its text).
+e2e_file_dialog_filter() {
+  local title
+  if [ "$1" = save ]; then title='^(Save As|另存为)$'; else title='^(Open|打开)$'; fi
+  e2e_wait_xwindow "$title" 10 >/dev/null || return 1
+  e2e_wintext --process "$E2E_EXE" --visible | awk -F'\t' '/^  / && $2 == 1136 && $3 == "ComboBox" { print $4; exit }'
+}
+
 # e2e_cancel_file_dialog KIND: Escape in the open or save dialog.
 e2e_cancel_file_dialog() {
   local title

@@ -206,6 +206,33 @@ e2e_file_dialog() {
   sleep 0.3
 }
 
+# e2e_file_dialog_filter KIND: the file type the Qt dialog shows. The type
+# list follows the file name field: its open list copies the chosen line
+# on Ctrl+C. The keyboard goes back to the file name field.
+e2e_file_dialog_filter() {
+  local title id attempt shown=
+  if [ "$1" = save ]; then title='^Save As$'; else title='^Open$'; fi
+  id=$(e2e_wait_xwindow "$title" 10) || return 1
+  sleep 0.5
+  e2e_give_keyboard "$id"
+  printf '' | xclip -selection clipboard >/dev/null 2>&1
+  xdotool key Tab alt+Down
+  # The open list is a window of its own: copy only once it is there, as
+  # Escape without it would cancel the dialog.
+  for attempt in $(seq 1 15); do
+    [ "$(e2e_x_windows --onlyvisible | wc -l)" -gt 2 ] && { shown=yes; break; }
+    sleep 0.2
+  done
+  [ -n "$shown" ] || { xdotool key shift+Tab; return 1; }
+  xdotool key ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard 2>/dev/null
+  echo
+  xdotool key Escape
+  sleep 0.3
+  xdotool key shift+Tab
+}
+
 e2e_cancel_file_dialog() {
   local title id
   if [ "$1" = save ]; then title='^Save As$'; else title='^Open$'; fi

@@ -12,6 +12,7 @@ e2e_start_and_wait
 
 e2e_click $main 5      # profile 2
 e2e_click $main 15     # Export into a new file
+e2e_expect_eq "the export dialog's file type" "All Files(*.ini)" "$(e2e_file_dialog_filter save)"
 e2e_file_dialog save "$E2E_DIR/exported"
 exported() { [ -n "$(e2e_ini_get "$E2E_DIR/exported.ini" Config7 FIRE_TIME 2>/dev/null)" ]; }
 e2e_expect "the default extension was appended" e2e_eventually 5 exported
@@ -39,6 +40,7 @@ e2e_expect_eq "[Config7] holds profile 3's K1" "29" "$(e2e_ini_get "$E2E_DIR/exi
 
 e2e_click $main 4      # profile 1
 e2e_click $main 14     # Import the file of profile 2
+e2e_expect_eq "the import dialog's file type" "All Files(*.ini)" "$(e2e_file_dialog_filter open)"
 e2e_file_dialog open "$E2E_DIR/exported.ini"
 sleep 0.5
 e2e_click $main 0      # Save: profile 1 now holds the imported values

@@ -56,6 +56,17 @@ TEST(HidDescriptor, TopLevelCollectionsGetTheirPagesUsagesAndReportLengths) {
     } kCases[] = {
         {"the vendor pair", kVendorPair, {{{0xFF00, 1, 8, 0}, {6}}, {{0xFF01, 1, 0, 8}, {}}}},
         {"a boot mouse", kBootMouse, {{{1, 2, 4, 0}, {}}}},
+        // 8 x 65535 bits: 65536 bytes with the id, which wrapped to 0 in 16 bits.
+        {"an oversized feature report", {0xA1, 0x01, 0x75, 0x08, 0x96, 0xFF, 0xFF, 0xB0}, {{{0, 0, 0, 65535}, {}}}},
+        // 0xFFFFFFFF x 0x80000001 bits wrapped to 0x7FFFFFFF in 32 bits.
+        {"a size times a count beyond 32 bits",
+         {0xA1, 0x01, 0x77, 0xFF, 0xFF, 0xFF, 0xFF, 0x97, 0x01, 0x00, 0x00, 0x80, 0x81, 0x02, 0xC0},
+         {{{0, 0, 65535, 0}, {}}}},
+        // Three of 0xFFFFFFFF x 0xFFFFFFFF bits: 3 bits in 32.
+        {"reports adding up past 64 bits",
+         {0xA1, 0x01, 0x77, 0xFF, 0xFF, 0xFF, 0xFF, 0x97, 0xFF, 0xFF, 0xFF, 0xFF, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02,
+          0xC0},
+         {{{0, 0, 65535, 0}, {}}}},
         {"cut inside an item", {0x06, 0x00}, {}},
         {"an end without a collection", {0xC0}, {}},
         {"empty", {}, {}},

@@ -12,19 +12,6 @@ namespace vx::platform {
 namespace {
 namespace fs = std::filesystem;
 
-TEST(LinuxDesktop, ProgramPathsGetSlashes) {
-    const struct {
-        std::string in;
-        std::string out;
-    } kCases[] = {
-        {R"(/home/u/.config/vx230\config.ini)", "/home/u/.config/vx230/config.ini"},
-        {R"(/d\skins\INI_EN\skin_main_en.ini)", "/d/skins/INI_EN/skin_main_en.ini"},
-        {"/already/native", "/already/native"},
-        {"", ""},
-    };
-    for (const auto& c : kCases) EXPECT_EQ(LinuxPath(c.in), c.out) << c.in;
-}
-
 TEST(LinuxDesktop, TheUserTreeFollowsXdgConfigHomeThenHome) {
     const struct {
         const char* xdg;
@@ -59,9 +46,15 @@ TEST(LinuxDesktop, DialogFiltersBecomeQtNameFilters) {
         std::string windows;
         std::vector<std::string> qt;
     } kCases[] = {
-        {"All Files(*.dat)|*.dat||", {"All Files (*.dat)"}},
+        {"All Files(*.dat)|*.dat||", {"All Files(*.dat)"}},
+        {"All Files(*.ini)|*.ini||", {"All Files(*.ini)"}},
         {"INI files|*.ini|All files (*.*)|*.*||", {"INI files (*.ini)", "All files (*)"}},
         {"Texts|*.txt;*.ini||", {"Texts (*.txt *.ini)"}},
+        {"Texts(*.txt;*.ini)|*.txt;*.ini||", {"Texts (*.txt *.ini)"}},
+        {"Both (*.txt *.ini)|*.txt;*.ini||", {"Both (*.txt *.ini)"}},
+        {"Wrong(*.txt)|*.ini||", {"Wrong (*.ini)"}},
+        {"Empty()|*.ini||", {"Empty (*.ini)"}},
+        {"Odd(*.ini\"x)|*.ini\"x||", {"Odd (*.ini\"x)"}},
         {"", {}},
     };
     for (const auto& c : kCases) EXPECT_EQ(NameFiltersFrom(c.windows), c.qt) << c.windows;

@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/portable/program_paths.h"
 #include "platform/portable/save_temporaries.h"
 
 namespace vx::platform {
@@ -95,13 +96,7 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string PosixFileSystem::NativePath(const std::string& path) {
-    std::string native = path;
-    for (char& c : native) {
-        if (c == '\\') c = '/';
-    }
-    return native;
-}
+std::string PosixFileSystem::NativePath(const std::string& path) { return ForwardSlashPath(path); }
 
 bool PosixFileSystem::Exists(const std::string& path) {
     struct stat info {};

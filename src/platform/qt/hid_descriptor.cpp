@@ -1,6 +1,7 @@
 #include "platform/qt/hid_descriptor.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -16,16 +17,25 @@ struct Globals {
 
 struct Collection {
     HidCaps caps;
-    // Bits per report id, input and feature.
-    std::map<std::uint8_t, std::uint32_t> inputBits;
-    std::map<std::uint8_t, std::uint32_t> featureBits;
+    // Bits per report id, input and feature. Wide and saturating: a size
+    // times a count the descriptor makes up may not wrap into a report
+    // that looks as if it fitted the buffers.
+    std::map<std::uint8_t, std::uint64_t> inputBits;
+    std::map<std::uint8_t, std::uint64_t> featureBits;
 };
 
-std::uint16_t LongestReport(const std::map<std::uint8_t, std::uint32_t>& bits) {
-    std::uint32_t longest = 0;
-    for (const auto& [id, count] : bits) longest = std::max(longest, (count + 7) / 8);
+constexpr std::uint64_t kMostBits = std::numeric_limits<std::uint64_t>::max();
+
+void AddBits(std::uint64_t& total, std::uint64_t bits) { total = bits > kMostBits - total ? kMostBits : total + bits; }
+
+// Bytes, the report id byte included; a report longer than a length can
+// say is given the longest length.
+std::uint16_t LongestReport(const std::map<std::uint8_t, std::uint64_t>& bits) {
+    std::uint64_t longest = 0;
+    for (const auto& [id, count] : bits) longest = std::max(longest, count / 8 + (count % 8 != 0 ? 1 : 0));
     // The report id byte is counted even where the device uses none.
-    return bits.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(longest + 1);
+    constexpr std::uint64_t kMostBytes = std::numeric_limits<std::uint16_t>::max();
+    return bits.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(std::min(longest + 1, kMostBytes));
 }
 
 enum ItemType : std::uint8_t { kMain = 0, kGlobal = 1, kLocal = 2 };
@@ -99,7 +109,7 @@ std::vector<HidCollection> TopLevelCollections(const std::vector<std::uint8_t>& 
                 --depth;
             } else if ((tag == kInput || tag == kFeature) && depth > 0 && !collections.empty()) {
                 auto& bits = tag == kInput ? collections.back().inputBits : collections.back().featureBits;
-                bits[globals.reportId] += globals.reportSize * globals.reportCount;
+                AddBits(bits[globals.reportId], std::uint64_t{globals.reportSize} * globals.reportCount);
             }
             usages.clear();
         }

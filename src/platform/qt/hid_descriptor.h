@@ -19,7 +19,8 @@ struct HidCollection {
 };
 
 // One entry per top-level application collection, in descriptor order;
-// empty for a descriptor that cannot be read.
+// empty for a descriptor that cannot be read. A report longer than 65535
+// bytes gets the length 65535.
 std::vector<HidCollection> TopLevelCollections(const std::vector<std::uint8_t>& descriptor);
 
 }  // namespace vx::platform

@@ -4,16 +4,11 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace vx::platform {
 namespace fs = std::filesystem;
-
-std::string LinuxPath(const std::string& programPath) {
-    std::string path = programPath;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 std::optional<std::string> UserTreeDir(const char* xdgConfigHome, const char* home, const std::string& name) {
     if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') return std::string(xdgConfigHome) + "/" + name;
@@ -56,6 +51,37 @@ std::optional<std::string> PrepareUserTree(const std::string& dataDir, const std
     return std::nullopt;
 }
 
+namespace {
+
+std::vector<std::string> Words(const std::string& text, char separator) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(separator, start), text.size());
+        if (end > start) words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+// Whether a Qt dialog reads from the shown name's brackets ("Name(*.a *.b)",
+// split at blanks) the very patterns of the Windows pattern field ("*.a;*.b").
+bool NameCarriesPatterns(const std::string& name, const std::string& patterns) {
+    const std::size_t open = name.rfind('(');
+    if (open == std::string::npos || name.back() != ')') return false;
+    const std::string inside = name.substr(open + 1, name.size() - open - 2);
+    // Qt takes a bracket for the pattern list only when it holds nothing else.
+    const auto patternCharacter = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+               std::string_view("_.,*? +;#-[]@{}/!<>$%&=^~:|").find(c) != std::string_view::npos;
+    };
+    if (!std::all_of(inside.begin(), inside.end(), patternCharacter)) return false;
+    const std::vector<std::string> shown = Words(inside, ' ');
+    return !shown.empty() && shown == Words(patterns, ';');
+}
+
+}  // namespace
+
 std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -70,7 +96,13 @@ std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter) {
         std::string name = parts[i];
         std::string patterns = parts[i + 1];
         if (name.empty() || patterns.empty()) break;
-        // The shown name often repeats the patterns in brackets already.
+        // The name as Windows shows it, when Qt finds the same patterns in it
+        // ("*.*" is not one of them: on Linux it leaves out names without a dot).
+        if (patterns.find("*.*") == std::string::npos && NameCarriesPatterns(name, patterns)) {
+            filters.push_back(name);
+            continue;
+        }
+        // Else the bracket is made anew from the patterns.
         if (const std::size_t open = name.rfind('('); open != std::string::npos && name.back() == ')') {
             name.erase(open);
         }

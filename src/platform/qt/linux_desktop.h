@@ -10,10 +10,6 @@
 
 namespace vx::platform {
 
-// The program composes paths the Windows way ("<dir>\config.ini"); the
-// Linux file calls get '/' instead. Everything else is left as it is.
-std::string LinuxPath(const std::string& programPath);
-
 // "$XDG_CONFIG_HOME/<name>", or "$HOME/.config/<name>" when XDG_CONFIG_HOME
 // is unset or not absolute; nothing when neither is known.
 std::optional<std::string> UserTreeDir(const char* xdgConfigHome, const char* home, const std::string& name);
@@ -27,8 +23,10 @@ std::optional<std::string> UserTreeDir(const char* xdgConfigHome, const char* ho
 std::optional<std::string> PrepareUserTree(const std::string& dataDir, const std::string& userDir);
 
 // A Windows dialog filter ("Name(*.dat)|*.dat||") as the name filters of
-// a Qt file dialog ("Name (*.dat)"): a pattern list "a;b" becomes "a b" and
-// "*.*" becomes "*", since Linux file names need no dot.
+// a Qt file dialog, which reads the patterns from the name's brackets: the
+// name as it is ("Name(*.dat)") when they are the pattern field's, else the
+// name with the patterns in new brackets ("Name (*.dat)"; "a;b" becomes
+// "a b" and "*.*" becomes "*", since Linux file names need no dot).
 std::vector<std::string> NameFiltersFrom(const std::string& windowsFilter);
 
 // The Windows pointer speed 1..20 (10 the default) against the GNOME mouse

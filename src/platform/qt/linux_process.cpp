@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace vx::platform {
 namespace {
@@ -22,6 +24,12 @@ std::string RuntimePath(const std::string& name, const std::string& suffix) {
 }
 
 }  // namespace
+
+std::string ExecutablePath() {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : path.string();
+}
 
 LinuxProcess::~LinuxProcess() {
     server_.reset();

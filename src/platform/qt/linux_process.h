@@ -38,4 +38,8 @@ private:
     std::function<void(const std::string&)> restore_;
 };
 
+// The full path of the running executable (/proc/self/exe); empty when the
+// system does not give it.
+std::string ExecutablePath();
+
 }  // namespace vx::platform

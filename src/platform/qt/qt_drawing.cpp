@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/portable/pixel_canvas.h"
+
 namespace vx::platform {
 
 FontHandle QtFonts::Add(const FontSpec& fontSpec) {
@@ -33,59 +35,10 @@ QColor ToQColor(Color color) { return QColor(color.red, color.green, color.blue)
 
 namespace {
 
-constexpr std::uint32_t kOpaque = 0xFF000000u;
-
-std::uint32_t ToPixel(Color color) {
-    return kOpaque | (std::uint32_t{color.red} << 16) | (std::uint32_t{color.green} << 8) | color.blue;
-}
-
-class QtDrawing final : public Drawing {
+class QtDrawing final : public CanvasDrawing {
 public:
     QtDrawing(QPainter& target, QSize clientSize, const QtFonts& fonts)
         : target_(target), clientSize_(clientSize), fonts_(fonts) {}
-
-    void BeginCanvas(const Image& background, int width, int height) override {
-        if (width <= 0 || height <= 0) {
-            width = clientSize_.width();
-            height = clientSize_.height();
-        }
-        if (width <= 0 || height <= 0) {
-            canvas_ = QImage();
-            return;
-        }
-        canvas_ = QImage(width, height, QImage::Format_RGB32);
-        canvas_.fill(QColor::fromRgb(ToPixel(kNeutralFill)));
-        CopyRect(background, Rect{0, 0, width, height});
-    }
-
-    // Format_RGB32 is 0xFFRRGGBB per pixel, rows from the top, as in Image
-    // but for the opaque alpha: a row copy sets it on the way.
-    void CopyRect(const Image& source, const Rect& rect) override {
-        if (canvas_.isNull()) return;
-        const int left = std::max(rect.left, 0);
-        const int top = std::max(rect.top, 0);
-        const int right = std::min({rect.right, canvas_.width(), source.width});
-        const int bottom = std::min({rect.bottom, canvas_.height(), source.height});
-        if (right <= left || bottom <= top) return;
-        for (int y = top; y < bottom; ++y) {
-            const std::uint32_t* from = source.pixels.data() + static_cast<std::size_t>(y) * source.width;
-            auto* to = reinterpret_cast<std::uint32_t*>(canvas_.scanLine(y));
-            for (int x = left; x < right; ++x) to[x] = kOpaque | from[x];
-        }
-    }
-
-    void FillRect(const Rect& rect, Color color) override {
-        if (canvas_.isNull()) return;
-        const int left = std::max(rect.left, 0);
-        const int top = std::max(rect.top, 0);
-        const int right = std::min(rect.right, canvas_.width());
-        const int bottom = std::min(rect.bottom, canvas_.height());
-        const std::uint32_t pixel = ToPixel(color);
-        for (int y = top; y < bottom; ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(canvas_.scanLine(y));
-            std::fill(row + left, row + std::max(left, right), pixel);
-        }
-    }
 
     void SelectFont(FontHandle font) override {
         if (const QFont* found = fonts_.Find(font)) font_ = *found;
@@ -98,8 +51,9 @@ public:
     }
 
     void DrawTextAt(Point at, std::string_view text, Color color) override {
-        if (canvas_.isNull()) return;
-        QPainter painter(&canvas_);
+        if (Canvas().Empty()) return;
+        QImage canvas = CanvasImage();
+        QPainter painter(&canvas);
         painter.setFont(font_);
         painter.setPen(ToQColor(color));
         const QFontMetrics metrics(font_);
@@ -108,23 +62,31 @@ public:
     }
 
     void Present(const Region* clip) override {
-        if (canvas_.isNull()) return;
+        if (Canvas().Empty()) return;
         target_.save();
         if (clip != nullptr && !clip->rects.empty()) {
             QRegion region;
             for (const Rect& r : clip->rects) region += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
             target_.setClipRegion(region, Qt::IntersectClip);
         }
-        target_.drawImage(0, 0, canvas_);
+        target_.drawImage(0, 0, CanvasImage());
         target_.restore();
     }
 
 private:
+    CanvasSize ClientSize() override { return CanvasSize{clientSize_.width(), clientSize_.height()}; }
+
+    // The canvas's pixels are Format_RGB32 as they are: no copy.
+    QImage CanvasImage() {
+        PixelCanvas& canvas = Canvas();
+        return QImage(reinterpret_cast<uchar*>(canvas.Pixels()), canvas.Width(), canvas.Height(),
+                      static_cast<qsizetype>(canvas.Width()) * 4, QImage::Format_RGB32);
+    }
+
     QPainter& target_;
     QSize clientSize_;
     const QtFonts& fonts_;
     QFont font_;
-    QImage canvas_;
 };
 
 }  // namespace

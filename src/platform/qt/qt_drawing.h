@@ -1,6 +1,6 @@
 #pragma once
-// Drawing over QPainter: the canvas is a QImage whose 32-bit pixels have
-// the Image layout, handed to the window's painter in one piece.
+// Drawing over QPainter: the core's pixel canvas, text drawn into it through
+// a QImage over the same pixels, handed to the window's painter in one piece.
 #include <QFont>
 #include <QImage>
 #include <QPainter>

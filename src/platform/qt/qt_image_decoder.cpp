@@ -2,12 +2,12 @@
 
 #include <QImage>
 
-#include "platform/qt/linux_desktop.h"
+#include "platform/portable/program_paths.h"
 
 namespace vx::platform {
 
 std::optional<Image> QtImageDecoder::Load(const std::string& path) {
-    QImage decoded(QString::fromStdString(LinuxPath(path)));
+    QImage decoded(QString::fromStdString(ForwardSlashPath(path)));
     if (decoded.isNull()) return std::nullopt;
     decoded = decoded.convertToFormat(QImage::Format_RGB32);
     Image image;

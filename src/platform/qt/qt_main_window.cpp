@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include "platform/portable/menu_resources.h"
+#include "platform/portable/program_paths.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_menu.h"
@@ -279,7 +280,7 @@ void QtMainWindow::RunSystemCommand(SystemCommand command) {
 
 std::optional<std::string> QtMainWindow::ChooseFile(const FileDialogSpec& request) {
     QFileDialog dialog(Exists() ? surface_.data() : nullptr, QString(),
-                       QString::fromStdString(LinuxPath(request.initialDirectory)));
+                       QString::fromStdString(ForwardSlashPath(request.initialDirectory)));
     // The same dialog everywhere, whatever the desktop offers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const bool save = request.mode == FileDialogMode::Save;

@@ -14,15 +14,6 @@
 
 namespace vx::platform {
 
-void QtMenuItemPainter::Frame3d(const Rect& rect, Color topLeft, Color bottomRight) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    painter_.fillRect(QRect(rect.left, rect.top, width - 1, 1), ToQColor(topLeft));
-    painter_.fillRect(QRect(rect.left, rect.top, 1, height - 1), ToQColor(topLeft));
-    painter_.fillRect(QRect(rect.right - 1, rect.top, 1, height), ToQColor(bottomRight));
-    painter_.fillRect(QRect(rect.left, rect.bottom - 1, width, 1), ToQColor(bottomRight));
-}
-
 void QtMenuItemPainter::OutlineRect(const Rect& rect) {
     // A menu's surface starts with a black pen and a white brush.
     painter_.setPen(Qt::black);
@@ -32,15 +23,6 @@ void QtMenuItemPainter::OutlineRect(const Rect& rect) {
 
 void QtMenuItemPainter::FillRect(const Rect& rect, Color color) {
     painter_.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top), ToQColor(color));
-}
-
-void QtMenuItemPainter::Line(Point from, Point to, Color color) {
-    // The last pixel is left out, as the Windows line does.
-    if (from == to) return;
-    painter_.setPen(ToQColor(color));
-    const int dx = to.x == from.x ? 0 : (to.x > from.x ? 1 : -1);
-    const int dy = to.y == from.y ? 0 : (to.y > from.y ? 1 : -1);
-    painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x - dx, to.y - dy));
 }
 
 void QtMenuItemPainter::Text(const Rect& rect, std::string_view text, Color color) {

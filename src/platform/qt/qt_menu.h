@@ -14,10 +14,8 @@ class QtMenuItemPainter final : public MenuItemPainter {
 public:
     explicit QtMenuItemPainter(QPainter& painter) : painter_(painter) {}
 
-    void Frame3d(const Rect& rect, Color topLeft, Color bottomRight) override;
     void OutlineRect(const Rect& rect) override;
     void FillRect(const Rect& rect, Color color) override;
-    void Line(Point from, Point to, Color color) override;
     void Text(const Rect& rect, std::string_view text, Color color) override;
 
 private:

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "platform/portable/program_paths.h"
 #include "platform/qt/linux_desktop.h"
 
 namespace vx::platform {
@@ -22,7 +23,7 @@ bool QtShell::StartProgram(SystemProgram program) {
 bool QtShell::OpenDocument(const std::string& urlOrPath) {
     const QString text = QString::fromStdString(urlOrPath);
     if (text.contains(QStringLiteral("://"))) return QDesktopServices::openUrl(QUrl(text));
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(LinuxPath(urlOrPath))));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ForwardSlashPath(urlOrPath))));
 }
 
 }  // namespace vx::platform

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <iterator>
 
+#include "platform/portable/program_paths.h"
+
 namespace vx::platform::sim {
 
 std::filesystem::path PathFromUtf8(const std::string& utf8Path) {
@@ -12,11 +14,7 @@ std::filesystem::path PathFromUtf8(const std::string& utf8Path) {
     // On Windows the UTF-8 text must be converted, not read as ANSI.
     return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
 #else
-    std::string native = utf8Path;
-    for (char& c : native) {
-        if (c == '\\') c = '/';
-    }
-    return std::filesystem::path(native);
+    return std::filesystem::path(ForwardSlashPath(utf8Path));
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/portable/pixel_canvas.h"
 #include "platform/portable/utf_text.h"
 
 namespace vx::platform {
@@ -13,105 +14,88 @@ namespace {
 
 COLORREF ToColorRef(Color color) { return RGB(color.red, color.green, color.blue); }
 
-std::uint32_t ToPixel(Color color) {
-    return (std::uint32_t{color.red} << 16) | (std::uint32_t{color.green} << 8) | color.blue;
-}
-
 std::wstring Wide(std::string_view utf8) {
     const std::u16string units = Utf8ToUtf16(utf8);
     return std::wstring(units.begin(), units.end());
 }
 
-class Win32Drawing final : public Drawing {
-public:
-    Win32Drawing(HDC target, HWND window) : target_(target), window_(window) {}
+// A 32-bit top-down DIB of width x height: the canvas's own layout (GDI
+// ignores the alpha byte of BI_RGB pixels).
+BITMAPINFO DibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
 
-    ~Win32Drawing() override { ReleaseCanvas(); }
+class Win32Drawing final : public CanvasDrawing {
+public:
+    Win32Drawing(HDC target, HWND window) : target_(target), window_(window), textDc_(CreateCompatibleDC(target)) {}
+
+    ~Win32Drawing() override {
+        ReleaseTextBitmap();
+        if (textDc_ != nullptr) DeleteDC(textDc_);
+    }
 
     Win32Drawing(const Win32Drawing&) = delete;
     Win32Drawing& operator=(const Win32Drawing&) = delete;
 
-    void BeginCanvas(const Image& background, int width, int height) override {
-        ReleaseCanvas();  // a second paint through the same object starts afresh
-        if ((width <= 0 || height <= 0) && window_ != nullptr) {
-            RECT client{};
-            GetClientRect(window_, &client);
-            width = client.right - client.left;
-            height = client.bottom - client.top;
-        }
-        width_ = std::max(width, 0);
-        height_ = std::max(height, 0);
-        if (width_ == 0 || height_ == 0) return;
-
-        memoryDc_ = CreateCompatibleDC(target_);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // rows from the top, as in Image
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(target_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (memoryDc_ == nullptr || bitmap_ == nullptr || bits == nullptr) {
-            width_ = height_ = 0;
-            return;
-        }
-        pixels_ = static_cast<std::uint32_t*>(bits);
-        previousBitmap_ = SelectObject(memoryDc_, bitmap_);
-        std::fill(pixels_, pixels_ + static_cast<std::size_t>(width_) * height_, ToPixel(kNeutralFill));
-        CopyRect(background, Rect{0, 0, width_, height_});
-    }
-
-    // A DIB section's 32-bit pixels have the Image layout (0x00RRGGBB, rows
-    // from the top), so a copy is a row-by-row memcpy: the same result as a
-    // same-size blit, without making a GDI bitmap of every source picture.
-    void CopyRect(const Image& source, const Rect& rect) override {
-        if (pixels_ == nullptr) return;
-        const int left = std::max({rect.left, 0});
-        const int top = std::max({rect.top, 0});
-        const int right = std::min({rect.right, width_, source.width});
-        const int bottom = std::min({rect.bottom, height_, source.height});
-        if (right <= left || bottom <= top) return;
-        GdiFlush();  // GDI may still be writing into the bits
-        const auto count = static_cast<std::size_t>(right - left);
-        for (int y = top; y < bottom; ++y) {
-            const std::uint32_t* from = source.pixels.data() + static_cast<std::size_t>(y) * source.width + left;
-            std::uint32_t* to = pixels_ + static_cast<std::size_t>(y) * width_ + left;
-            std::memcpy(to, from, count * sizeof(std::uint32_t));
-        }
-    }
-
-    void FillRect(const Rect& rect, Color color) override {
-        if (memoryDc_ == nullptr) return;
-        const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-        SetBkColor(memoryDc_, ToColorRef(color));
-        ExtTextOutW(memoryDc_, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
-    }
-
     void SelectFont(FontHandle font) override {
-        if (memoryDc_ != nullptr && font != 0) SelectObject(memoryDc_, reinterpret_cast<HFONT>(font));
+        if (textDc_ != nullptr && font != 0) SelectObject(textDc_, reinterpret_cast<HFONT>(font));
     }
 
     TextSize MeasureText(std::string_view text) override {
-        HDC dc = memoryDc_ != nullptr ? memoryDc_ : target_;
+        HDC dc = textDc_ != nullptr ? textDc_ : target_;
         const std::wstring wide = Wide(text);
         SIZE size{};
         GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return TextSize{size.cx, size.cy};
+        return TextSize{static_cast<int>(size.cx), static_cast<int>(size.cy)};
     }
 
+    // GDI draws the glyphs (anti-aliased onto what is below them) into a
+    // DIB holding the canvas's pixels around the text, which then go back.
     void DrawTextAt(Point at, std::string_view text, Color color) override {
-        if (memoryDc_ == nullptr) return;
+        PixelCanvas& canvas = Canvas();
+        if (canvas.Empty() || textDc_ == nullptr || text.empty()) return;
         const std::wstring wide = Wide(text);
-        SetBkMode(memoryDc_, TRANSPARENT);
-        SetTextColor(memoryDc_, ToColorRef(color));
-        TextOutW(memoryDc_, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+        SIZE size{};
+        GetTextExtentPoint32W(textDc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+        const int textWidth = static_cast<int>(size.cx);
+        const int textHeight = static_cast<int>(size.cy);
+        // Room for overhanging glyphs on every side.
+        const int margin = std::max(textHeight, 4);
+        const int left = std::max(at.x - margin, 0);
+        const int top = std::max(at.y - margin, 0);
+        const int right = std::min(at.x + textWidth + margin, canvas.Width());
+        const int bottom = std::min(at.y + textHeight + margin, canvas.Height());
+        if (right <= left || bottom <= top || !TextBitmapAtLeast(right - left, bottom - top)) return;
+
+        const auto count = static_cast<std::size_t>(right - left);
+        for (int y = top; y < bottom; ++y) {
+            std::memcpy(textPixels_ + static_cast<std::size_t>(y - top) * static_cast<std::size_t>(textWidth_),
+                        canvas.Pixels() + static_cast<std::size_t>(y) * static_cast<std::size_t>(canvas.Width()) + left,
+                        count * sizeof(std::uint32_t));
+        }
+        SetBkMode(textDc_, TRANSPARENT);
+        SetTextColor(textDc_, ToColorRef(color));
+        TextOutW(textDc_, at.x - left, at.y - top, wide.c_str(), static_cast<int>(wide.size()));
+        GdiFlush();  // the bits are read right away
+        for (int y = top; y < bottom; ++y) {
+            const std::uint32_t* from =
+                textPixels_ + static_cast<std::size_t>(y - top) * static_cast<std::size_t>(textWidth_);
+            std::uint32_t* to =
+                canvas.Pixels() + static_cast<std::size_t>(y) * static_cast<std::size_t>(canvas.Width()) + left;
+            for (std::size_t x = 0; x < count; ++x) to[x] = 0xFF000000u | from[x];
+        }
     }
 
     void Present(const Region* clip) override {
-        if (memoryDc_ == nullptr || target_ == nullptr) return;
-        GdiFlush();
+        const PixelCanvas& canvas = Canvas();
+        if (canvas.Empty() || target_ == nullptr) return;
         HRGN region = nullptr;
         if (clip != nullptr && !clip->rects.empty()) {
             region = CreateRectRgn(0, 0, 0, 0);
@@ -122,7 +106,9 @@ public:
             }
             SelectClipRgn(target_, region);
         }
-        BitBlt(target_, 0, 0, width_, height_, memoryDc_, 0, 0, SRCCOPY);
+        const BITMAPINFO info = DibInfo(canvas.Width(), canvas.Height());
+        SetDIBitsToDevice(target_, 0, 0, static_cast<DWORD>(canvas.Width()), static_cast<DWORD>(canvas.Height()), 0, 0,
+                          0, static_cast<UINT>(canvas.Height()), canvas.Pixels(), &info, DIB_RGB_COLORS);
         if (region != nullptr) {
             SelectClipRgn(target_, nullptr);
             DeleteObject(region);
@@ -130,27 +116,49 @@ public:
     }
 
 private:
-    void ReleaseCanvas() {
-        if (memoryDc_ != nullptr) {
-            SelectObject(memoryDc_, previousBitmap_);
-            DeleteDC(memoryDc_);
+    CanvasSize ClientSize() override {
+        RECT client{};
+        if (window_ != nullptr) GetClientRect(window_, &client);
+        return CanvasSize{client.right - client.left, client.bottom - client.top};
+    }
+
+    // The text DIB, grown as a longer text needs; kept for the paint.
+    bool TextBitmapAtLeast(int width, int height) {
+        if (textBitmap_ != nullptr && width <= textWidth_ && height <= textHeight_) return true;
+        width = std::max(width, textWidth_);
+        height = std::max(height, textHeight_);
+        ReleaseTextBitmap();
+        const BITMAPINFO info = DibInfo(width, height);
+        void* bits = nullptr;
+        textBitmap_ = CreateDIBSection(textDc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (textBitmap_ == nullptr || bits == nullptr) {
+            ReleaseTextBitmap();
+            return false;
         }
-        if (bitmap_ != nullptr) DeleteObject(bitmap_);
-        memoryDc_ = nullptr;
-        bitmap_ = nullptr;
+        textPixels_ = static_cast<std::uint32_t*>(bits);
+        textWidth_ = width;
+        textHeight_ = height;
+        previousBitmap_ = SelectObject(textDc_, textBitmap_);
+        return true;
+    }
+
+    void ReleaseTextBitmap() {
+        if (previousBitmap_ != nullptr) SelectObject(textDc_, previousBitmap_);
+        if (textBitmap_ != nullptr) DeleteObject(textBitmap_);
+        textBitmap_ = nullptr;
         previousBitmap_ = nullptr;
-        pixels_ = nullptr;
-        width_ = height_ = 0;
+        textPixels_ = nullptr;
+        textWidth_ = textHeight_ = 0;
     }
 
     HDC target_;
     HWND window_;
-    HDC memoryDc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
+    HDC textDc_;
+    HBITMAP textBitmap_ = nullptr;
     HGDIOBJ previousBitmap_ = nullptr;
-    std::uint32_t* pixels_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    std::uint32_t* textPixels_ = nullptr;
+    int textWidth_ = 0;
+    int textHeight_ = 0;
 };
 
 }  // namespace

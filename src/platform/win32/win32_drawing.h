@@ -1,6 +1,6 @@
 #pragma once
-// GDI drawing for the skinned windows: a 32-bit DIB section as the canvas,
-// text through the window's fonts, one BitBlt to the window.
+// GDI drawing for the skinned windows: the core's pixel canvas, text drawn
+// into it through the window's fonts, one SetDIBitsToDevice to the window.
 #include "platform/win32/windows_api.h"
 
 #include <memory>

@@ -8,6 +8,7 @@
 #include <climits>
 #include <memory>
 
+#include "platform/portable/program_paths.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_controls.h"
@@ -16,6 +17,7 @@
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_popup.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_region.h"
 
 namespace vx::platform {
@@ -72,23 +74,7 @@ Win32MainWindow::~Win32MainWindow() {
     for (HFONT font : fonts_) DeleteObject(font);
 }
 
-std::string Win32MainWindow::ApplicationName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    std::size_t slash = path.find_last_of(L"\\/");
-    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    std::size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos && dot > 0) name.resize(dot);
-    return Narrow(name);
-}
+std::string Win32MainWindow::ApplicationName() { return ModuleName(ModulePath()); }
 
 MacroEditorControls& Win32MainWindow::EditorControls() { return *controls_; }
 

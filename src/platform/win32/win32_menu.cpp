@@ -9,13 +9,6 @@ namespace {
 
 COLORREF ToColorRef(Color color) { return RGB(color.red, color.green, color.blue); }
 
-void Fill(HDC dc, int left, int top, int right, int bottom, Color color) {
-    const RECT area{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    ::FillRect(dc, &area, brush);
-    DeleteObject(brush);
-}
-
 }  // namespace
 
 Win32Menu::~Win32Menu() {
@@ -59,30 +52,15 @@ void Win32Menu::MakeOwnerDrawn(int position, int id, std::uintptr_t itemData) {
     SetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &info);
 }
 
-void Win32MenuItemPainter::Frame3d(const Rect& rect, Color topLeft, Color bottomRight) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    Fill(dc_, rect.left, rect.top, rect.left + width - 1, rect.top + 1, topLeft);
-    Fill(dc_, rect.left, rect.top, rect.left + 1, rect.top + height - 1, topLeft);
-    Fill(dc_, rect.right - 1, rect.top, rect.right, rect.bottom, bottomRight);
-    Fill(dc_, rect.left, rect.bottom - 1, rect.right, rect.bottom, bottomRight);
-}
-
 void Win32MenuItemPainter::OutlineRect(const Rect& rect) {
     Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 void Win32MenuItemPainter::FillRect(const Rect& rect, Color color) {
-    Fill(dc_, rect.left, rect.top, rect.right, rect.bottom, color);
-}
-
-void Win32MenuItemPainter::Line(Point from, Point to, Color color) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(color));
-    HGDIOBJ previous = SelectObject(dc_, pen);
-    MoveToEx(dc_, from.x, from.y, nullptr);
-    LineTo(dc_, to.x, to.y);
-    SelectObject(dc_, previous);
-    DeleteObject(pen);
+    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    ::FillRect(dc_, &area, brush);
+    DeleteObject(brush);
 }
 
 void Win32MenuItemPainter::Text(const Rect& rect, std::string_view text, Color color) {

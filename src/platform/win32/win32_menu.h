@@ -36,10 +36,8 @@ class Win32MenuItemPainter : public MenuItemPainter {
 public:
     explicit Win32MenuItemPainter(HDC dc) : dc_(dc) {}
 
-    void Frame3d(const Rect& rect, Color topLeft, Color bottomRight) override;
     void OutlineRect(const Rect& rect) override;
     void FillRect(const Rect& rect, Color color) override;
-    void Line(Point from, Point to, Color color) override;
     void Text(const Rect& rect, std::string_view text, Color color) override;
 
 private:

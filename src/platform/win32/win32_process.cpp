@@ -8,7 +8,7 @@
 
 namespace vx::platform {
 
-std::string Win32Process::ModuleFileName() {
+std::string ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -49,9 +49,6 @@ void Win32Process::InitCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
+std::string Win32Process::ModuleFileName() { return ModulePath(); }
 
 }  // namespace vx::platform

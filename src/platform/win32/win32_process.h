@@ -24,7 +24,8 @@ private:
     void* lock_ = nullptr;
 };
 
-// The folder of a full module path, without the trailing separator.
-std::string FolderOf(const std::string& path);
+// The full path of the program's executable (UTF-8); empty when the
+// system does not give it.
+std::string ModulePath();
 
 }  // namespace vx::platform

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/portable/program_paths.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_image_decoder.h"
 #include "platform/win32/win32_process.h"
@@ -142,8 +143,8 @@ TEST(Win32Process, ModulePathAndWindowSearch) {
     const std::string path = process.ModuleFileName();
     ASSERT_GT(path.size(), 4u);
     EXPECT_EQ(path.substr(path.size() - 23), "win32_backend_tests.exe");
-    EXPECT_EQ(FolderOf(path) + "\\win32_backend_tests.exe", path);
-    EXPECT_EQ(FolderOf("noslash"), "");
+    EXPECT_EQ(ModuleFolder(path) + "\\win32_backend_tests.exe", path);
+    EXPECT_EQ(ModulePath(), path);
     EXPECT_FALSE(process.RestoreWindowByTitle("no window has this title 7f3a"));
 }
 

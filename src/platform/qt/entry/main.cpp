@@ -48,7 +48,7 @@ std::string DataDir() {
     namespace fs = std::filesystem;
     if (const char* chosen = std::getenv("VX230_DATA_DIR"); chosen != nullptr && chosen[0] != '\0') return chosen;
     std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error).parent_path();
+    const fs::path exe = fs::path(vx::platform::ExecutablePath()).parent_path();
     for (const fs::path& candidate : {exe / "../share/vx230", exe / "data"}) {
         if (fs::exists(candidate / "config.ini", error)) return fs::canonical(candidate, error).string();
     }

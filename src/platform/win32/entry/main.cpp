@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_profile_files.h"
+#include "platform/portable/program_paths.h"
 #include "platform/portable/start_options.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
@@ -31,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
 
     const StartOptions options = ParseStartOptions(Narrow(commandLine ? commandLine : L""));
     Win32Process process;
-    const std::string programDir = FolderOf(process.ModuleFileName());
+    const std::string programDir = ModuleFolder(process.ModuleFileName());
     Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(options.diagnosticsLog)
                                            ? std::optional<std::string>(programDir + "\\diagnostics.log")
                                            : std::nullopt);
