@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/program_interface.h"
 #include "app/program_subsystems.h"
+#include "platform/portable/portable_profile_files.h"
 #include "platform/portable/program_paths.h"
 
 namespace vx::app {
@@ -29,5 +30,16 @@ Program::~Program() = default;
 bool Program::InitInstance() { return app::InitInstance(impl_->platform, impl_->dialog); }
 
 AppState& Program::state() { return impl_->state; }
+
+void RunProgram(const BackendServices& services) {
+    // The portable writer replaces profile files as a whole, so a crash
+    // during a save never leaves a truncated config.ini.
+    platform::PortableProfileFiles profiles(services.files, services.diagnostics);
+    platform::Platform platform{services.files,  profiles,         services.hid,     services.systemSettings,
+                                services.clock,  services.threads, services.shell,   services.images,
+                                services.process, services.window, services.diagnostics};
+    Program program(platform);
+    program.InitInstance();
+}
 
 }  // namespace vx::app

@@ -28,4 +28,23 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
+// What a backend's entry point brings; the program adds what every system
+// shares (the settings writer).
+struct BackendServices {
+    platform::FileSystem& files;
+    platform::HidApi& hid;
+    platform::SystemSettings& systemSettings;
+    platform::Clock& clock;
+    platform::Threads& threads;
+    platform::Shell& shell;
+    platform::ImageDecoder& images;
+    platform::Process& process;
+    platform::MainWindow& window;
+    platform::Diagnostics& diagnostics;
+};
+
+// Builds the Platform over the backend's services and runs the program
+// until its window has ended.
+void RunProgram(const BackendServices& services);
+
 }  // namespace vx::app

@@ -15,7 +15,6 @@
 #include "device/discovery.h"
 #include "platform/platform.h"
 #include "platform/portable/chrono_clock.h"
-#include "platform/portable/portable_profile_files.h"
 #include "platform/portable/start_options.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/linux_desktop.h"
@@ -103,9 +102,6 @@ int main(int argc, char** argv) {
 #endif
 
     PosixFileSystem files;
-    // The portable writer replaces profile files as a whole, so a crash
-    // during a save never leaves a truncated config.ini.
-    PortableProfileFiles profiles(files, diagnostics);
     LinuxSystemSettings systemSettings(diagnostics);
     LinuxThreads threads(diagnostics);
     // Waking up sends the configuration again, as the mouse may have lost it.
@@ -113,10 +109,7 @@ int main(int argc, char** argv) {
     QtShell shell;
     QtImageDecoder images;
 
-    Platform platform{files, profiles, hid,     systemSettings, clock,      threads,
-                      shell, images,   process, window,         diagnostics};
-    vx::app::Program program(platform);
-    program.InitInstance();
+    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics});
 
     // The worker threads never stop and still use the objects above: end
     // the process here rather than destroy those objects under them.

@@ -7,7 +7,6 @@
 
 #include "app/program.h"
 #include "platform/platform.h"
-#include "platform/portable/portable_profile_files.h"
 #include "platform/portable/program_paths.h"
 #include "platform/portable/start_options.h"
 #include "platform/win32/text_convert.h"
@@ -52,18 +51,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
 #endif
 
     Win32FileSystem files;
-    // The portable writer replaces profile files as a whole, so a crash
-    // during a save never leaves a truncated config.ini.
-    PortableProfileFiles profiles(files, diagnostics);
     Win32SystemSettings systemSettings;
     Win32Threads threads;
     Win32Shell shell;
     Win32ImageDecoder images;
 
-    Platform platform{files, profiles, hid,     systemSettings, clock,      threads,
-                      shell, images,   process, window,         diagnostics};
-    vx::app::Program program(platform);
-    program.InitInstance();
+    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics});
 
     // The worker threads never stop and still use the objects above: end the
     // process here, which stops them first, instead of destroying those
