@@ -4,13 +4,14 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Network)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
+pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
 pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
 
 add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
 target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::Network PkgConfig::X11)
 
 add_executable(vx230 ${VX_QT_ENTRY_SOURCES} ${VX_QT_HID_SOURCES})
-target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI)
+target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI PkgConfig::UDEV)
 
 add_executable(vx230-sim ${VX_QT_ENTRY_SOURCES})
 target_compile_definitions(vx230-sim PRIVATE VX_SIMULATED_MOUSE)

@@ -16,8 +16,8 @@ struct PlayerState {
     // Active low: bit 0 left, bit 1 right, bit 2 middle; bits 3..7 stay 1.
     std::uint8_t MouseButtonState = 0xFF;
     WakeSignal wake;
-    // The loops end once this is set (the program itself never sets it; the
-    // process ends with them running).
+    // The loops end once this is set, through StopDeviceWorkers (the
+    // program itself never stops them; the process ends with them running).
     std::atomic<bool> workersStop{false};
 };
 

@@ -19,6 +19,7 @@
 #include "platform/portable/posted_work.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_drawing.h"
+#include "platform/portable/startup_trace.h"
 #include "platform/window.h"
 
 namespace vx::platform {
@@ -71,6 +72,8 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the
     // interface thread; dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // The start-up trace ends with the window's first paint.
+    void SetStartupTrace(StartupTrace* trace) { startupTrace_ = trace; }
     // Another start of the program asks for the window with this title.
     void RestoreFromOtherInstance(const std::string& title);
 
@@ -94,6 +97,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> tray_;
     QEventLoop loop_;
     WindowEvents* events_ = nullptr;
+    StartupTrace* startupTrace_ = nullptr;
     bool destroyed_ = false;
     bool recording_ = false;
     std::string title_;
