@@ -61,7 +61,7 @@ run_program() {  # platform dir
   pid=$!
   t=$(shown_after "$start" "$title")
   # The control reads only lines written after it started: wait for its log.
-  for ((i = 0; i < 500 && ! -s "$dir/simmouse.log"; i++)); do sleep 0.01; done
+  for ((i = 0; i < 500; i++)); do [ -s "$dir/simmouse.log" ] && break; sleep 0.01; done
   echo unplug >>"$dir/simmouse.cmd"
   for ((i = 0; i < 1500; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
   kill "$pid" 2>/dev/null
@@ -81,7 +81,7 @@ run_plain() {
 
 status=0
 if [ "$which" != linux ]; then
-  wineserver -p  # kept running between the starts
+  wineserver -p >/dev/null 2>&1  # kept running between the starts
   wine cmd /c exit >/dev/null 2>&1
   cp -r "$sim_tree" "$out/wine-tree"
   for ((n = 0; n < runs; n++)); do
