@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "device/action_player.h"
+#include "device/workers.h"
 #include "device/device_session.h"
 #include "device/input_listener.h"
 #include "macro/macro_store.h"
@@ -98,7 +99,7 @@ std::vector<double> MeasureActionLatency(bool wakeOnHandOver, int presses) {
         rig.mouse.Press(1);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    rig.session.player.workersStop = true;
+    device::StopDeviceWorkers(rig.session);
     const auto log = rig.mouse.Log();
     rig.mouse.Unplug();
     listener.join();

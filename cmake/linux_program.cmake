@@ -5,8 +5,9 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Network DBus)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
 # X11 for the keyboard's repeat, XInput 2 for the pointer speed of X11
-# sessions without a desktop of their own.
+# sessions without a desktop of their own; udev for the mouse's unplug.
 pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
+pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
 
 add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
 # The system-bus watch (sleep and wake) is a QObject with a slot.
@@ -15,7 +16,7 @@ target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::N
                       PRIVATE PkgConfig::XINPUT)
 
 add_executable(vx230 ${VX_QT_ENTRY_SOURCES} ${VX_QT_HID_SOURCES})
-target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI)
+target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI PkgConfig::UDEV)
 
 add_executable(vx230-sim ${VX_QT_ENTRY_SOURCES})
 target_compile_definitions(vx230-sim PRIVATE VX_SIMULATED_MOUSE)

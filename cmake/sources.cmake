@@ -83,6 +83,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   program_paths.cpp
   save_temporaries.cpp
   start_options.cpp
+  startup_trace.cpp
   utf_text.cpp
 )
 
@@ -133,6 +134,15 @@ vx_folder_sources(VX_SIM_SOURCES src/platform/sim
   simulated_mouse.cpp
 )
 
+# The command file's change watch, one per system.
+vx_folder_sources(VX_SIM_POSIX_SOURCES src/platform/sim
+  command_file_watch_inotify.cpp
+)
+
+vx_folder_sources(VX_SIM_WIN32_SOURCES src/platform/sim
+  command_file_watch_win32.cpp
+)
+
 vx_folder_sources(VX_TESTING_SOURCES src/platform/testing
   fake_drawing.cpp
   fake_hid_api.cpp
@@ -152,6 +162,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_main_window.cpp
   win32_menu.cpp
   win32_popup.cpp
+  win32_power.cpp
   win32_process.cpp
   win32_profile_files.cpp
   win32_region.cpp

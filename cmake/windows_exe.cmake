@@ -47,6 +47,14 @@ target_compile_definitions(wintext PRIVATE UNICODE _UNICODE NOMINMAX)
 target_link_options(wintext PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(wintext PRIVATE user32 kernel32 psapi)
 
+# The trivial window scripts/startup_timing.sh compares the program's start
+# against.
+add_executable(plainwindow ${CMAKE_SOURCE_DIR}/tools/plainwindow/plainwindow.cpp)
+set_target_properties(plainwindow PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+target_compile_definitions(plainwindow PRIVATE UNICODE _UNICODE NOMINMAX)
+target_link_options(plainwindow PRIVATE -municode -mwindows -static -static-libgcc -static-libstdc++)
+target_link_libraries(plainwindow PRIVATE user32 kernel32)
+
 # Stand-in program for the end-to-end tests: records that it ran (and from
 # where) in "<its name>.ran" beside itself, then stays a while.
 add_executable(standin ${CMAKE_SOURCE_DIR}/tools/standin/standin.cpp)

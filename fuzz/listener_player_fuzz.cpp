@@ -30,7 +30,7 @@ using namespace vx;
 class NoWake : public device::ActionWake {
 public:
     void Notify() override {}
-    bool WaitForWake(int) override { return false; }
+    void WaitForWake() override {}
 };
 
 // Checks each call's length against the buffers the callers own, and

@@ -8,7 +8,7 @@ packages=(
   wine wine64 xvfb xdotool imagemagick fonts-wqy-microhei
   python3 python3-pil fonts-dejavu-core
   clang libclang-rt-14-dev locales
-  qt6-base-dev libhidapi-dev pkg-config dpkg-dev file
+  qt6-base-dev libhidapi-dev libudev-dev pkg-config dpkg-dev file
   xclip gsettings-desktop-schemas libglib2.0-bin
   dbus-daemon dbus-bin libx11-dev libxi-dev xinput
 )

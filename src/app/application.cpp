@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "platform/portable/startup_trace.h"
+
 namespace vx::app {
 
 bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWindow) {
@@ -10,6 +12,7 @@ bool InitInstance(platform::Platform& platform, platform::WindowEvents& mainWind
         return false;
     }
     platform.process.InitCommonControls();
+    platform::TraceStartup(platform.startupTrace, "single instance");
     platform.window.RunModal(mainWindow);
     return false;
 }

@@ -38,6 +38,7 @@ void RunProgram(const BackendServices& services) {
     platform::Platform platform{services.files,  profiles,         services.hid,     services.systemSettings,
                                 services.clock,  services.threads, services.shell,   services.images,
                                 services.process, services.window, services.diagnostics};
+    platform.startupTrace = services.startupTrace;
     Program program(platform);
     program.InitInstance();
 }

@@ -41,6 +41,8 @@ struct BackendServices {
     platform::Process& process;
     platform::MainWindow& window;
     platform::Diagnostics& diagnostics;
+    // With diagnostics on: the start-up steps' times go on record.
+    platform::StartupTrace* startupTrace = nullptr;
 };
 
 // Builds the Platform over the backend's services and runs the program

@@ -2,6 +2,7 @@
 
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
+#include "platform/portable/startup_trace.h"
 #include "settings/settings_file.h"
 #include "ui/window_shape.h"
 
@@ -46,6 +47,7 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     state.device.ActionRunning.store(false);
     state.device.StopRequested.store(false);
     subsystems.StartWorkers();
+    platform::TraceStartup(platform.startupTrace, "device workers started");
 
     const std::string aboutText = window.LoadResourceString(kAboutStringId);
     if (!aboutText.empty()) window.AppendSystemMenuItem(aboutText, platform::SystemCommand::About);
@@ -62,6 +64,7 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     settings.UiLanguage = static_cast<settings::UiLanguage>(settings::ReadLanguage(profiles, settings.ConfigPath));
     settings::LoadConfig(settings, profiles, settings.ConfigPath, settings.CurrentConfigNumber.load(),
                          settings::ConfigSource::UserSection);
+    platform::TraceStartup(platform.startupTrace, "config.ini read");
 
     window.SetTitle(kWindowTitle);
     settings.SkinDir = settings.ProgramDir + "\\skins";
@@ -77,18 +80,22 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     subsystems.AllocateAdvancedControls();
     subsystems.LoadWarningLayout();
     if (state.shutdownStarted) return;
+    platform::TraceStartup(platform.startupTrace, "layouts loaded");
 
     state.window.EnglishFont = window.CreateFont(EnglishFontSpec());
     state.window.ChineseFont = window.CreateFont(ChineseFontSpec());
     ShapeWindow(settings.SkinDir, state.window, platform, subsystems);
+    platform::TraceStartup(platform.startupTrace, "fonts and window shape");
 
     state.macros.userMacroFile = macro::UserMacroFilePath(settings.ProgramDir, settings.UiLanguage);
     subsystems.LoadUserMacros(state.macros.userMacroFile);
     subsystems.LoadConstantMacros(macro::ConstantMacroFilePath(settings.ProgramDir));
     subsystems.ResetMacroInterfaceState();
     subsystems.LoadLanguageMenus(settings.UiLanguage);
+    platform::TraceStartup(platform.startupTrace, "macros and menus loaded");
 
     state.device.link.MouseConnected = subsystems.FindMouse();
+    platform::TraceStartup(platform.startupTrace, "mouse looked for");
     if (!state.device.link.MouseConnected) {
         window.MessageBox(PlugInMessage(settings.UiLanguage), "");
         ShutdownDriver(state, platform, subsystems);
@@ -96,7 +103,9 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     }
     platform.clock.SleepMs(5);
     subsystems.ApplyConfiguration();
+    platform::TraceStartup(platform.startupTrace, "configuration sent");
     window.AddTrayIcon();
+    platform::TraceStartup(platform.startupTrace, "tray icon added");
 }
 
 }  // namespace vx::app

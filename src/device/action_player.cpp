@@ -195,7 +195,7 @@ void ActionPlayerStep(WorkerContext& context) {
     if (!session.ActionRunning.load(std::memory_order_acquire)) {
         session.StopRequested.store(false, std::memory_order_release);
         if (context.idle == PlayerIdle::WakeOnHandOver) {
-            (void)context.wake.WaitForWake(kPlayerPollMs);
+            context.wake.WaitForWake();
         } else {
             context.clock.SleepMs(kPlayerPollMs);
         }

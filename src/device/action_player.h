@@ -29,8 +29,8 @@ void SendConsumerKey(WorkerContext& context, std::uint16_t usage);
 // Carries out the action of the button whose event code is `eventCode`.
 void RunAction(WorkerContext& context, std::uint8_t eventCode, std::uint8_t eventValue);
 
-// One iteration: wait for a request while idle (woken by the listener or
-// after 2 ms), or run the requested action to its end.
+// One iteration: wait for a request while idle (until the listener or
+// StopDeviceWorkers wakes it), or run the requested action to its end.
 void ActionPlayerStep(WorkerContext& context);
 
 // The thread body: iterates until session.player.workersStop is set.

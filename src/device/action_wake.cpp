@@ -1,7 +1,5 @@
 #include "device/action_wake.h"
 
-#include <chrono>
-
 namespace vx::device {
 
 void WakeSignal::Notify() {
@@ -12,11 +10,10 @@ void WakeSignal::Notify() {
     wakeUp_.notify_one();
 }
 
-bool WakeSignal::WaitForWake(int timeoutMs) {
+void WakeSignal::WaitForWake() {
     std::unique_lock lock(mutex_);
-    const bool woken = wakeUp_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return pending_; });
+    wakeUp_.wait(lock, [this] { return pending_; });
     pending_ = false;
-    return woken;
 }
 
 }  // namespace vx::device

@@ -1,6 +1,7 @@
 #pragma once
-// How the input listener wakes an idle action player at once instead of
-// leaving it to its next poll.
+// How the input listener wakes an idle action player: the player sleeps
+// until a press is handed over (or the workers are told to stop), so an
+// idle program costs no wake-ups.
 #include <condition_variable>
 #include <mutex>
 
@@ -11,8 +12,8 @@ public:
     virtual ~ActionWake() = default;
     // Wakes one pending or the next WaitForWake.
     virtual void Notify() = 0;
-    // Returns true when woken, false when timeoutMs passed first.
-    virtual bool WaitForWake(int timeoutMs) = 0;
+    // Returns once notified, with no time-out.
+    virtual void WaitForWake() = 0;
 };
 
 // The real one: a flag under a mutex, so a notification sent before the
@@ -20,7 +21,7 @@ public:
 class WakeSignal final : public ActionWake {
 public:
     void Notify() override;
-    bool WaitForWake(int timeoutMs) override;
+    void WaitForWake() override;
 
 private:
     std::mutex mutex_;

@@ -52,9 +52,13 @@ void HandleButtonEvent(WorkerContext& context, std::uint8_t eventCode, std::uint
 }
 
 void InputListenerStep(WorkerContext& context, InputBuffer& buffer) {
-    if (ReadReport(context, buffer) && buffer[0] == kButtonEventReportId) {
-        HandleButtonEvent(context, buffer[1], buffer[2]);
+    if (!ReadReport(context, buffer)) {
+        context.clock.SleepMs(context.listenerIdlePauseMs);
+        context.listenerIdlePauseMs = std::min(context.listenerIdlePauseMs * 2, kListenerLongestPauseMs);
+        return;
     }
+    context.listenerIdlePauseMs = kListenerPauseMs;
+    if (buffer[0] == kButtonEventReportId) HandleButtonEvent(context, buffer[1], buffer[2]);
     context.clock.SleepMs(kListenerPauseMs);
 }
 

@@ -19,8 +19,8 @@ struct PlayerState {
     // player sends nothing more, so nothing is pressed after the release.
     bool halted = false;
     WakeSignal wake;
-    // The loops end once this is set (the program itself never sets it; the
-    // process ends with them running).
+    // The loops end once this is set, through StopDeviceWorkers (the
+    // program itself never stops them; the process ends with them running).
     std::atomic<bool> workersStop{false};
 };
 

@@ -14,9 +14,17 @@
 
 namespace vx::device {
 
+// Sleeps between worker iterations.
+inline constexpr int kListenerPauseMs = 2;
+inline constexpr int kPlayerPollMs = 2;
+// While nothing can be read (no read channel yet, or the read fails) the
+// listener's pause doubles up to this, so a mouse that is gone costs no
+// steady wake-ups; reports wait in the system's buffer meanwhile.
+inline constexpr int kListenerLongestPauseMs = 1000;
+
 // How an idle player learns of a press.
 enum class PlayerIdle {
-    WakeOnHandOver,  // the listener wakes it at once
+    WakeOnHandOver,  // it sleeps until the listener wakes it
     Poll,            // it looks every 2 ms (the measured baseline)
 };
 
@@ -34,10 +42,7 @@ struct WorkerContext {
     platform::Diagnostics& diagnostics;
     ActionWake& wake;
     PlayerIdle idle = PlayerIdle::WakeOnHandOver;
+    // The listener's next pause while nothing can be read (its own copy).
+    int listenerIdlePauseMs = kListenerPauseMs;
 };
-
-// Sleeps between worker iterations.
-inline constexpr int kListenerPauseMs = 2;
-inline constexpr int kPlayerPollMs = 2;
-
 }  // namespace vx::device

@@ -26,4 +26,9 @@ void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& sessio
         platform::ThreadPriority::Highest);
 }
 
+void StopDeviceWorkers(DeviceSession& session) {
+    session.player.workersStop.store(true, std::memory_order_release);
+    session.player.wake.Notify();
+}
+
 }  // namespace vx::device

@@ -15,6 +15,8 @@
 
 namespace vx::platform {
 
+class StartupTrace;
+
 struct Platform {
     FileSystem& files;
     ProfileFiles& profiles;
@@ -27,6 +29,8 @@ struct Platform {
     Process& process;
     MainWindow& window;
     Diagnostics& diagnostics;
+    // Set by the entry when the diagnostics log is on.
+    StartupTrace* startupTrace = nullptr;
 };
 
 }  // namespace vx::platform

@@ -72,12 +72,12 @@ TEST_F(ListenerTest, ReportsOfOtherIdsAreIgnored) {
     EXPECT_EQ(listenerClock.Sleeps().size(), 2u);
 }
 
-TEST_F(ListenerTest, ClosedChannelOrFailedReadOnlyPauses) {
+TEST_F(ListenerTest, ClosedChannelOrFailedReadPausesLongerEachTime) {
     session.link.readEndpoint.store(nullptr);
     hid.QueueInput({6, 0xF1, 0x01});
-    InputListenerStep(listener, inputBuffer);
+    for (int i = 0; i < 3; ++i) InputListenerStep(listener, inputBuffer);
     EXPECT_FALSE(Running());
-    EXPECT_THAT(listenerClock.Sleeps(), ElementsAre(2));
+    EXPECT_THAT(listenerClock.Sleeps(), ElementsAre(2, 4, 8));
 
     // Nothing was read while closed: the report is still there once open.
     OpenReadChannel(8);
@@ -86,9 +86,10 @@ TEST_F(ListenerTest, ClosedChannelOrFailedReadOnlyPauses) {
 
     session.ActionRunning = false;
     hid.FailReads();
-    InputListenerStep(listener, inputBuffer);
+    for (int i = 0; i < 11; ++i) InputListenerStep(listener, inputBuffer);
     EXPECT_FALSE(Running());
-    EXPECT_THAT(listenerClock.Sleeps(), ElementsAre(2, 2, 2));
+    EXPECT_THAT(listenerClock.Sleeps(),
+                ElementsAre(2, 4, 8, 2, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1000, 1000));
 }
 
 TEST_F(ListenerTest, ShortAndOversizedReportLengthsStayInsideTheBuffer) {

@@ -30,13 +30,12 @@ public:
         std::lock_guard lock(mutex_);
         ++notifications;
     }
-    bool WaitForWake(int timeoutMs) override {
+    void WaitForWake() override {
         std::lock_guard lock(mutex_);
-        waits.push_back(timeoutMs);
-        return false;
+        ++waits;
     }
     int notifications = 0;
-    std::vector<int> waits;
+    int waits = 0;
 
 private:
     std::mutex mutex_;

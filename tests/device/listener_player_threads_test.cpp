@@ -51,7 +51,7 @@ protected:
         StartDeviceWorkers(settings, session, macros, fakes.Bundle());
     }
     void TearDown() override {
-        session.player.workersStop = true;
+        StopDeviceWorkers(session);
         mouse.Unplug();  // ends the listener's blocking read
         fakes.threads.JoinAll();
     }

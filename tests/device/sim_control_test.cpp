@@ -179,6 +179,31 @@ TEST_F(SimControlTest, MissingCommandFileIsTolerated) {
     EXPECT_EQ(LogLines().size(), 1u);
 }
 
+TEST_F(SimControlTest, TheWatchWakesOnlyForTheCommandFileAndEndsOnStop) {
+    std::string problem;
+    const std::unique_ptr<CommandFileWatch> watch = WatchCommandFile(dir / "simmouse.cmd", problem);
+    ASSERT_TRUE(watch) << problem;
+    auto waitOnce = [&watch] { return std::async(std::launch::async, [&watch] { return watch->WaitForChange(); }); };
+
+    // The log beside it is written on every report: no wake-up for it.
+    auto woken = waitOnce();
+    { std::ofstream(dir / "simmouse.log", std::ios::app) << "0.000 IN 06\n"; }
+    EXPECT_EQ(woken.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+    AppendCommands("press 1\n");
+    ASSERT_EQ(woken.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_TRUE(woken.get());
+
+    // A change while nobody waits is kept for the next wait.
+    AppendCommands("press 2\n");
+    EXPECT_TRUE(watch->WaitForChange());
+
+    woken = waitOnce();
+    EXPECT_EQ(woken.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    watch->Stop();
+    ASSERT_EQ(woken.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_FALSE(woken.get());
+}
+
 TEST_F(SimControlTest, FactoryStartsLoggingAtTheFirstEnumerationAndPollsByItself) {
     std::promise<std::string> removal;
     auto removedPath = removal.get_future();

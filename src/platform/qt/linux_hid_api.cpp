@@ -1,10 +1,15 @@
 #include "platform/qt/linux_hid_api.h"
 
 #include <hidapi/hidapi.h>
+#include <libudev.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include "platform/qt/hid_descriptor.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -20,6 +25,7 @@ namespace {
 constexpr std::uint16_t kReportLength = 8;
 constexpr std::uint16_t kInputUsagePage = 0xFF00;
 constexpr std::uint16_t kFeatureUsagePage = 0xFF01;
+// Only when udev's monitor cannot be had (no udev, e.g. in a container).
 constexpr auto kWatchInterval = std::chrono::milliseconds(500);
 
 // The report descriptor of a hidraw node, from sysfs; empty when unreadable.
@@ -54,7 +60,12 @@ LinuxHidApi::~LinuxHidApi() {
         stopping_ = true;
     }
     stopSignal_.notify_all();
+    if (wakeFd_ >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = write(wakeFd_, &one, sizeof one);
+    }
     if (watcher_.joinable()) watcher_.join();
+    if (wakeFd_ >= 0) close(wakeFd_);
     for (auto& [handle, open] : open_) {
         if (open.device != nullptr) hid_close(open.device);
     }
@@ -134,27 +145,54 @@ std::optional<HidCaps> LinuxHidApi::GetCaps(HidHandle handle) {
 
 void LinuxHidApi::RegisterForNotifications() {
     std::lock_guard lock(stopMutex_);
-    if (!watcher_.joinable()) watcher_ = std::thread([this] { Watch(); });
+    if (watcher_.joinable()) return;
+    wakeFd_ = eventfd(0, EFD_CLOEXEC);
+    watcher_ = std::thread([this] { Watch(); });
+}
+
+void LinuxHidApi::ReportRemovedNodes() {
+    std::vector<std::string> removed;
+    {
+        std::lock_guard lock(mutex_);
+        for (auto it = watched_.begin(); it != watched_.end();) {
+            std::error_code error;
+            if (std::filesystem::exists(it->second, error)) {
+                ++it;
+            } else {
+                removed.push_back(it->first);
+                it = watched_.erase(it);
+            }
+        }
+    }
+    for (const std::string& path : removed) onRemoved_(path);
 }
 
 void LinuxHidApi::Watch() {
-    std::unique_lock stopLock(stopMutex_);
-    while (!stopSignal_.wait_for(stopLock, kWatchInterval, [this] { return stopping_; })) {
-        std::vector<std::string> removed;
-        {
-            std::lock_guard lock(mutex_);
-            for (auto it = watched_.begin(); it != watched_.end();) {
-                std::error_code error;
-                if (std::filesystem::exists(it->second, error)) {
-                    ++it;
-                } else {
-                    removed.push_back(it->first);
-                    it = watched_.erase(it);
-                }
-            }
+    udev* context = udev_new();
+    udev_monitor* monitor = context != nullptr ? udev_monitor_new_from_netlink(context, "udev") : nullptr;
+    const bool monitored = monitor != nullptr && wakeFd_ >= 0 &&
+                           udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) >= 0 &&
+                           udev_monitor_enable_receiving(monitor) >= 0;
+    if (monitored) {
+        // Asleep until udev reports a hidraw node coming or going, or the end.
+        for (;;) {
+            pollfd fds[2] = {{udev_monitor_get_fd(monitor), POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+            if (poll(fds, 2, -1) < 0 && errno != EINTR) break;
+            if ((fds[1].revents & POLLIN) != 0) break;
+            if ((fds[0].revents & POLLIN) == 0) continue;
+            while (udev_device* device = udev_monitor_receive_device(monitor)) udev_device_unref(device);
+            ReportRemovedNodes();
         }
-        for (const std::string& path : removed) onRemoved_(path);
+    } else {
+        std::unique_lock stopLock(stopMutex_);
+        while (!stopSignal_.wait_for(stopLock, kWatchInterval, [this] { return stopping_; })) {
+            stopLock.unlock();
+            ReportRemovedNodes();
+            stopLock.lock();
+        }
     }
+    if (monitor != nullptr) udev_monitor_unref(monitor);
+    if (context != nullptr) udev_unref(context);
 }
 
 bool LinuxHidApi::SetFeature(HidHandle handle, const std::uint8_t* data, std::size_t length) {
@@ -183,7 +221,12 @@ bool LinuxHidApi::ReadInput(HidHandle handle, std::uint8_t* buffer, std::size_t 
     // first, as the Windows read gives it.
     for (;;) {
         const int read = hid_read(device, buffer, length);
-        if (read < 0) return false;
+        if (read < 0) {
+            // A node gone under the read: the unplug is known now, whatever
+            // udev says or does not say.
+            ReportRemovedNodes();
+            return false;
+        }
         if (read > 0 && !ids.empty() && std::find(ids.begin(), ids.end(), buffer[0]) == ids.end()) continue;
         std::memset(buffer + read, 0, length - static_cast<std::size_t>(read));
         return true;

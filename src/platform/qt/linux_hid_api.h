@@ -3,8 +3,9 @@
 // collections, read from each node's report descriptor (usage page, usage
 // and report lengths, as the Windows HID class gives them); one hidraw node
 // can carry several, so each gets a path of its own, "<node>#<n>". A
-// removal is seen by watching the nodes handed out: a thread looks every
-// half second whether they still exist.
+// removal of a node handed out is learnt from udev (a thread asleep on its
+// netlink monitor until a hidraw node comes or goes) or from a failed read;
+// without udev the thread looks every half second.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -23,7 +24,7 @@ namespace vx::platform {
 class LinuxHidApi final : public HidApi {
 public:
     // Lists only the hidraw nodes of `device`; `onRemoved` gets each
-    // vanished interface path, from the watch thread.
+    // vanished interface path, from the watch thread or the reading one.
     LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved);
     ~LinuxHidApi() override;
     LinuxHidApi(const LinuxHidApi&) = delete;
@@ -53,6 +54,8 @@ private:
         hid_device_* device = nullptr;  // null for a query handle
     };
     void Watch();
+    // Hands each watched node that no longer exists to onRemoved_, once.
+    void ReportRemovedNodes();
 
     HidAttributes device_;
     std::function<void(const std::string&)> onRemoved_;
@@ -65,6 +68,7 @@ private:
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;
     bool stopping_ = false;
+    int wakeFd_ = -1;  // ends the watch thread's wait
     std::thread watcher_;
 };
 

@@ -163,6 +163,10 @@ void QtMainWindow::Paint(QPainter& painter) {
     paintDrawing_ = CreateQtDrawing(painter, surface_->size(), fonts_);
     events_->OnPaint();
     paintDrawing_.reset();
+    if (startupTrace_ != nullptr) {
+        startupTrace_->Finish("first paint of the shown window");
+        startupTrace_ = nullptr;
+    }
 }
 
 void QtMainWindow::MessageBox(const std::string& text, const std::string& caption) {

@@ -19,6 +19,7 @@
 #include "platform/portable/posted_work.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_drawing.h"
+#include "platform/portable/startup_trace.h"
 #include "platform/window.h"
 
 namespace vx::platform {
@@ -73,6 +74,8 @@ public:
     void PostDeviceRemoval(std::string path);
     // Thread-safe: ends up as OnPowerEvent(event) on the interface thread.
     void PostPowerEvent(PowerEvent event);
+    // The start-up trace ends with the window's first paint.
+    void SetStartupTrace(StartupTrace* trace) { startupTrace_ = trace; }
     // Another start of the program asks for the window with this title.
     void RestoreFromOtherInstance(const std::string& title);
 
@@ -96,6 +99,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> tray_;
     QEventLoop loop_;
     WindowEvents* events_ = nullptr;
+    StartupTrace* startupTrace_ = nullptr;
     bool destroyed_ = false;
     bool recording_ = false;
     std::string title_;

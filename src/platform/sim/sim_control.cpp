@@ -188,12 +188,25 @@ void SimMouseControl::StartWithoutPoller() {
 }
 
 void SimMouseControl::Start() {
+    // Watched before the file's end is taken: no line can fall in between.
+    std::string problem;
+    watch_ = WatchCommandFile(commandPath_, problem);
     StartWithoutPoller();
+    if (!watch_) {
+        WriteDiagnostic("simmouse.cmd is looked at every " + std::to_string(kPollIntervalMs) +
+                        " ms: the system gives no change notification (" + problem + ")");
+    }
     poller_ = std::thread([this] {
         std::unique_lock lock(stopMutex_);
         while (!stopping_) {
             lock.unlock();
             PollCommands();
+            if (watch_) {
+                // Asleep until the file changes or Stop.
+                if (!watch_->WaitForChange()) return;
+                lock.lock();
+                continue;
+            }
             lock.lock();
             stopSignal_.wait_for(lock, std::chrono::milliseconds(kPollIntervalMs), [this] { return stopping_; });
         }
@@ -206,6 +219,7 @@ void SimMouseControl::Stop() {
         stopping_ = true;
     }
     stopSignal_.notify_all();
+    if (watch_) watch_->Stop();
     if (poller_.joinable()) poller_.join();
     mouse_.SetReportObserver(nullptr);
     std::lock_guard lock(logMutex_);

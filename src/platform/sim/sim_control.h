@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/sim/command_file_watch.h"
 #include "platform/sim/simulated_mouse.h"
 
 namespace vx::platform::sim {
@@ -57,6 +58,7 @@ std::optional<SimCommand> ParseSimCommand(std::string_view line);
 
 class SimMouseControl {
 public:
+    // Only when the system gives no change notification for the file.
     static constexpr int kPollIntervalMs = 20;
 
     // `onRemoved` gets the mouse's interface path when "unplug" runs.
@@ -66,7 +68,8 @@ public:
     SimMouseControl(const SimMouseControl&) = delete;
     SimMouseControl& operator=(const SimMouseControl&) = delete;
 
-    // Starts a fresh log, attaches it to the mouse and starts the poller.
+    // Starts a fresh log, attaches it to the mouse and starts the poller,
+    // which sleeps until the system reports a change of the command file.
     void Start();
     // Detaches the log and stops the poller (also done on destruction).
     void Stop();
@@ -104,6 +107,7 @@ private:
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;
     bool stopping_ = false;
+    std::unique_ptr<CommandFileWatch> watch_;  // set before the poller starts
     std::thread poller_;
 };
 

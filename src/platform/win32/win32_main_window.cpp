@@ -480,6 +480,10 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             paintDrawing_.reset();
             paintDc_ = nullptr;
             EndPaint(hwnd, &paint);
+            if (startupTrace_ != nullptr && IsWindowVisible(hwnd)) {
+                startupTrace_->Finish("first paint of the shown window");
+                startupTrace_ = nullptr;
+            }
             return TRUE;
         }
         case WM_ERASEBKGND:

@@ -11,6 +11,7 @@
 
 #include "platform/drawing.h"
 #include "platform/portable/posted_work.h"
+#include "platform/portable/startup_trace.h"
 #include "platform/window.h"
 
 namespace vx::platform {
@@ -72,6 +73,8 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the interface
     // thread. Dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // The start-up trace ends with the window's first paint.
+    void SetStartupTrace(StartupTrace* trace) { startupTrace_ = trace; }
 
     // The window handle (null before RunModal creates it and after it ends).
     HWND Handle() const { return hwnd_.load(); }
@@ -107,6 +110,7 @@ private:
     std::atomic<HWND> hwnd_{nullptr};
     bool destroyed_ = false;
     WindowEvents* events_ = nullptr;
+    StartupTrace* startupTrace_ = nullptr;
     HDC paintDc_ = nullptr;
     std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;

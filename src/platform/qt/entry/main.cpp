@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/portable/chrono_clock.h"
 #include "platform/portable/start_options.h"
+#include "platform/portable/startup_trace.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
@@ -58,6 +59,8 @@ std::string DataDir() {
 
 int main(int argc, char** argv) {
     using namespace vx::platform;
+    ChronoClock clock;
+    const std::int64_t entryMicros = clock.NowMicros();
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZUV_GMouse"));
@@ -82,11 +85,15 @@ int main(int argc, char** argv) {
                                                     : std::nullopt);
     if (treeError) systemDiagnostics.Report(*treeError);
     for (const std::string& ignored : options.ignored) systemDiagnostics.Report("argument ignored: " + ignored);
+    std::optional<StartupTrace> trace;
+    if (logRequested) {
+        trace.emplace(clock, systemDiagnostics, entryMicros);
+        trace->Mark("Qt application and user folder");
+    }
 
     // The core keeps its files beside the program; on Linux that is the
     // user's tree, so the program's path is given as a file in it.
     LinuxProcess process(*userDir + "/vx230");
-    ChronoClock clock;
     const QIcon icon(QString::fromStdString(dataDir + "/vx230.png"));
     QtMainWindow window(options.trayOnly ? StartVisibility::TrayOnly : StartVisibility::Shown, icon);
     process.OnRestoreRequest([&window](const std::string& title) { window.RestoreFromOtherInstance(title); });
@@ -109,7 +116,12 @@ int main(int argc, char** argv) {
     QtShell shell;
     QtImageDecoder images;
 
-    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics});
+    if (trace) {
+        trace->Mark("window and backends");
+        window.SetStartupTrace(&*trace);
+    }
+    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
+                         trace ? &*trace : nullptr});
 
     // The worker threads never stop and still use the objects above: end
     // the process here rather than destroy those objects under them.

@@ -3,18 +3,21 @@
 // mouse (controlled through simmouse.cmd beside the exe).
 #include "platform/win32/windows_api.h"
 
+#include <optional>
 #include <string>
 
 #include "app/program.h"
 #include "platform/platform.h"
 #include "platform/portable/program_paths.h"
 #include "platform/portable/start_options.h"
+#include "platform/portable/startup_trace.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_image_decoder.h"
 #include "platform/win32/win32_main_window.h"
+#include "platform/win32/win32_power.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_settings.h"
@@ -28,15 +31,21 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace vx::platform;
+    Win32Clock clock;
+    const std::int64_t entryMicros = clock.NowMicros();
 
     const StartOptions options = ParseStartOptions(Narrow(commandLine ? commandLine : L""));
     Win32Process process;
     const std::string programDir = ModuleFolder(process.ModuleFileName());
-    Win32Diagnostics systemDiagnostics(DiagnosticsLogRequested(options.diagnosticsLog)
-                                           ? std::optional<std::string>(programDir + "\\diagnostics.log")
-                                           : std::nullopt);
+    const bool logRequested = DiagnosticsLogRequested(options.diagnosticsLog);
+    Win32Diagnostics systemDiagnostics(logRequested ? std::optional<std::string>(programDir + "\\diagnostics.log")
+                                                    : std::nullopt);
     for (const std::string& ignored : options.ignored) systemDiagnostics.Report("argument ignored: " + ignored);
-    Win32Clock clock;
+    std::optional<StartupTrace> trace;
+    if (logRequested) trace.emplace(clock, systemDiagnostics, entryMicros);
+    // Timers keep their resolution while the window is hidden (Windows 11
+    // would otherwise coarsen them for a process without a visible window).
+    KeepTimerResolution(systemDiagnostics);
     // --tray (the start-with-Windows entry): only the tray icon until the
     // user shows the window from it.
     Win32MainWindow window(options.trayOnly ? StartVisibility::TrayOnly : StartVisibility::Shown);
@@ -56,7 +65,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32Shell shell;
     Win32ImageDecoder images;
 
-    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics});
+    if (trace) {
+        trace->Mark("window and backends");
+        window.SetStartupTrace(&*trace);
+    }
+    vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
+                         trace ? &*trace : nullptr});
 
     // The worker threads never stop and still use the objects above: end the
     // process here, which stops them first, instead of destroying those
