@@ -32,15 +32,17 @@ bool Program::InitInstance() { return app::InitInstance(impl_->platform, impl_->
 AppState& Program::state() { return impl_->state; }
 
 void RunProgram(const BackendServices& services) {
+    // The worker threads never stop and use all of these until the entry
+    // point ends the process: they are never destroyed under them.
     // The portable writer replaces profile files as a whole, so a crash
     // during a save never leaves a truncated config.ini.
-    platform::PortableProfileFiles profiles(services.files, services.diagnostics);
-    platform::Platform platform{services.files,  profiles,         services.hid,     services.systemSettings,
-                                services.clock,  services.threads, services.shell,   services.images,
-                                services.process, services.window, services.diagnostics};
-    platform.startupTrace = services.startupTrace;
-    Program program(platform);
-    program.InitInstance();
+    auto* profiles = new platform::PortableProfileFiles(services.files, services.diagnostics);
+    auto* platform = new platform::Platform{services.files,   *profiles,        services.hid,    services.systemSettings,
+                                            services.clock,   services.threads, services.shell,  services.images,
+                                            services.process, services.window,  services.diagnostics};
+    platform->startupTrace = services.startupTrace;
+    auto* program = new Program(*platform);
+    program->InitInstance();
 }
 
 }  // namespace vx::app

@@ -376,6 +376,16 @@ for line in text.splitlines():
 PY
 }
 
+# e2e_point_into LAYOUT SECTION KEY DY: the pointer DY pixels below the top
+# of a control's middle (a line of a list, a field).
+e2e_point_into() {
+  local ox oy x y w h
+  read -r ox oy < <(e2e_window_origin)
+  read -r x y w h < <(e2e_layout_entry "$1" "$2" "$3")
+  xdotool mousemove $((ox + x + w / 2)) $((oy + y + $4))
+  sleep 0.2
+}
+
 # e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY.
 e2e_element() { e2e_layout_entry "$1" BUTTONPOS "$2"; }
 

@@ -17,15 +17,7 @@ ini=$E2E_DIR/config.ini
 e2e_ini_set "$macros" Macros macroNum 0
 e2e_start_and_wait
 
-# at LAYOUT SECTION KEY DY: the pointer DY pixels below the top of a
-# control's middle.
-at() {
-  local ox oy x y w h
-  read -r ox oy < <(e2e_window_origin)
-  read -r x y w h < <(e2e_layout_entry "$1" "$2" "$3")
-  xdotool mousemove $((ox + x + w / 2)) $((oy + y + $4))
-  sleep 0.2
-}
+at() { e2e_point_into "$@"; }
 double_click() {  # LAYOUT KEY: a double click on the element
   at "$1" BUTTONPOS "$2" "$(e2e_element "$1" "$2" | awk '{ print int($4 / 2) }')"
   xdotool click --repeat 2 --delay 80 1

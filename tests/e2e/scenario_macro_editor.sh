@@ -16,11 +16,7 @@ e2e_start_and_wait
 
 # click_in SECTION KEY DY [BUTTON]: clicks DY pixels below the top of a control.
 click_in() {
-  local ox oy x y w h
-  read -r ox oy < <(e2e_window_origin)
-  read -r x y w h < <(e2e_layout_entry "$adv" "$1" "$2")
-  xdotool mousemove $((ox + x + w / 2)) $((oy + y + $3))
-  sleep 0.2
+  e2e_point_into "$adv" "$1" "$2" "$3"
   xdotool click "${4:-1}"
   sleep 0.4
 }
