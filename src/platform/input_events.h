@@ -48,9 +48,6 @@ constexpr KeyEvent KeyDown(Key key, bool menuKey = false) {
 constexpr KeyEvent KeyUp(Key key, bool menuKey = false) {
     return KeyEvent{KeyAction::Up, static_cast<std::uint32_t>(key), menuKey, false};
 }
-constexpr KeyEvent CharacterTyped(std::uint32_t character) {
-    return KeyEvent{KeyAction::Character, character, false, false};
-}
 
 enum class PointerButton : std::uint8_t { None, Left, Right, Middle };
 
