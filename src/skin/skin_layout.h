@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/geometry.h"
+#include "skin/skin_elements.h"
 
 namespace vx::skin {
 
@@ -35,6 +36,11 @@ inline constexpr std::size_t kAdvancedLayoutSize = 52;
 inline constexpr std::size_t kColorLayoutSize = 13;
 inline constexpr std::size_t kWarningLayoutSize = 3;
 inline constexpr std::size_t kFunctionNameCount = 55;
+
+static_assert(elements::main::kCount <= static_cast<int>(kMainLayoutSize));
+static_assert(elements::advanced::kCount <= static_cast<int>(kAdvancedLayoutSize));
+static_assert(elements::color::kCount <= static_cast<int>(kColorLayoutSize));
+static_assert(elements::warning::kCount <= static_cast<int>(kWarningLayoutSize));
 
 // Indexed by the element (key) number.
 template <std::size_t N>

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "skin/skin_elements.h"
+
 namespace vx::ui {
 
 namespace {
 constexpr int kDpiLevels = 4;
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
 constexpr int kDpiSteps = 12;
-constexpr std::int32_t kSliderElement = 30;
 }  // namespace
 
 void ToggleDpiLevelEnabled(settings::MouseConfig& config, int level) {
@@ -39,15 +43,16 @@ std::int32_t FireTimeAt(const skin::LayoutEntry& slider, int x, std::int32_t cur
 }
 
 bool EditOnMainPage(settings::MouseConfig& config, std::int32_t element) {
-    if (element == 41 || element == 42) {
-        config.WHEEL_STATUS = element - 41;
-    } else if (element >= 46 && element <= 49) {
-        ToggleDpiLevelEnabled(config, element - 46);
-    } else if (element >= 54 && element <= 57) {
+    if (main::kWheelModes.Contains(element)) {
+        config.WHEEL_STATUS = main::kWheelModes.IndexOf(element);
+    } else if (main::kDpiEnables.Contains(element)) {
+        ToggleDpiLevelEnabled(config, main::kDpiEnables.IndexOf(element));
+    } else if (main::kDpiSelects.Contains(element)) {
         // A disabled level cannot be made active.
-        if (config.DpiEnabled(element - 54)) config.DPI_LEVEL = element - 54;
-    } else if (element >= 66 && element <= 113) {
-        const int cell = element - 66;
+        const int level = main::kDpiSelects.IndexOf(element);
+        if (config.DpiEnabled(level)) config.DPI_LEVEL = level;
+    } else if (main::kDpiCells.Contains(element)) {
+        const int cell = main::kDpiCells.IndexOf(element);
         config.DpiSet(cell / kDpiSteps) = static_cast<std::uint8_t>(cell % kDpiSteps);
     } else {
         return false;
@@ -57,19 +62,19 @@ bool EditOnMainPage(settings::MouseConfig& config, std::int32_t element) {
 
 bool EditOnAdvancedPage(settings::MouseConfig& config, std::int32_t element, const skin::AdvancedLayout& layout,
                         int clickX) {
-    if (element == 7) {
+    if (element == advanced::kHoldMode) {
         config.MACRO_MODE2 = config.MACRO_MODE2 == 0 ? 1 : 0;
-    } else if (element >= 8 && element <= 17) {
-        config.DPI_SPEED = static_cast<std::uint8_t>(element - 8);
-    } else if (element >= 18 && element <= 27) {
-        config.WHEEL_SPEED = static_cast<std::uint8_t>(element - 18);
-    } else if (element == kSliderElement) {
-        config.FIRE_TIME = FireTimeAt(layout[kSliderElement], clickX, config.FIRE_TIME);
-    } else if (element == 31) {
+    } else if (advanced::kPointerSpeedSteps.Contains(element)) {
+        config.DPI_SPEED = static_cast<std::uint8_t>(advanced::kPointerSpeedSteps.IndexOf(element));
+    } else if (advanced::kScrollSpeedSteps.Contains(element)) {
+        config.WHEEL_SPEED = static_cast<std::uint8_t>(advanced::kScrollSpeedSteps.IndexOf(element));
+    } else if (element == advanced::kFireSlider) {
+        config.FIRE_TIME = FireTimeAt(layout[advanced::kFireSlider], clickX, config.FIRE_TIME);
+    } else if (element == advanced::kFirePlus) {
         // Compared first: a value read from a hand-edited file may sit at
         // the ends of the integer range.
         config.FIRE_TIME = config.FIRE_TIME >= kMaxFireTime ? kMaxFireTime : config.FIRE_TIME + 1;
-    } else if (element == 32) {
+    } else if (element == advanced::kFireMinus) {
         config.FIRE_TIME = config.FIRE_TIME <= 0 ? 0 : config.FIRE_TIME - 1;
     } else {
         return false;
@@ -78,7 +83,7 @@ bool EditOnAdvancedPage(settings::MouseConfig& config, std::int32_t element, con
 }
 
 bool EditOnColorPage(settings::MouseConfig& config, std::int32_t element) {
-    if (element < 0 || element > 3) return false;
+    if (!color::kLedModes.Contains(element)) return false;
     config.LED_STATUS = static_cast<std::uint8_t>(element);
     return true;
 }

@@ -20,18 +20,17 @@ std::int32_t FireTimeAt(const skin::LayoutEntry& slider, int x, std::int32_t cur
 
 inline constexpr std::int32_t kMaxFireTime = 300;
 
-// Main-page elements 41, 42 (wheel mode), 46..49 (level enable boxes),
-// 54..57 (active level), 66..113 (the DPI step grid). False for any other
-// element.
+// Main-page wheel modes, DPI level enable boxes, active-level choices and
+// the DPI step grid. False for any other element.
 bool EditOnMainPage(settings::MouseConfig& config, std::int32_t element);
 
-// Advanced-page elements 7 (playback mode), 8..17 (pointer speed), 18..27
-// (wheel speed), 30 (slider, at the click's x), 31 and 32 (rapid fire + and
-// -). False for any other element.
+// Advanced-page playback mode, pointer and wheel speed steps, the
+// rapid-fire slider (at the click's x) and its + and -. False for any other
+// element.
 bool EditOnAdvancedPage(settings::MouseConfig& config, std::int32_t element, const skin::AdvancedLayout& layout,
                         int clickX);
 
-// Colour-page elements 0..3 (LED mode). False for any other element.
+// Colour-page LED modes. False for any other element.
 bool EditOnColorPage(settings::MouseConfig& config, std::int32_t element);
 
 }  // namespace vx::ui

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "skin/skin_elements.h"
 #include "ui/paint.h"
 #include "ui/paint_parts.h"
 #include "ui/window_shape.h"
@@ -21,8 +22,8 @@ constexpr const char* kSubMenuMask = "\\advanced menu_mask.jpg";
 constexpr const char* kWarningNormal = "\\warning_normal.jpg";
 constexpr const char* kWarningOver = "\\warning_over.jpg";
 constexpr const char* kWarningMask = "\\warning_mask.jpg";
-constexpr std::int32_t kFirstFunctionField = 25;
-constexpr std::int32_t kLastFunctionField = 30;
+namespace warning = skin::elements::warning;
+constexpr skin::elements::Range kFunctionFields = skin::elements::main::kFunctionFields;
 constexpr int kNoButton = 255;
 
 Region RectRegion(int width, int height) {
@@ -70,9 +71,9 @@ public:
     void OnMouseMove(Point p) override {
         const auto& layout = context_.layouts.warning;
         int hovered = kNoButton;
-        if (layout[0].Contains(p)) {
+        if (layout[warning::kContinue].Contains(p)) {
             hovered = kWarningGoOn;
-        } else if (layout[1].Contains(p)) {
+        } else if (layout[warning::kGiveUp].Contains(p)) {
             hovered = kWarningGiveUp;
         }
         if (hovered == hovered_) return;
@@ -89,8 +90,8 @@ public:
         const auto& layout = context_.layouts.warning;
         drawing.BeginCanvas(context_.images.Get(kWarningNormal), width_, height_);
         if (hovered_ == kWarningGoOn || hovered_ == kWarningGiveUp) {
-            drawing.CopyRect(context_.images.Get(kWarningOver),
-                             layout[static_cast<std::size_t>(hovered_ - 1)].Bounds());
+            const int element = hovered_ == kWarningGoOn ? warning::kContinue : warning::kGiveUp;
+            drawing.CopyRect(context_.images.Get(kWarningOver), layout[element].Bounds());
         }
         drawing.SelectFont(context_.resources.FontFor(context_.settings.UiLanguage));
         for (const skin::LayoutEntry& entry : layout) paint_parts::DrawCentred(drawing, entry, entry.caption, kHotRed);
@@ -158,7 +159,7 @@ int FunctionMenus::UserMacroCount() const {
 }
 
 void FunctionMenus::Open(std::int32_t element) {
-    if (element < kFirstFunctionField || element > kLastFunctionField) return;
+    if (!kFunctionFields.Contains(element)) return;
     InterfaceState& ui = context_.ui;
     ui.menuButton = element;
     const Rect window = context_.mainWindow.ScreenRect();
@@ -168,7 +169,7 @@ void FunctionMenus::Open(std::int32_t element) {
     bool warn = false;
     {
         std::lock_guard lock(context_.settings.ConfigLock);
-        warn = NeedsPrimaryClickWarning(context_.settings.config, element - kFirstFunctionField);
+        warn = NeedsPrimaryClickWarning(context_.settings.config, kFunctionFields.IndexOf(element));
     }
     if (warn && RunPrimaryClickWarning(context_) == kWarningGiveUp) return;
 
@@ -233,7 +234,7 @@ void FunctionMenus::OnMenuUp() {
 void FunctionMenus::Choose(std::int32_t code) {
     {
         std::lock_guard lock(context_.settings.ConfigLock);
-        AssignButtonFunction(context_.settings.config, context_.ui.menuButton - kFirstFunctionField, code);
+        AssignButtonFunction(context_.settings.config, kFunctionFields.IndexOf(context_.ui.menuButton), code);
     }
     // The field shows its new function at once.
     context_.mainWindow.Invalidate();

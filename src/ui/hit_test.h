@@ -9,13 +9,6 @@
 
 namespace vx::ui {
 
-// Elements searched on each page: the main table's page elements only on
-// the main page, its common elements (0..19) everywhere.
-inline constexpr int kMainPageLastElement = 114;
-inline constexpr int kCommonLastElement = 19;
-inline constexpr int kColorLastElement = 4;
-inline constexpr int kAdvancedLastElement = 37;
-
 // The lowest-numbered entry 0..last whose half-open rectangle holds the
 // point, or NoElement. `last` beyond the table is limited to its end.
 std::int32_t HitTest(std::span<const skin::LayoutEntry> table, int last, Point point);

@@ -2,12 +2,16 @@
 
 #include <mutex>
 
+#include "skin/skin_elements.h"
 #include "ui/config_edits.h"
 #include "ui/hit_test.h"
 
 namespace vx::ui {
 
 namespace {
+
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
 
 void RepaintShownPageNow(const PointerContext& context) {
     if (context.ui.Page() == SkinPage::AdvancedPage && !context.repaintRegion.rects.empty()) {
@@ -37,34 +41,34 @@ void DispatchMainPageDown(InterfaceState& ui, settings::SettingsStore& settings,
     }
     switch (ui.hotMain) {
         case NoElement: actions.StartWindowMove(point); break;
-        case 10: actions.ShowAdvancedPage(); break;
-        case 11: actions.ShowColorPage(); break;
-        case 25:
-        case 26:
-        case 27:
-        case 28:
-        case 29:
-        case 30: actions.OpenFunctionMenu(ui.hotMain); break;
-        default: EditConfig(settings, [&](settings::MouseConfig& c) { EditOnMainPage(c, ui.hotMain); }); break;
+        case main::kTabAdvanced: actions.ShowAdvancedPage(); break;
+        case main::kTabColor: actions.ShowColorPage(); break;
+        default:
+            if (main::kFunctionFields.Contains(ui.hotMain)) {
+                actions.OpenFunctionMenu(ui.hotMain);
+            } else {
+                EditConfig(settings, [&](settings::MouseConfig& c) { EditOnMainPage(c, ui.hotMain); });
+            }
+            break;
     }
 }
 
 void DispatchAdvancedPageDown(const InterfaceState& ui, const skin::Layouts& layouts, settings::SettingsStore& settings,
                               ClickActions& actions, Point point) {
-    if (ui.hotMain == 9) return actions.ShowMainPage();
-    if (ui.hotMain == 11) return actions.ShowColorPage();
+    if (ui.hotMain == main::kTabMain) return actions.ShowMainPage();
+    if (ui.hotMain == main::kTabColor) return actions.ShowColorPage();
     if (ui.hotAdvanced == NoElement) {
         if (ui.hotMain == NoElement) actions.StartWindowMove(point);
         return;
     }
     switch (ui.hotAdvanced) {
-        case 0: return actions.ImportMacros();
-        case 1: return actions.ExportMacros();
-        case 2: return actions.AddMacro();
-        case 3: return actions.DeleteMacro();
-        case 4: return actions.ToggleRecording();
-        case 5: return actions.CommitRepeatCount();
-        case 6: return actions.ToggleRepeat();
+        case advanced::kImportMacros: return actions.ImportMacros();
+        case advanced::kExportMacros: return actions.ExportMacros();
+        case advanced::kAddMacro: return actions.AddMacro();
+        case advanced::kDeleteMacro: return actions.DeleteMacro();
+        case advanced::kRecord: return actions.ToggleRecording();
+        case advanced::kSetRepeat: return actions.CommitRepeatCount();
+        case advanced::kLoop: return actions.ToggleRepeat();
         default: break;
     }
     EditConfig(settings,
@@ -73,8 +77,8 @@ void DispatchAdvancedPageDown(const InterfaceState& ui, const skin::Layouts& lay
 
 void DispatchColorPageDown(const InterfaceState& ui, settings::SettingsStore& settings, ClickActions& actions,
                            Point point) {
-    if (ui.hotMain == 9) return actions.ShowMainPage();
-    if (ui.hotMain == 10) return actions.ShowAdvancedPage();
+    if (ui.hotMain == main::kTabMain) return actions.ShowMainPage();
+    if (ui.hotMain == main::kTabAdvanced) return actions.ShowAdvancedPage();
     if (ui.hotColor == NoElement) {
         if (ui.hotMain == NoElement) actions.StartWindowMove(point);
         return;
@@ -82,35 +86,31 @@ void DispatchColorPageDown(const InterfaceState& ui, settings::SettingsStore& se
     EditConfig(settings, [&](settings::MouseConfig& c) { EditOnColorPage(c, ui.hotColor); });
 }
 
-// The common elements 0..19 act on release, on every page.
+// The common elements act on release, on every page.
 void DispatchUp(InterfaceState& ui, ClickActions& actions, Point point) {
     const std::int32_t element = ui.hotMain;
+    if (main::kProfiles.Contains(element)) return actions.SwitchConfig(main::kProfiles.IndexOf(element) + 1);
     switch (element) {
-        case 0: actions.SaveCurrentConfig(); break;
-        case 2:
+        case main::kSave: actions.SaveCurrentConfig(); break;
+        case main::kCancel:
             ui.hotMain = NoElement;
             actions.RevertToApplied();
             break;
-        case 3: actions.ApplyConfiguration(); break;
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-        case 8: actions.SwitchConfig(element - 3); break;
-        case 12:
+        case main::kApply: actions.ApplyConfiguration(); break;
+        case main::kMinimize:
             ui.hotMain = NoElement;
             actions.Minimize(point);
             break;
-        case 13:
+        case main::kClose:
             ui.hotMain = NoElement;
             actions.HideToTray();
             break;
-        case 14: actions.ImportConfig(); break;
-        case 15: actions.ExportConfig(); break;
-        case 16: actions.ResetAllConfigs(); break;
-        case 17: actions.SwitchLanguage(settings::UiLanguage::Chinese); break;
-        case 18: actions.SwitchLanguage(settings::UiLanguage::English); break;
-        case 19: actions.OpenUserGuide(); break;
+        case main::kImportConfig: actions.ImportConfig(); break;
+        case main::kExportConfig: actions.ExportConfig(); break;
+        case main::kResetAll: actions.ResetAllConfigs(); break;
+        case main::kLangCn: actions.SwitchLanguage(settings::UiLanguage::Chinese); break;
+        case main::kLangEn: actions.SwitchLanguage(settings::UiLanguage::English); break;
+        case main::kWebsite: actions.OpenUserGuide(); break;
         default: break;
     }
 }
@@ -119,10 +119,12 @@ void DispatchUp(InterfaceState& ui, ClickActions& actions, Point point) {
 
 void OnMouseMove(const PointerContext& context, Point point) {
     InterfaceState& ui = context.ui;
-    const int mainLast = ui.Page() == SkinPage::MainPage ? kMainPageLastElement : kCommonLastElement;
+    // The main table's page elements count only on the main page; its
+    // common elements count everywhere.
+    const int mainLast = ui.Page() == SkinPage::MainPage ? main::kPageElements.Last() : main::kCommon.Last();
     ui.hotMain = HitTest(context.layouts.main, mainLast, point);
-    ui.hotColor = HitTest(context.layouts.color, kColorLastElement, point);
-    ui.hotAdvanced = HitTest(context.layouts.advanced, kAdvancedLastElement, point);
+    ui.hotColor = HitTest(context.layouts.color, skin::elements::color::kPointable.Last(), point);
+    ui.hotAdvanced = HitTest(context.layouts.advanced, advanced::kPointable.Last(), point);
     RepaintIfChanged(context, ui.hotMain, ui.lastHotMain);
     RepaintIfChanged(context, ui.hotColor, ui.lastHotColor);
     RepaintIfChanged(context, ui.hotAdvanced, ui.lastHotAdvanced);

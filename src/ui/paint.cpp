@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <limits>
 
+#include "skin/skin_elements.h"
 #include "ui/paint_parts.h"
 
 namespace vx::ui {
 
 namespace {
 
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
 using paint_parts::EntryAt;
 using paint_parts::RectOf;
 using platform::Drawing;
@@ -41,7 +45,7 @@ void PaintHoveredElement(Drawing& drawing, const PageImages& images, const skin:
         return;
     }
     // The held slider shows its bar (drawn later), not its pressed picture.
-    if (in.page == SkinPage::AdvancedPage && in.hotAdvanced == 30) return;
+    if (in.page == SkinPage::AdvancedPage && in.hotAdvanced == advanced::kFireSlider) return;
     CopyElement(drawing, images.down, hovered);
 }
 
@@ -50,36 +54,46 @@ void PaintHoveredElement(Drawing& drawing, const PageImages& images, const skin:
 void PaintMainPageOverlays(Drawing& drawing, const PageImages& images, const skin::MainLayout& layout,
                            const PaintInputs& in) {
     const settings::MouseConfig& config = in.config;
-    if (config.DPI_LEVEL >= 0 && config.DPI_LEVEL <= 3) {
-        CopyElement(drawing, images.down, EntryAt(layout, 54 + config.DPI_LEVEL));
+    if (config.DPI_LEVEL >= 0 && config.DPI_LEVEL < main::kDpiSelects.count) {
+        CopyElement(drawing, images.down, EntryAt(layout, main::kDpiSelects.At(config.DPI_LEVEL)));
     }
-    for (int level = 0; level < 4; ++level) {
+    constexpr int kSteps = main::kDpiCells.count / main::kDpiSelects.count;
+    for (int level = 0; level < main::kDpiSelects.count; ++level) {
         const int step = config.DpiSet(level);
-        if (step <= 11) {
+        if (step < kSteps) {
             for (int cell = 0; cell <= step; ++cell) {
-                const skin::LayoutEntry& entry = layout[static_cast<std::size_t>(66 + 12 * level + cell)];
+                const skin::LayoutEntry& entry =
+                    layout[static_cast<std::size_t>(main::kDpiCells.At(kSteps * level + cell))];
                 const Rect bar = RectOf(std::int64_t{entry.x} + 1, std::int64_t{entry.y} + 1,
                                         std::int64_t{entry.width} - 2, std::int64_t{entry.height} - 1);
                 if (!bar.IsEmpty()) drawing.FillRect(bar, kLevelColors[static_cast<std::size_t>(level)]);
             }
         }
-        if (config.DpiEnabled(level)) CopyElement(drawing, images.down, EntryAt(layout, 46 + level));
+        if (config.DpiEnabled(level)) CopyElement(drawing, images.down, EntryAt(layout, main::kDpiEnables.At(level)));
     }
-    CopyElement(drawing, images.down, EntryAt(layout, config.WHEEL_STATUS == 0 ? 41 : 42));
-    // The function fields' companions light up a second area with them.
-    if (in.hotMain >= 25 && in.hotMain <= 31) CopyElement(drawing, images.over, EntryAt(layout, in.hotMain + 90));
+    // Any stored wheel mode other than 0 shows the alternate one.
+    CopyElement(drawing, images.down, EntryAt(layout, main::kWheelModes.At(config.WHEEL_STATUS == 0 ? 0 : 1)));
+    // Each button row lights its part of the mouse drawing with it.
+    if (main::kButtonRows.Contains(in.hotMain)) {
+        CopyElement(drawing, images.over,
+                    EntryAt(layout, main::kMouseParts.At(main::kButtonRows.IndexOf(in.hotMain))));
+    }
 }
 
 void PaintAdvancedPageOverlays(Drawing& drawing, const PageImages& images, const skin::AdvancedLayout& layout,
                                const PaintInputs& in) {
     const settings::MouseConfig& config = in.config;
-    if (in.recording) CopyElement(drawing, images.down, EntryAt(layout, 4));
-    if (config.DPI_SPEED <= 9) CopyElement(drawing, images.down, EntryAt(layout, 8 + config.DPI_SPEED));
-    if (config.WHEEL_SPEED <= 9) CopyElement(drawing, images.down, EntryAt(layout, 18 + config.WHEEL_SPEED));
+    if (in.recording) CopyElement(drawing, images.down, EntryAt(layout, advanced::kRecord));
+    if (config.DPI_SPEED < advanced::kPointerSpeedSteps.count) {
+        CopyElement(drawing, images.down, EntryAt(layout, advanced::kPointerSpeedSteps.At(config.DPI_SPEED)));
+    }
+    if (config.WHEEL_SPEED < advanced::kScrollSpeedSteps.count) {
+        CopyElement(drawing, images.down, EntryAt(layout, advanced::kScrollSpeedSteps.At(config.WHEEL_SPEED)));
+    }
 
     // The rapid-fire bar grows from the slider's left edge; a hand-edited
     // value beyond 0..300 never draws outside the slider.
-    const skin::LayoutEntry& slider = layout[30];
+    const skin::LayoutEntry& slider = layout[advanced::kFireSlider];
     if (config.FIRE_TIME > 0 && slider.width > 0) {
         const std::uint64_t barWidth = std::min<std::uint64_t>(
             static_cast<std::uint64_t>(config.FIRE_TIME) * static_cast<std::uint64_t>(slider.width) / 300,
@@ -87,17 +101,19 @@ void PaintAdvancedPageOverlays(Drawing& drawing, const PageImages& images, const
         CopyArea(drawing, images.down, RectOf(slider.x, slider.y, static_cast<std::int64_t>(barWidth), slider.height));
     }
 
-    if (config.MACRO_MODE2 != 0) CopyElement(drawing, images.down, EntryAt(layout, 7));
-    if (in.selectedMacroRepeats) CopyElement(drawing, images.down, EntryAt(layout, 6));
+    if (config.MACRO_MODE2 != 0) CopyElement(drawing, images.down, EntryAt(layout, advanced::kHoldMode));
+    if (in.selectedMacroRepeats) CopyElement(drawing, images.down, EntryAt(layout, advanced::kLoop));
 }
 
 void PaintColorPageOverlays(Drawing& drawing, const PageImages& images, SkinImages& skinImages,
                             const skin::ColorLayout& layout, const PaintInputs& in) {
-    if (in.config.LED_STATUS <= 3) CopyElement(drawing, images.down, EntryAt(layout, in.config.LED_STATUS));
+    if (color::kLedModes.Contains(in.config.LED_STATUS)) {
+        CopyElement(drawing, images.down, EntryAt(layout, color::kLedModes.At(in.config.LED_STATUS)));
+    }
 
     // The LED preview area: each colour is one picture's version of it; the
     // page's normal picture already shows the pink one.
-    const skin::LayoutEntry* preview = &layout[11];
+    const skin::LayoutEntry* preview = &layout[color::kLedPreview];
     if (in.previewDark) {
         CopyElement(drawing, skinImages.Get(kPreviewGrayImage), preview);
         return;
@@ -112,21 +128,21 @@ void PaintColorPageOverlays(Drawing& drawing, const PageImages& images, SkinImag
 
 int PageTab(SkinPage page) {
     switch (page) {
-        case SkinPage::AdvancedPage: return 10;
-        case SkinPage::ColorPage: return 11;
+        case SkinPage::AdvancedPage: return main::kTabAdvanced;
+        case SkinPage::ColorPage: return main::kTabColor;
         case SkinPage::MainPage: break;
     }
-    return 9;
+    return main::kTabMain;
 }
 
 void PaintCommonElements(Drawing& drawing, const PageImages& images, const skin::MainLayout& layout,
                          const PaintInputs& in) {
-    const std::int64_t currentConfigElement = std::int64_t{in.currentConfigNumber} + 3;
+    const std::int64_t currentConfigElement = std::int64_t{in.currentConfigNumber} - 1 + main::kProfiles.first;
     // A stored language other than 0 and 1 shows neither element pressed.
     int languageElement = -1;
-    if (in.language == settings::UiLanguage::Chinese) languageElement = 17;
-    if (in.language == settings::UiLanguage::English) languageElement = 18;
-    for (int i = 0; i <= 19; ++i) {
+    if (in.language == settings::UiLanguage::Chinese) languageElement = main::kLangCn;
+    if (in.language == settings::UiLanguage::English) languageElement = main::kLangEn;
+    for (int i = main::kCommon.first; i <= main::kCommon.Last(); ++i) {
         const Image* source = nullptr;
         if (i == currentConfigElement) {
             source = &images.down;

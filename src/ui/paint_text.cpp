@@ -1,6 +1,7 @@
 // The text pass of the main window's paint.
 #include <string>
 
+#include "skin/skin_elements.h"
 #include "ui/paint_parts.h"
 
 namespace vx::ui::paint_parts {
@@ -11,9 +12,10 @@ using platform::Color;
 using platform::Drawing;
 using settings::UiLanguage;
 
-constexpr int kMainTextCount = 54;
-constexpr int kAdvancedTextCount = 72;
-constexpr int kColorTextCount = 33;
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
+
 constexpr int kFunctionTextInset = 5;
 
 int ClampedInt(std::int64_t v) { return RectOf(v, 0, 0, 0).left; }
@@ -37,7 +39,7 @@ const std::string* FunctionText(const skin::Layouts& layouts, const PaintInputs&
 }
 
 void DrawFunctionName(Drawing& drawing, const skin::Layouts& layouts, const PaintInputs& in, int element) {
-    const std::string* text = FunctionText(layouts, in, in.config.Button(element - 25));
+    const std::string* text = FunctionText(layouts, in, in.config.Button(main::kFunctionFields.IndexOf(element)));
     if (text == nullptr || text->empty()) return;
     const skin::LayoutEntry& entry = layouts.main[static_cast<std::size_t>(element)];
     const platform::TextSize size = drawing.MeasureText(*text);
@@ -50,23 +52,25 @@ void DrawFunctionName(Drawing& drawing, const skin::Layouts& layouts, const Pain
 // own text and stay in the table until the next layout load.
 void ReplaceLiveCaption(skin::AdvancedLayout& layout, const PaintInputs& in, int element) {
     const bool english = settings::UsesEnglish(in.language);
+    std::string& caption = layout[static_cast<std::size_t>(element)].caption;
     switch (element) {
-        case 4:
+        case advanced::kRecord:
             if (english) {
-                layout[4].caption = in.recording ? "Stop" : "Record";
+                caption = in.recording ? "Stop" : "Record";
             } else {
-                layout[4].caption = in.recording ? "停止" : "录制";
+                caption = in.recording ? "停止" : "录制";
             }
             break;
-        case 33: layout[33].caption = std::to_string(in.config.FIRE_TIME) + "ms"; break;
-        case 43: layout[43].caption = "[↓]" + std::to_string(in.pressCount); break;
-        case 44: layout[44].caption = "[↑]" + std::to_string(in.releaseCount); break;
+        case advanced::kFireValue: caption = std::to_string(in.config.FIRE_TIME) + "ms"; break;
+        case advanced::kPressCount: caption = "[↓]" + std::to_string(in.pressCount); break;
+        case advanced::kReleaseCount: caption = "[↑]" + std::to_string(in.releaseCount); break;
         default: break;
     }
 }
 
 Color AdvancedCaptionColor(int element) {
-    return element == 33 || (element >= 43 && element <= 47) ? kCaptionBlack : kCaptionWhite;
+    return element == advanced::kFireValue || advanced::kDarkCaptions.Contains(element) ? kCaptionBlack
+                                                                                        : kCaptionWhite;
 }
 
 std::string DpiReadout(const PaintInputs& in) {
@@ -75,13 +79,14 @@ std::string DpiReadout(const PaintInputs& in) {
     return std::to_string(DpiOfDeviceCode(in.sentDpiCodes[static_cast<std::size_t>(level)]));
 }
 
+// The common elements' captions, then the page's own.
 int TextCount(SkinPage page) {
     switch (page) {
-        case SkinPage::AdvancedPage: return kAdvancedTextCount;
-        case SkinPage::ColorPage: return kColorTextCount;
+        case SkinPage::AdvancedPage: return main::kCommon.count + advanced::kCount;
+        case SkinPage::ColorPage: return main::kCommon.count + color::kCount;
         case SkinPage::MainPage: break;
     }
-    return kMainTextCount;
+    return main::kCaptioned.count;
 }
 
 }  // namespace
@@ -100,29 +105,30 @@ void PaintTexts(Drawing& drawing, skin::Layouts& layouts, const PaintInputs& in)
     const int count = TextCount(in.page);
     for (int k = 0; k < count; ++k) {
         const auto index = static_cast<std::size_t>(k);
-        if (k < 20) {
+        if (main::kCommon.Contains(k)) {
             DrawCentred(drawing, layouts.main[index], layouts.main[index].caption, kCaptionWhite);
             continue;
         }
         switch (in.page) {
             case SkinPage::MainPage:
-                if (k >= 25 && k <= 30) {
+                if (main::kFunctionFields.Contains(k)) {
                     DrawFunctionName(drawing, layouts, in, k);
                 } else {
                     DrawCentred(drawing, layouts.main[index], layouts.main[index].caption, kCaptionWhite);
                 }
                 break;
             case SkinPage::AdvancedPage: {
-                const int element = k - 20;
+                const int element = k - main::kCommon.count;
                 ReplaceLiveCaption(layouts.advanced, in, element);
                 const skin::LayoutEntry& entry = layouts.advanced[static_cast<std::size_t>(element)];
                 DrawCentred(drawing, entry, entry.caption, AdvancedCaptionColor(element));
                 break;
             }
             case SkinPage::ColorPage: {
-                const int element = k - 20;
+                const int element = k - main::kCommon.count;
                 const skin::LayoutEntry& entry = layouts.color[static_cast<std::size_t>(element)];
-                DrawCentred(drawing, entry, element == 9 ? DpiReadout(in) : entry.caption, kCaptionWhite);
+                DrawCentred(drawing, entry, element == color::kDpiValue ? DpiReadout(in) : entry.caption,
+                            kCaptionWhite);
                 break;
             }
         }

@@ -48,7 +48,7 @@ COMMON = [
     _row(16, 'reset_all', 'button', (436, 474, 74, 30), 'Reset', '恢复出厂', 'reset all profiles to the factory defaults'),
     _row(17, 'lang_cn', 'lang', (644, 16, 34, 24), 'CN', '中文', 'switch the interface to Chinese (selected while Chinese)'),
     _row(18, 'lang_en', 'lang', (682, 16, 34, 24), 'EN', 'EN', 'switch the interface to English (selected while English)'),
-    _row(19, 'website', 'lang', (590, 16, 48, 24), 'Web', '官网', "open the maker's web site"),
+    _row(19, 'website', 'lang', (590, 16, 48, 24), 'Web', '官网', 'open the user guide in the default browser'),
 ]
 
 # ---------------------------------------------------------------------------
@@ -146,6 +146,21 @@ MAIN = COMMON + [
     for n, (part, rect) in MOUSE_PARTS.items()
 ]
 
+# Runs of elements the program treats alike: (name, first, count, meaning).
+MAIN_RANGES = [
+    ('Common', 0, 20, 'on every page and hit-tested on every page'),
+    ('PageElements', 0, 115, 'hit-tested while the main page is shown'),
+    ('Captioned', 0, 54, 'whose captions the main page draws'),
+    ('Profiles', 4, 5, 'profile buttons 1..5'),
+    ('FunctionFields', 25, 6, 'function fields of programmable buttons 0..5'),
+    ('ButtonRows', 25, 7, 'function fields and the wheel row, each with a mouse part'),
+    ('DpiEnables', 46, 4, 'enable boxes of DPI levels 1..4'),
+    ('DpiSelects', 54, 4, 'active-level choices of DPI levels 1..4'),
+    ('DpiCells', 66, 48, 'DPI bar cells, 12 steps per level, level by level'),
+    ('MouseParts', 115, 7, 'mouse parts lit with the button rows, in the same order'),
+    ('WheelModes', 41, 2, 'wheel modes 0 and 1'),
+]
+
 # ---------------------------------------------------------------------------
 # Advanced page (advanced layout 0..51).
 _SPEED_X0, _SPEED_PITCH, _SPEED_W, _SPEED_H = 500, 27, 25, 24
@@ -194,6 +209,13 @@ ADVANCED = [
     _row(51, 'scroll_fast', 'label', (743, 216, 25, 16), 'Fast', '快', 'scale label (no action)'),
 ]
 
+ADVANCED_RANGES = [
+    ('Pointable', 0, 38, 'hit-tested while the advanced page is shown'),
+    ('PointerSpeedSteps', 8, 10, 'pointer speed steps 1..10'),
+    ('ScrollSpeedSteps', 18, 10, 'scroll speed steps 1..10'),
+    ('DarkCaptions', 43, 5, 'light plates whose captions are drawn black'),
+]
+
 # Native controls of the macro editor sit on wells drawn in the picture.
 EDIT = {
     3: ('repeat_count', (298, 378, 44, 24)),
@@ -222,6 +244,11 @@ COLOR = [
     _row(10, 'dpi_note', 'hint', (606, 202, 160, 20), 'of the active level', '当前档位', 'note under the DPI readout'),
     _row(11, 'led_preview', 'led', LED_PREVIEW, '', '', 'LED preview area: pink/red/purple in the page images, grey and blue in the preview images'),
     _row(12, 'preview_hint', 'hint', (36, 350, 274, 20), 'Preview shows the last applied mode', '预览显示上次应用的模式', 'hint under the modes'),
+]
+
+COLOR_RANGES = [
+    ('Pointable', 0, 5, 'hit-tested while the colour page is shown'),
+    ('LedModes', 0, 4, 'LED modes 0..3'),
 ]
 
 # ---------------------------------------------------------------------------

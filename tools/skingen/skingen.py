@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Generates the skin: JPEG images into data/skins/, the layout INI files into
-data/skins/INI_EN and data/skins/INI_CN, and docs/skin-elements.md, all from layout.py.
+data/skins/INI_EN and data/skins/INI_CN, docs/skin-elements.md and the element
+names (src/skin/skin_elements.h, tests/e2e/skin_elements.sh), all from layout.py.
 
     python3 tools/skingen/skingen.py [--preview DIR]
 
@@ -23,6 +24,7 @@ import layout as L
 import pages
 from inifiles import write_layout_files
 from docs import write_element_doc
+from header import write_element_names
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..'))
 SKIN_DIR = os.path.join(ROOT, 'data', 'skins')
@@ -72,6 +74,8 @@ def main():
 
     write_layout_files(SKIN_DIR)
     write_element_doc(os.path.join(ROOT, 'docs', 'skin-elements.md'))
+    write_element_names(os.path.join(ROOT, 'src', 'skin', 'skin_elements.h'),
+                        os.path.join(ROOT, 'tests', 'e2e', 'skin_elements.sh'))
 
     if args.preview:
         import preview

@@ -16,6 +16,7 @@ from PIL import Image  # noqa: E402
 import layout as L  # noqa: E402
 import pages  # noqa: E402
 from docs import write_element_doc  # noqa: E402
+from header import write_element_names  # noqa: E402
 from inifiles import write_layout_files  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
@@ -96,7 +97,7 @@ class LayoutFilesTest(unittest.TestCase):
     def test_layout_table_is_consistent(self):
         pages.validate()
 
-    def test_shipped_layout_files_and_element_doc_are_up_to_date(self):
+    def test_shipped_layout_files_element_doc_and_names_are_up_to_date(self):
         # Written afresh from the table into a scratch folder, they must equal
         # the committed files byte for byte.
         with tempfile.TemporaryDirectory() as scratch:
@@ -106,8 +107,12 @@ class LayoutFilesTest(unittest.TestCase):
                                         shallow=False)]
             doc = os.path.join(scratch, 'skin-elements.md')
             write_element_doc(doc)
-            if not filecmp.cmp(doc, os.path.join(ROOT, 'docs', 'skin-elements.md'), shallow=False):
-                stale.append('docs/skin-elements.md')
+            names = [os.path.join(scratch, 'skin_elements.h'), os.path.join(scratch, 'skin_elements.sh')]
+            write_element_names(*names)
+            shipped = {doc: 'docs/skin-elements.md', names[0]: 'src/skin/skin_elements.h',
+                       names[1]: 'tests/e2e/skin_elements.sh'}
+            stale += [path for scratch_file, path in shipped.items()
+                      if not filecmp.cmp(scratch_file, os.path.join(ROOT, path), shallow=False)]
         self.assertEqual(stale, [], 'differ from tools/skingen/layout.py: run python3 tools/skingen/skingen.py '
                                     'and commit the result')
 

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Fails when src/ui/ compares, offsets or indexes a skin element by a bare
+# number instead of its name from skin/skin_elements.h.
+set -uo pipefail
+ui=${1:-$(dirname "$0")/../src/ui}
+patterns=(
+  '\b(element|hot(Main|Color|Advanced)|menuButton)\s*(==|!=|>=|<=|<|>|[-+])\s*[0-9]+'
+  '\bk\s*(>=|<=|<|>)\s*[0-9]+'
+  'EntryAt\([^,]+,\s*[0-9]+'
+  '\blayouts?(\.[a-z]+)?\[[0-9]+\]'
+  '\b[0-9]+\s*\+\s*(12\s*\*|config\.|level|element|in\.)'
+)
+bad=0
+for pattern in "${patterns[@]}"; do
+  if grep -rnE "$pattern" "$ui" --include='*.cpp' --include='*.h'; then bad=1; fi
+done
+[ "$bad" -eq 0 ] || echo "name these elements (tools/skingen/layout.py writes skin/skin_elements.h)"
+exit "$bad"
