@@ -386,8 +386,32 @@ e2e_point_into() {
   sleep 0.2
 }
 
-# e2e_element LAYOUT KEY: "X Y W H" of [BUTTONPOS] KEY.
-e2e_element() { e2e_layout_entry "$1" BUTTONPOS "$2"; }
+# shellcheck source=tests/e2e/skin_elements.sh
+source "$E2E_ROOT/tests/e2e/skin_elements.sh"
+
+# e2e_element_number LAYOUT NAME: the element's number on the layout's page
+# (a number is passed through).
+e2e_element_number() {
+  [[ "$2" =~ ^[0-9]+$ ]] && { echo "$2"; return 0; }
+  local -n names
+  case "${1##*/}" in
+    skin_main*) names=E2E_ELEMENTS_MAIN ;;
+    skin_advance*) names=E2E_ELEMENTS_ADVANCED ;;
+    skin_color*) names=E2E_ELEMENTS_COLOR ;;
+    LBWarning*) names=E2E_ELEMENTS_WARNING ;;
+    *) e2e_fail "no element names for layout $1"; return 1 ;;
+  esac
+  [ -n "${names[$2]:-}" ] || { e2e_fail "no element $2 in $1"; return 1; }
+  echo "${names[$2]}"
+}
+
+# e2e_element LAYOUT ELEMENT: "X Y W H" of the element (a name of
+# tests/e2e/skin_elements.sh or its number).
+e2e_element() {
+  local number
+  number=$(e2e_element_number "$1" "$2") || return 1
+  e2e_layout_entry "$1" BUTTONPOS "$number"
+}
 
 # e2e_click LAYOUT KEY [DX]: moves the pointer onto the element (its centre,
 # or DX pixels right of its left edge), then clicks the left button.

@@ -12,24 +12,24 @@ advanced=INI_EN/skin_advance_en.ini
 color=INI_EN/skin_color_en.ini
 e2e_start_and_wait
 
-e2e_click $main 89     # DPI grid: level 2 (row 1), step 11
-e2e_click $main 49     # level 4 disabled
-e2e_click $main 56     # level 3 active
-e2e_click $main 42     # alternate wheel mode
-e2e_click $main 10     # advanced page
-e2e_click $advanced 15  # pointer speed 7
-e2e_click $advanced 18  # wheel speed 0
-e2e_click $advanced 30 0  # slider at its left edge: 0
-e2e_click $advanced 31  # + twice: 2
-e2e_click $advanced 31
-e2e_click $advanced 7   # hold playback mode
-e2e_click $main 11     # lighting page
-e2e_click $color 2      # LED mode 2
+e2e_click $main dpi2_4800  # DPI grid: level 2 (row 1), step 11
+e2e_click $main dpi_enable4  # level 4 disabled
+e2e_click $main dpi_select3  # level 3 active
+e2e_click $main wheel_alternate  # alternate wheel mode
+e2e_click $main tab_advanced  # advanced page
+e2e_click $advanced pointer_speed_8  # pointer speed 7
+e2e_click $advanced scroll_speed_1  # wheel speed 0
+e2e_click $advanced fire_slider 0  # slider at its left edge: 0
+e2e_click $advanced fire_plus  # + twice: 2
+e2e_click $advanced fire_plus
+e2e_click $advanced hold_mode  # hold playback mode
+e2e_click $main tab_color  # lighting page
+e2e_click $color led_steady  # LED mode 2
 e2e_screenshot click_edits-color
-e2e_click $main 9      # back to the main page
+e2e_click $main tab_main  # back to the main page
 e2e_screenshot click_edits-main
 
-e2e_click $main 0      # Save
+e2e_click $main save
 saved() { [ "$(e2e_ini_get "$E2E_DIR/config.ini" Config1 FIRE_TIME)" = 2 ]; }
 e2e_eventually 5 saved
 expected="K0=1
@@ -58,7 +58,7 @@ e2e_expect_eq "Save wrote the edits into [Config1]" "$expected" "$(e2e_section "
 e2e_expect_eq "nothing was sent before Apply" "13" "$(e2e_reports_from 1 | wc -l)"
 
 from=$(($(e2e_log_lines) + 1))
-e2e_click $main 3      # Apply
+e2e_click $main apply
 e2e_wait_reports "$from" 13 10
 expected="07 10 01 01 00 00 00 00
 07 10 03 03 00 00 00 00

@@ -32,10 +32,10 @@ add_macro() {  # NAME
   at $adv EDIT 4 12
   xdotool click 1 key ctrl+a
   xdotool type --delay 40 "$1"
-  e2e_click $adv 2
+  e2e_click $adv add_macro
 }
 set_and_wait() {  # saves the macro file and waits until it holds COUNT macros
-  e2e_click $adv 5
+  e2e_click $adv set_repeat
   e2e_eventually 5 eval '[ "$(e2e_ini_get "$macros" Macros macroNum)" = "$1" ]'
 }
 screen_crop() { import -window root -crop "$1" png:- 2>/dev/null | md5sum; }
@@ -44,11 +44,11 @@ screen_crop() { import -window root -crop "$1" png:- 2>/dev/null | md5sum; }
 read -r menu_w menu_h < <(identify -format '%w %h' "$E2E_DIR/skins/menu_mask.jpg")
 read -r sub_w sub_h < <(identify -format '%w %h' "$E2E_DIR/skins/advanced menu_mask.jpg")
 read -r ox oy < <(e2e_window_origin)
-read -r x y w h < <(e2e_element $main 28)
+read -r x y w h < <(e2e_element $main function4)
 mx=$((ox + x)) my=$((oy + y + h))
 sub_area="${sub_w}x$((sub_h / 2))+$((mx + menu_w))+$((my + 8 * menu_h / 10))"
 point_row() { xdotool mousemove $((mx + menu_w / 2)) $((my + ($1 - 1) * menu_h / 10 + menu_h / 20)); sleep 0.8; }
-e2e_click $main 28            # button 3's function field
+e2e_click $main function4  # button 3's function field
 point_row 1
 before=$(screen_crop "$sub_area")
 point_row 9                   # the user macros
@@ -57,7 +57,7 @@ e2e_expect_eq "the empty macro sub-menu leaves the screen as it was" "$before" "
 xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
 sleep 0.4
 
-e2e_click $main 10            # the advanced page
+e2e_click $main tab_advanced  # the advanced page
 add_macro One
 add_macro Two
 add_macro Byte                # a lowercase y is typed as any other letter
@@ -72,7 +72,7 @@ at $adv MACRODISPLAY 1 24     # line 1, right button
 xdotool click 3
 sleep 0.4
 xdotool key Escape
-e2e_click $adv 3              # Delete the selected macro
+e2e_click $adv delete_macro  # Delete the selected macro
 set_and_wait 2
 e2e_expect_eq "the right-click left the first macro selected" "Two Byte " "$(macro_names)"
 
@@ -82,22 +82,22 @@ set_and_wait 1
 e2e_expect_eq "a double click on Delete removes one macro" "1" "$(e2e_ini_get "$macros" Macros macroNum)"
 fire=$(e2e_ini_get "$ini" Config1 FIRE_TIME)
 double_click $adv 31          # rapid fire +
-e2e_click $main 9             # the main page
-e2e_click $main 0             # Save
+e2e_click $main tab_main  # the main page
+e2e_click $main save
 e2e_expect "a double click on + adds one ms ($fire before)" \
   e2e_eventually 5 eval '[ "$(e2e_ini_get "$ini" Config1 FIRE_TIME)" = $((fire + 1)) ]'
 
 # 1. A key held while recording: one press, one release.
-e2e_click $main 10
+e2e_click $main tab_advanced
 at $adv MACRODISPLAY 1 8
 xdotool click 1
-e2e_click $adv 4              # Record
+e2e_click $adv record
 xdotool keydown a
 sleep 1.5                     # the keyboard repeats the held key meanwhile
 xdotool keyup a
 sleep 0.3
-e2e_click $adv 4              # Stop
-e2e_click $adv 5              # Set
+e2e_click $adv record  # Stop
+e2e_click $adv set_repeat  # Set
 held() { [ "$(e2e_macro_record "$macros" 0 | cut -d' ' -f2)" -ge 2 ] 2>/dev/null; }
 e2e_eventually 5 held
 read -r _ count rest < <(e2e_macro_record "$macros" 0)
@@ -120,19 +120,19 @@ modify_delay
 xdotool type --delay 30 '999'
 xdotool key Escape
 sleep 0.3
-e2e_click $adv 5
+e2e_click $adv set_repeat
 sleep 0.5
 e2e_expect_eq "Escape cancels the edit" "$held_ms" "$(e2e_macro_record "$macros" 0 | awk '{ split($3, f, ","); print f[3] }')"
 modify_delay
 xdotool type --delay 30 '25'
 read -r ox oy < <(e2e_window_origin)
-read -r x y w h < <(e2e_element $adv 41)  # the rapid-fire heading: no action
+read -r x y w h < <(e2e_element $adv fire_heading)  # the rapid-fire heading: no action
 xdotool mousemove $((ox + x + w / 2)) $((oy + y + h / 2)) click 1
 sleep 0.3
 xdotool type --delay 30 '0'
 xdotool key Return
 sleep 0.3
-e2e_click $adv 5
+e2e_click $adv set_repeat
 edited() { [ "$(e2e_macro_record "$macros" 0 | awk '{ split($3, f, ","); print f[3] }')" = 250 ]; }
 e2e_expect "a click on the page leaves the edit open, Enter commits it" e2e_eventually 5 edited
 e2e_finish

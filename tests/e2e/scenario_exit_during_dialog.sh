@@ -17,7 +17,7 @@ unplug_and_expect_exit() {
 
 e2e_start_and_wait
 before=$(md5sum <"$ini")
-e2e_click $main 14            # Import: the open dialog
+e2e_click $main import_config  # Import: the open dialog
 e2e_wait_xwindow '^(Open|打开)$' 10 >/dev/null || e2e_fail "no open dialog appeared"
 unplug_and_expect_exit "the import dialog"
 e2e_expect_eq "config.ini is untouched" "$before" "$(md5sum <"$ini")"
@@ -28,7 +28,7 @@ e2e_ini_set "$ini" Config1 K1 2
 : >"$E2E_DIR/simmouse.log"
 e2e_start_and_wait
 before=$(md5sum <"$ini")
-e2e_click $main 25            # button 0's function field: the warning
+e2e_click $main function1  # button 0's function field: the warning
 e2e_expect "the warning appeared" e2e_eventually 5 eval '[ "$(e2e_program_window_count visible)" -ge 2 ]'
 unplug_and_expect_exit "the warning"
 e2e_expect_eq "config.ini is untouched" "$before" "$(md5sum <"$ini")"

@@ -51,14 +51,14 @@ e2e_expect_eq "the choice closed the menu" "0" "$(menu_shown)"
 open_menu $main 28            # button 3 (Back)
 point_row 9                   # the user macros
 click_sub $((9 - macro_count)) 1
-e2e_click $main 0             # Save
+e2e_click $main save
 saved() { [ "$(e2e_ini_get "$ini" Config1 K3)" = 41 ]; }
 e2e_eventually 5 saved
 e2e_expect_eq "button 2 holds Volume Up (24)" "24" "$(e2e_ini_get "$ini" Config1 K2)"
 e2e_expect_eq "button 3 holds user macro 1 (41)" "41" "$(e2e_ini_get "$ini" Config1 K3)"
 
 from=$(($(e2e_log_lines) + 1))
-e2e_click $main 3             # Apply
+e2e_click $main apply
 e2e_wait_reports "$from" 13 10
 e2e_expect_eq "the mouse reports button 2 to the program" "07 10 02 00" \
   "$(e2e_reports_from "$from" | sed -n 3p | cut -c1-11)"
@@ -110,7 +110,7 @@ e2e_screenshot function_menus-warning-en
 e2e_expect_eq "the warning shows, no menu yet" "0" "$(menu_shown)"
 warning_button 1              # Cancel
 e2e_expect_eq "Cancel opens no menu" "0" "$(menu_shown)"
-e2e_click $main 0
+e2e_click $main save
 sleep 0.3
 e2e_expect_eq "Cancel changed nothing" "$before" "$(e2e_section "$ini" Config1)"
 open_menu $main 25
@@ -121,7 +121,7 @@ xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
 sleep 0.5
 e2e_expect_eq "a click on the main page closes the menu" "0" "$(menu_shown)"
 
-e2e_click $main 17            # Chinese
+e2e_click $main lang_cn  # Chinese
 main=INI_CN/skin_main.ini
 open_menu $main 27
 point_row 10

@@ -39,8 +39,8 @@ use_window() {
       sleep 0.03
     done
   done
-  e2e_click INI_EN/skin_main_en.ini 10  # advanced page
-  e2e_click INI_EN/skin_main_en.ini 9   # main page
+  e2e_click INI_EN/skin_main_en.ini tab_advanced  # advanced page
+  e2e_click INI_EN/skin_main_en.ini tab_main  # main page
 }
 mutate_truncated_jpeg() {  # the main page's picture and the window's mask cut short
   local image size

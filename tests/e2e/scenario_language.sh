@@ -24,29 +24,29 @@ differ() { [ "$(compare -metric AE "$E2E_OUT/$1-panel.png" "$E2E_OUT/$2-panel.pn
 shoot() {
   local layout=$1 lang=$2
   e2e_screenshot "language-main-$lang"
-  e2e_click "$layout" 10
+  e2e_click "$layout" tab_advanced
   e2e_screenshot "language-advanced-$lang"
-  e2e_click "$layout" 11
+  e2e_click "$layout" tab_color
   e2e_screenshot "language-color-$lang"
-  e2e_click "$layout" 9
+  e2e_click "$layout" tab_main
 }
 
 shoot $main_en en
 panel language-main-en
-e2e_click $main_en 17  # Chinese
+e2e_click $main_en lang_cn  # Chinese
 e2e_expect_eq "VER_SEL written as 0" "0" "$(e2e_ini_get "$ini" Init VER_SEL)"
 e2e_expect_eq "the title stays" "1" "$(e2e_window_count "$E2E_TITLE")"
 shoot $main_cn cn
 panel language-main-cn
 e2e_expect "the captions changed language" differ language-main-en language-main-cn
 
-e2e_click $main_cn 17  # Chinese again: reloads, nothing visible changes
+e2e_click $main_cn lang_cn  # Chinese again: reloads, nothing visible changes
 e2e_screenshot language-again
 panel language-again
 e2e_expect "the same language again shows the same window" eval '! differ language-main-cn language-again'
-e2e_click $main_cn 18  # English
+e2e_click $main_cn lang_en  # English
 e2e_expect_eq "VER_SEL written as 1" "1" "$(e2e_ini_get "$ini" Init VER_SEL)"
-e2e_click $main_en 17  # and back to Chinese for the restart
+e2e_click $main_en lang_cn  # and back to Chinese for the restart
 pid=$E2E_LAST_PID
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 e2e_wait_exit "$pid" 15 || e2e_fail "the program did not end on unplug"

@@ -15,7 +15,7 @@ threads() { e2e_thread_count; }
 samples() {
   local ox oy x y w h i
   read -r ox oy < <(e2e_window_origin)
-  read -r x y w h < <(e2e_element $color 11)
+  read -r x y w h < <(e2e_element $color led_preview)
   for ((i = 0; i < $2; i++)); do
     import -window root -crop "${w}x${h}+$((ox + x))+$((oy + y))" "$E2E_OUT/$1-$i.png" 2>/dev/null
     sleep 0.3
@@ -25,20 +25,20 @@ samples() {
 
 xdotool mousemove 60 30 && sleep 0.3
 before=$(threads)
-e2e_click $main 11            # lighting page: the preview thread starts
+e2e_click $main tab_color  # lighting page: the preview thread starts
 e2e_expect_eq "one preview thread more" "$((before + 1))" "$(threads)"
-e2e_click $color 1            # fast cycle
-e2e_click $main 3             # Apply
+e2e_click $color led_fast  # fast cycle
+e2e_click $main apply
 xdotool mousemove 60 30
 distinct=$(samples led_preview-fast 12)
 e2e_expect "the fast cycle changes the preview ($distinct pictures)" test "$distinct" -ge 3
 e2e_screenshot led_preview-page
-e2e_click $color 3            # off
-e2e_click $main 3
+e2e_click $color led_off  # off
+e2e_click $main apply
 xdotool mousemove 60 30
 sleep 1.5
 e2e_expect_eq "off keeps the preview grey" "1" "$(samples led_preview-off 4)"
-e2e_click $main 9             # main page: the thread ends by itself
+e2e_click $main tab_main  # main page: the thread ends by itself
 sleep 3
 e2e_expect_eq "no preview thread after leaving the page" "$before" "$(threads)"
 echo unplug >>"$E2E_DIR/simmouse.cmd"

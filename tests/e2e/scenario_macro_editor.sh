@@ -40,21 +40,21 @@ press_back_button() {
   sleep 0.3
 }
 
-e2e_click $main 10            # the advanced page
+e2e_click $main tab_advanced  # the advanced page
 sleep 0.5
 e2e_screenshot macro_editor-page-en
 click_in EDIT 4 12            # the name field
 xdotool key ctrl+a
 xdotool type --delay 50 'Test'
-e2e_click $adv 2              # Add
-e2e_click $adv 4              # Record
+e2e_click $adv add_macro  # Add
+e2e_click $adv record
 sleep 0.5
 # a for 200 ms, 300 ms pause, Shift held over b (150 ms, b 100 ms), both up.
 xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
 sleep 0.3
-e2e_click $adv 4              # Stop
+e2e_click $adv record  # Stop
 e2e_screenshot macro_editor-recorded-en
-e2e_click $adv 5              # Set
+e2e_click $adv set_repeat  # Set
 sleep 0.5
 
 read -r name count rest < <(record_of 4)
@@ -114,7 +114,7 @@ xdotool type --delay 30 '250'
 xdotool key Return
 sleep 0.5
 e2e_screenshot macro_editor-edited-en
-e2e_click $adv 5              # Set
+e2e_click $adv set_repeat  # Set
 sleep 0.5
 read -r _ count rest < <(record_of 4)
 read -r -a events <<<"$rest"
@@ -128,11 +128,11 @@ e2e_expect_eq "the inserted press is played second" "07 16 FE" "$(e2e_reports_fr
 # Eight passes: every gap against its nominal pause (the event's delay, at
 # least 15 ms; after the last event 10 ms more, 10 ms between the two
 # reports that release everything, and none before the next pass).
-e2e_click $adv 6              # Loop on: the repeat count can be typed
+e2e_click $adv loop  # Loop on: the repeat count can be typed
 click_in EDIT 3 12
 xdotool key ctrl+a
 xdotool type --delay 30 '8'
-e2e_click $adv 5              # Set
+e2e_click $adv set_repeat  # Set
 read -r _ count rest < <(record_of 4)
 press_back_button $((8 * (count + 2))) 20
 figures=$(played_gaps "$from" | head -$((8 * (count + 2) - 1)) | python3 -c '
@@ -155,8 +155,8 @@ e2e_expect_eq "the window is still there" "1" "$(e2e_visible_window_count "$E2E_
 # An unsaved edit is dropped by a language switch; the other file stays.
 cn_before=$(md5sum <"$E2E_DIR/Macro_CN.dat")
 en_before=$(md5sum <"$macros")
-e2e_click $adv 3              # Delete the selected macro, not saved
-e2e_click $main 17            # Chinese
+e2e_click $adv delete_macro  # Delete the selected macro, not saved
+e2e_click $main lang_cn  # Chinese
 sleep 1
 e2e_screenshot macro_editor-page-cn
 ev_line 0 3                   # the Chinese context menu, then given up
@@ -165,7 +165,7 @@ sleep 0.4
 e2e_screenshot macro_editor-context-menu-cn
 xdotool key Escape Escape Escape
 sleep 0.3
-e2e_click INI_CN/skin_main.ini 18  # English
+e2e_click INI_CN/skin_main.ini lang_en  # English
 sleep 1
 e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
 e2e_expect_eq "the English macro file is untouched" "$en_before" "$(md5sum <"$macros")"
@@ -174,14 +174,14 @@ press_back_button 9
 # Export to a file of one's choice, delete a macro, import the file: the
 # macro is back and Set saves it.
 exported=$E2E_DIR/exported.dat
-e2e_click $adv 1              # Export
+e2e_click $adv export_macros  # Export
 e2e_file_dialog save "$exported"
 e2e_expect "the export was written" e2e_eventually 5 test -f "$exported"
 e2e_expect_eq "the export holds the five macros" "5" "$(e2e_ini_get "$exported" Macros macroNum)"
-e2e_click $adv 3              # Delete (not saved)
-e2e_click $adv 0              # Import
+e2e_click $adv delete_macro  # Delete (not saved)
+e2e_click $adv import_macros  # Import
 e2e_file_dialog open "$exported"
-e2e_click $adv 5              # Set
+e2e_click $adv set_repeat  # Set
 imported() { [ "$(e2e_ini_get "$macros" Macros macroNum)" = 5 ] && [ "$(record_of 4 | cut -d' ' -f1)" = Test ]; }
 e2e_expect "the imported macros are saved with Set" e2e_eventually 5 imported
 e2e_finish

@@ -32,9 +32,9 @@ if [ "${1:-}" = --shoot ]; then
     convert "$E2E_OUT/paint_compare-$1-full.png" -crop "800x520+$ox+$oy" +repage "$2/$1.png"
   }
   shoot main "$2"
-  e2e_click $main 10
+  e2e_click $main tab_advanced
   shoot advanced "$2"
-  e2e_click $main 11
+  e2e_click $main tab_color
   shoot color "$2"
   echo unplug >>"$E2E_DIR/simmouse.cmd"
   e2e_finish

@@ -10,24 +10,24 @@ ini=$E2E_DIR/config.ini
 e2e_start_and_wait
 config3=$(e2e_section "$ini" Config3)
 
-e2e_click $main 6      # profile 3
-e2e_click $main 42     # an edit: alternate wheel mode
-e2e_click $main 4      # profile 1
-e2e_click $main 6      # back to profile 3
-e2e_click $main 0      # Save
+e2e_click $main profile3
+e2e_click $main wheel_alternate  # an edit: alternate wheel mode
+e2e_click $main profile1
+e2e_click $main profile3  # back to profile 3
+e2e_click $main save
 sleep 0.5
 e2e_expect_eq "the edit of profile 3 was discarded" "$config3" "$(e2e_section "$ini" Config3)"
 e2e_expect_eq "switching alone keeps CurConfig" "1" "$(e2e_ini_get "$ini" Init CurConfig)"
 
 from=$(($(e2e_log_lines) + 1))
-e2e_click $main 3      # Apply
+e2e_click $main apply
 e2e_wait_reports "$from" 13 10
 e2e_expect_eq "Apply wrote CurConfig" "3" "$(e2e_ini_get "$ini" Init CurConfig)"
 e2e_expect_eq "Apply wrote the applied copy" "$config3" "$(e2e_section "$ini" Config6)"
 
-e2e_click $main 41     # an unapplied edit
-e2e_click $main 42
-e2e_click $main 2      # Cancel: back to the applied copy, window hidden
+e2e_click $main wheel_standard  # an unapplied edit
+e2e_click $main wheel_alternate
+e2e_click $main cancel  # Cancel: back to the applied copy, window hidden
 sleep 0.5
 e2e_expect_eq "Cancel hid the window" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
 e2e_expect_eq "the program still runs" "1" "$(e2e_window_count "$E2E_TITLE")"

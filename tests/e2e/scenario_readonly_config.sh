@@ -22,15 +22,15 @@ for how in attribute permission; do
   e2e_start_and_wait
   pid=$E2E_LAST_PID
 
-  e2e_click $main 42   # alternate wheel mode
+  e2e_click $main wheel_alternate  # alternate wheel mode
   from=$(($(e2e_log_lines) + 1))
-  e2e_click $main 3    # Apply: sent, though the applied copy cannot be kept
+  e2e_click $main apply  # Apply: sent, though the applied copy cannot be kept
   e2e_expect "Apply sent its 13 reports" e2e_wait_reports "$from" 13 10
   # The start-up apply and this one each tried [Init], [Config6], [Config1].
   refusals() { tail -n +"$1" "$log" | grep -c "DIAG settings not written: .*config.ini \[$2\]: the file is read-only"; }
   e2e_expect_eq "refusals of [Init], [Config6] on record" "2 2" "$(refusals 1 Init) $(refusals 1 Config6)"
   saving=$(($(e2e_log_lines) + 1))
-  e2e_click $main 0    # Save
+  e2e_click $main save
   refused() { [ "$(refusals "$saving" Config1)" = 1 ]; }
   e2e_expect "the refused save is on record once" e2e_eventually 5 refused
   e2e_expect_eq "config.ini is byte for byte as before" "$before" "$(md5sum <"$ini")"
@@ -38,7 +38,7 @@ for how in attribute permission; do
   e2e_expect "the program still runs" e2e_is_running "$pid"
 
   if [ $how = attribute ]; then wine attrib -r "$win_ini" >/dev/null 2>&1; else chmod u+w "$ini"; fi
-  e2e_click $main 0    # Save again, now that it may
+  e2e_click $main save  # Save again, now that it may
   wheel() { [ "$(e2e_ini_get "$ini" Config1 WHEEL_STATUS)" = 1 ]; }
   e2e_expect "the edit was kept and is saved now" e2e_eventually 5 wheel
   e2e_expect "the macro file is untouched" cmp -s "$E2E_DIR/Macro_EN.dat" "$E2E_DIR/Macro_EN.pristine"

@@ -41,26 +41,26 @@ notepad_text() {
 # The events of user macro 4 as code,action.
 slot4_events() { e2e_macro_record "$macros" 4 | cut -d' ' -f3- | sed -E 's/,([0-9]+),[0-9]+/,\1/g'; }
 
-e2e_click $main 10            # the advanced page
+e2e_click $main tab_advanced  # the advanced page
 sleep 0.5
 read -r ex ey ew _ < <(e2e_layout_entry "$adv" EDIT 4)
 xdotool mousemove $((ox + ex + ew / 2)) $((oy + ey + 12)) click 1
 sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 50 'Hook'
-e2e_click $adv 2              # Add
-e2e_click $adv 4              # Record
+e2e_click $adv add_macro  # Add
+e2e_click $adv record
 
 type_into_notepad 'xyz'
 e2e_expect_eq "keys typed into another program while recording never reach it" "" "$(notepad_text)"
 e2e_screenshot recording_hook-while-recording
 
-e2e_click $adv 4              # Stop
+e2e_click $adv record  # Stop
 type_into_notepad 'after'
 e2e_expect_eq "keys typed into another program after Stop reach it" "after" "$(notepad_text)"
 e2e_screenshot recording_hook-after-stop
 
-e2e_click $adv 5              # Set
+e2e_click $adv set_repeat  # Set
 e2e_expect "the macro is saved" e2e_eventually 5 eval '[ -n "$(slot4_events)" ]'
 e2e_expect_eq "the macro holds the keys of the recording, and nothing typed after Stop" \
   "58,1 58,2 59,1 59,2 5A,1 5A,2" "$(slot4_events)"

@@ -14,12 +14,12 @@ e2e_ini_set "$E2E_DIR/Macro_EN.dat" Macros macroNum 1
 cp "$E2E_DIR/Macro_CN.dat" "$E2E_DIR/Macro_CN.before"
 e2e_start_and_wait
 
-e2e_click $main 7      # profile 4
-e2e_click $main 10
-e2e_click $advanced 7   # hold playback mode, in memory only
-e2e_click $main 9
+e2e_click $main profile4
+e2e_click $main tab_advanced
+e2e_click $advanced hold_mode  # hold playback mode, in memory only
+e2e_click $main tab_main
 from=$(($(e2e_log_lines) + 1))
-e2e_click $main 16     # Reset
+e2e_click $main reset_all  # Reset
 e2e_wait_reports "$from" 13 10
 sleep 0.5
 

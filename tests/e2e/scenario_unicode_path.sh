@@ -16,27 +16,27 @@ e2e_ini_set "$tree/Macro_EN.dat" Macros macroNum 1
 e2e_start_and_wait
 e2e_log "ok: started from $(winepath -w "$tree" 2>/dev/null)"
 
-e2e_click $main 42     # alternate wheel mode
-e2e_click $main 0      # Save
+e2e_click $main wheel_alternate  # alternate wheel mode
+e2e_click $main save
 wheel() { [ "$(e2e_ini_get "$ini" Config1 WHEEL_STATUS)" = 1 ]; }
 e2e_expect "Save wrote config.ini" e2e_eventually 5 wheel
 
-e2e_click $main 15     # Export
+e2e_click $main export_config  # Export
 e2e_file_dialog save "$exported"
 export_done() { [ -n "$(e2e_ini_get "$exported.ini" Config7 FIRE_TIME 2>/dev/null)" ]; }
 e2e_expect "Export wrote a file with a Chinese name" e2e_eventually 5 export_done
 e2e_expect_eq "[Config7] holds profile 1" "$(e2e_section "$ini" Config1)" "$(e2e_section "$exported.ini" Config7)"
 
 e2e_ini_set "$exported.ini" Config7 FIRE_TIME 77
-e2e_click $main 14     # Import it back, then Save
+e2e_click $main import_config  # Import it back, then Save
 e2e_file_dialog open "$exported.ini"
 sleep 0.5
-e2e_click $main 0
+e2e_click $main save
 imported() { [ "$(e2e_ini_get "$ini" Config1 FIRE_TIME)" = 77 ]; }
 e2e_expect "Import read the file with a Chinese name" e2e_eventually 5 imported
 
 from=$(($(e2e_log_lines) + 1))
-e2e_click $main 16     # Reset: writes the user macro file
+e2e_click $main reset_all  # Reset: writes the user macro file
 e2e_wait_reports "$from" 13 10
 macros() { [ "$(e2e_section "$tree/skins/INI_EN/defMacro.dat" Macros)" = "$(e2e_section "$tree/Macro_EN.dat" Macros)" ]; }
 e2e_expect "Reset wrote the user macro file" e2e_eventually 5 macros

@@ -21,7 +21,7 @@ sleep 0.5
 read -r x1 y1 < <(e2e_window_origin)
 e2e_expect_eq "the drag moved the window by (100, 50)" "100 50" "$((x1 - x0)) $((y1 - y0))"
 
-e2e_click $main 12     # minimise
+e2e_click $main minimize  # minimise
 sleep 0.5
 e2e_expect_eq "the window is minimised" "1" \
   "$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --iconic --count | tail -1)"
@@ -30,7 +30,7 @@ sleep 0.5
 e2e_expect_eq "Show Window restores it" "0" \
   "$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --iconic --count | tail -1)"
 
-e2e_click $main 13     # close: hidden to the tray
+e2e_click $main close  # close: hidden to the tray
 e2e_expect_eq "the close element hid the window" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
 e2e_expect "the program still runs" e2e_is_running "$E2E_LAST_PID"
 if tray=$(e2e_wait_xwindow '^Wine System Tray$' 5); then

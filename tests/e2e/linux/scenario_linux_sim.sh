@@ -65,13 +65,13 @@ e2e_screenshot linux_main
 
 ini=$E2E_DIR/config.ini
 before=$(e2e_section "$ini" Config1)
-e2e_click $main 42     # an edit: alternate wheel mode
-e2e_click $main 0      # Save
+e2e_click $main wheel_alternate  # an edit: alternate wheel mode
+e2e_click $main save
 sleep 0.5
 after=$(e2e_section "$ini" Config1)
 e2e_expect "Save wrote the edit into config.ini" test "$before" != "$after"
 
-e2e_click $main 15     # Export
+e2e_click $main export_config  # Export
 if dialog=$(e2e_wait_xwindow '^Save As$' 10); then
   sleep 0.5
   xdotool type --delay 20 "$home/exported"
@@ -84,20 +84,20 @@ else
   e2e_fail "no Save As dialog appeared"
 fi
 
-e2e_click $main 10     # the advanced page
-e2e_click $adv 4       # Record into the selected macro
+e2e_click $main tab_advanced  # the advanced page
+e2e_click $adv record  # Record into the selected macro
 sleep 0.5
 xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
 sleep 0.3
-e2e_click $adv 4       # Stop
-e2e_click $adv 5       # Set: the macro file is written
+e2e_click $adv record  # Stop
+e2e_click $adv set_repeat  # Set: the macro file is written
 sleep 0.5
 e2e_expect "the typed keys are saved as Windows virtual keys, left Shift told apart" \
   grep -qx "41,1 41,2 A0,1 42,1 42,2 A0,2" <<<"$(macro_events "$E2E_DIR/Macro_EN.dat")"
-e2e_click $main 9      # back to the main page
+e2e_click $main tab_main  # back to the main page
 
 visible() { xdotool search --onlyvisible --name "^$E2E_TITLE\$" 2>/dev/null | wc -l; }
-e2e_click $main 2      # Cancel: hidden to the tray
+e2e_click $main cancel  # Cancel: hidden to the tray
 sleep 0.5
 e2e_expect_eq "Cancel hid the window" "0" "$(visible)"
 "$program" >"$E2E_OUT/linux_sim_second.out" 2>&1
