@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "device/button_functions.h"
 #include "device/command_tables.h"
 #include "device/delay_pacer.h"
 #include "device/feature_report.h"
@@ -12,12 +13,16 @@
 namespace vx::device {
 namespace {
 
-constexpr std::int32_t kFirstConstantMacro = 31;
-constexpr std::int32_t kLastConstantMacro = 38;
-constexpr std::int32_t kStartCalculator = 39;
-constexpr std::int32_t kStartCommandPrompt = 40;
-constexpr std::int32_t kFirstUserMacro = 41;
-constexpr std::int32_t kLastUserMacro = 52;
+// Every macro code names a record the store holds.
+constexpr bool RunsFit(ButtonFunctionKind kind, std::size_t slots) {
+    for (const ButtonFunctionRun& run : kButtonFunctionRuns) {
+        if (run.kind == kind && static_cast<std::size_t>(run.last - run.first) >= slots) return false;
+    }
+    return true;
+}
+static_assert(RunsFit(ButtonFunctionKind::UserMacro, macro::kUserMacroSlots));
+static_assert(RunsFit(ButtonFunctionKind::ConstantMacro, macro::kConstantMacroSlots));
+
 constexpr std::uint8_t kButtonEventBase = 0xF0;
 constexpr std::uint8_t kMouseButtonBits = 0x07;
 constexpr std::uint8_t kHighestUsbSpeed = 3;
@@ -87,16 +92,18 @@ void PlanPress(WorkerContext& context, int button, std::uint8_t eventValue, Pres
         const std::uint8_t speed = settings.config.USB_SPEED;
         settings.config.USB_SPEED = speed == kHighestUsbSpeed ? 0 : static_cast<std::uint8_t>(speed + 1);
     }
-    if (plan.function >= kFirstUserMacro && plan.function <= kLastUserMacro) {
-        plan.record = context.macros.user[static_cast<std::size_t>(plan.function - kFirstUserMacro)];
+    const ButtonFunction function = ClassifyButtonFunction(plan.function);
+    const auto slot = static_cast<std::size_t>(function.slot);
+    if (function.kind == ButtonFunctionKind::UserMacro) {
+        plan.record = context.macros.user[slot];
         plan.playsMacro = true;
         if (plan.holdMode) {
             plan.passes = kHoldModePasses;
         } else {
             plan.passes = plan.record.repeatEnabled != 0 ? plan.record.repeatCount : 1;
         }
-    } else if (plan.function >= kFirstConstantMacro && plan.function <= kLastConstantMacro) {
-        plan.record = context.macros.constant[static_cast<std::size_t>(plan.function - kFirstConstantMacro)];
+    } else if (function.kind == ButtonFunctionKind::ConstantMacro) {
+        plan.record = context.macros.constant[slot];
         plan.playsMacro = true;
         plan.passes = 1;
     }
@@ -119,14 +126,16 @@ void CarryOut(WorkerContext& context, const PressPlan& plan) {
         context.window.PostRepaint();
         settings::SaveUsbSpeed(settings, context.profiles, settings.ConfigPath, settings.CurrentConfigNumber.load());
     }
-    if (plan.playsMacro) {
-        PlayMacro(context, plan.record, plan.passes);
-    } else if (const auto usage = ConsumerUsageOf(plan.function)) {
-        SendConsumerKey(context, *usage);
-    } else if (plan.function == kStartCalculator) {
-        StartProgram(context, platform::SystemProgram::Calculator);
-    } else if (plan.function == kStartCommandPrompt) {
-        StartProgram(context, platform::SystemProgram::CommandPrompt);
+    if (plan.playsMacro) return PlayMacro(context, plan.record, plan.passes);
+    switch (ClassifyButtonFunction(plan.function).kind) {
+        case ButtonFunctionKind::ConsumerKey:
+            if (const auto usage = ConsumerUsageOf(plan.function)) SendConsumerKey(context, *usage);
+            break;
+        case ButtonFunctionKind::StartCalculator: StartProgram(context, platform::SystemProgram::Calculator); break;
+        case ButtonFunctionKind::StartCommandPrompt:
+            StartProgram(context, platform::SystemProgram::CommandPrompt);
+            break;
+        default: break;
     }
 }
 

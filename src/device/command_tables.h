@@ -1,6 +1,7 @@
 #pragma once
 // The fixed tables of the mouse's command set: button numbering, DPI and
-// LED codes, pointer speeds, consumer keys and the button-function codes.
+// LED codes, pointer speeds, consumer keys and what the mouse is told for a
+// button-function code (the codes themselves: button_functions.h).
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -41,8 +42,7 @@ inline constexpr std::array<std::uint8_t, 4> LedCodeTable{0, 3, 6, 7};
 inline constexpr std::array<int, 9> PointerSpeedTable{1, 2, 4, 6, 8, 10, 12, 14, 16};
 inline constexpr int kPointerSpeedBeyondTable = 18;
 
-// Button-function codes 21..30 -> HID consumer-page usage.
-inline constexpr std::int32_t kFirstConsumerKeyCode = 21;
+// Consumer-key slot of a button function -> HID consumer-page usage.
 inline constexpr std::array<std::uint16_t, 10> ConsumerKeyTable{0x223, 0x183, 0x18A, 0xE9, 0xEA,
                                                                 0xB6,  0xB5,  0xE2,  0xCD, 0x192};
 
@@ -54,22 +54,8 @@ int DpiValueOfCode(std::uint8_t deviceCode);
 // LED code of an LED_STATUS; values outside the table are sent as 0.
 std::uint8_t LedCodeOf(int ledStatus);
 int PointerSpeedOf(int dpiSpeed);
-// Consumer usage of a button-function code, nothing outside 21..30.
+// Consumer usage of a button-function code, nothing for other kinds.
 std::optional<std::uint16_t> ConsumerUsageOf(std::int32_t code);
-
-enum class ButtonFunctionKind {
-    NoFunction,
-    MouseFunction,
-    DpiChange,
-    UsbSpeedStep,
-    ConsumerKey,
-    ConstantMacro,
-    StartCalculator,
-    StartCommandPrompt,
-    UserMacro,
-};
-
-ButtonFunctionKind ButtonFunctionKindOf(std::int32_t code);
 
 // What the mouse is told for one button, and which press reports the
 // program mirrors into the settings.

@@ -1,6 +1,7 @@
 // The text pass of the main window's paint.
 #include <string>
 
+#include "device/button_functions.h"
 #include "skin/skin_elements.h"
 #include "ui/paint_parts.h"
 
@@ -26,15 +27,15 @@ int CentredStart(std::int32_t start, std::int32_t room, int textSize) {
     return ClampedInt(std::int64_t{start} + (std::int64_t{room} - textSize) / 2);
 }
 
-// Codes 41 and up name a user macro; a code with no slot or macro behind it
-// shows nothing.
+// A user macro's code shows the macro's name; the codes past them name
+// nothing, nor do negative ones.
 const std::string* FunctionText(const skin::Layouts& layouts, const PaintInputs& in, std::int32_t code) {
-    if (code < 0) return nullptr;
-    if (code >= 41) {
-        const std::int64_t macro = std::int64_t{code} - 41;
-        if (macro >= static_cast<std::int64_t>(in.userMacroNames.size())) return nullptr;
-        return &in.userMacroNames[static_cast<std::size_t>(macro)];
+    using device::ButtonFunctionKind;
+    const device::ButtonFunction function = device::ClassifyButtonFunction(code);
+    if (function.kind == ButtonFunctionKind::UserMacro) {
+        return &in.userMacroNames[static_cast<std::size_t>(function.slot)];
     }
+    if (code < 0 || code >= device::ButtonFunctionCode(ButtonFunctionKind::UserMacro, 0)) return nullptr;
     return &layouts.functionNames[static_cast<std::size_t>(code)];
 }
 

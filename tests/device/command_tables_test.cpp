@@ -1,5 +1,7 @@
 #include "device/command_tables.h"
 
+#include "device/button_functions.h"
+
 #include <gtest/gtest.h>
 
 namespace vx::device {
@@ -33,7 +35,11 @@ TEST(CommandTablesTest, ButtonFunctionKinds) {
         {30, K::ConsumerKey},        {31, K::ConstantMacro}, {38, K::ConstantMacro}, {39, K::StartCalculator},
         {40, K::StartCommandPrompt}, {41, K::UserMacro},     {52, K::UserMacro},     {53, K::NoFunction},
     };
-    for (const auto& [code, kind] : cases) EXPECT_EQ(ButtonFunctionKindOf(code), kind) << "code " << code;
+    for (const auto& [code, kind] : cases) EXPECT_EQ(ClassifyButtonFunction(code).kind, kind) << "code " << code;
+    // The slot is the code's place in its run: the macro or key it names.
+    const std::pair<std::int32_t, int> slots[] = {{21, 0}, {30, 9}, {31, 0}, {38, 7}, {41, 0}, {52, 11}, {53, 0}};
+    for (const auto& [code, slot] : slots) EXPECT_EQ(ClassifyButtonFunction(code).slot, slot) << "code " << code;
+    EXPECT_EQ(ButtonFunctionCode(K::UserMacro, 11), 52);
 }
 
 TEST(CommandTablesTest, ConsumerUsagesOnlyForCodes21To30) {
