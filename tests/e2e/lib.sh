@@ -202,44 +202,7 @@ e2e_screenshot() {
 
 # e2e_ini_set FILE SECTION KEY VALUE: sets a key in an INI file, keeping its
 # encoding (UTF-16LE with BOM, UTF-8 with or without BOM, ASCII).
-e2e_ini_set() {
-  python3 - "$@" <<'PY'
-import sys
-path, section, key, value = sys.argv[1:5]
-try:
-    raw = open(path, 'rb').read()
-except FileNotFoundError:
-    raw = b''
-if raw.startswith(b'\xff\xfe'):
-    encoding, bom, text = 'utf-16-le', b'\xff\xfe', raw[2:].decode('utf-16-le')
-elif raw.startswith(b'\xef\xbb\xbf'):
-    encoding, bom, text = 'utf-8', b'\xef\xbb\xbf', raw[3:].decode('utf-8')
-else:
-    encoding, bom, text = 'utf-8', b'', raw.decode('utf-8', 'surrogateescape')
-lines = text.splitlines()
-newline = '\r\n' if '\r\n' in text or not text else '\n'
-out, in_section, found_section, done = [], False, False, False
-for line in lines:
-    stripped = line.strip()
-    if stripped.startswith('[') and stripped.endswith(']'):
-        if in_section and not done:
-            out.append(f'{key}={value}')
-            done = True
-        in_section = stripped[1:-1].strip().lower() == section.lower()
-        found_section = found_section or in_section
-    elif in_section and '=' in line and line.split('=', 1)[0].strip().lower() == key.lower() and not done:
-        out.append(f'{key}={value}')
-        done = True
-        continue
-    out.append(line)
-if not done:
-    if not found_section:
-        out.append(f'[{section}]')
-    out.append(f'{key}={value}')
-data = newline.join(out) + newline
-open(path, 'wb').write(bom + data.encode(encoding, 'surrogateescape'))
-PY
-}
+e2e_ini_set() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" ini-set "$@"; }
 
 # e2e_expect_eq WHAT EXPECTED ACTUAL
 e2e_expect_eq() {
@@ -335,46 +298,11 @@ e2e_window_origin() {
 # e2e_layout_entry LAYOUT SECTION KEY: "X Y W H" of KEY in SECTION
 # ([BUTTONPOS], [EDIT], [MACRODISPLAY]) of the layout file skins/LAYOUT of
 # the scenario's tree (e.g. INI_EN/skin_main_en.ini).
-e2e_layout_entry() {
-  python3 - "$E2E_DIR/skins/$1" "$2" "$3" <<'PY'
-import sys
-path, want, key = sys.argv[1:4]
-raw = open(path, 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-section = None
-for line in text.splitlines():
-    line = line.strip()
-    if line.startswith('['):
-        section = line.strip('[]').upper()
-    elif section == want and '=' in line:
-        k, v = line.split('=', 1)
-        if k.strip() == key:
-            f = v.split(',')
-            print(f[1], f[2], f[3], f[4])
-            break
-PY
-}
+e2e_layout_entry() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" layout-entry "$E2E_DIR/skins/$1" "$2" "$3"; }
 
 # e2e_macro_record FILE SLOT: "name count code,action,delay ..." of user
 # macro SLOT of the macro file FILE (codes in hex, one triple per event).
-e2e_macro_record() {
-  python3 - "$1" "$2" <<'PY'
-import sys
-path, slot = sys.argv[1], sys.argv[2]
-raw = open(path, 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-for line in text.splitlines():
-    if line.split('=', 1)[0].strip() == slot:
-        d = line.split('=', 1)[1].strip()
-        b = [int(d[i:i + 3]) for i in range(0, len(d), 3)]
-        name = bytes(b[:40]).decode('utf-16-le').split('\0')[0]
-        out = [name, str(b[43])]
-        for k in range(b[43]):
-            c, a, lo, hi = b[44 + 4 * k:48 + 4 * k]
-            out.append('%02X,%d,%d' % (c, a, lo + 256 * hi))
-        print(' '.join(out))
-PY
-}
+e2e_macro_record() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" macro-record "$1" "$2"; }
 
 # e2e_point_into LAYOUT SECTION KEY DY: the pointer DY pixels below the top
 # of a control's middle (a line of a list, a field).
@@ -446,25 +374,7 @@ e2e_wait_reports() {
 }
 
 # e2e_ini_get FILE SECTION KEY: the value as the file holds it (any encoding).
-e2e_ini_get() {
-  python3 - "$@" <<'PY'
-import sys
-path, section, key = sys.argv[1:4]
-raw = open(path, 'rb').read()
-if raw[:2] == b'\xff\xfe':
-    text = raw[2:].decode('utf-16-le')
-else:
-    text = raw.decode('utf-8-sig', 'replace')
-current = None
-for line in text.splitlines():
-    s = line.strip()
-    if s.startswith('[') and s.endswith(']'):
-        current = s[1:-1].strip().lower()
-    elif current == section.lower() and '=' in line and line.split('=', 1)[0].strip().lower() == key.lower():
-        print(line.split('=', 1)[1].strip())
-        break
-PY
-}
+e2e_ini_get() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" ini-get "$@"; }
 
 # e2e_section FILE SECTION: "KEY=VALUE" lines of the section, in file order.
 e2e_section() {
@@ -625,24 +535,7 @@ e2e_process_usage() {
 
 # e2e_set_macro_repeat FILE INDEX COUNT: record INDEX of a macro file plays
 # COUNT passes (its repeat flag on); every other byte stays.
-e2e_set_macro_repeat() {
-  python3 - "$@" <<'PY'
-import sys
-path, index, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
-raw = open(path, 'rb').read().decode('latin-1')
-lines = raw.split('\r\n')
-for n, line in enumerate(lines):
-    if line.split('=', 1)[0] == index:
-        digits = line.split('=', 1)[1]
-        data = [int(digits[i:i + 3]) for i in range(0, len(digits), 3)]
-        data[40], data[41], data[42] = 1, count & 0xFF, count >> 8
-        lines[n] = index + '=' + ''.join('%03d' % b for b in data)
-        break
-else:
-    sys.exit('no record ' + index)
-open(path, 'wb').write('\r\n'.join(lines).encode('latin-1'))
-PY
-}
+e2e_set_macro_repeat() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" macro-set-repeat "$@"; }
 
 # The native Linux program: its own versions of the functions above.
 if [ "$E2E_PLATFORM" = linux ]; then

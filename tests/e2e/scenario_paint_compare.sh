@@ -55,29 +55,8 @@ done
 # names, values, counters, the DPI scale) and the system's edit and list
 # controls, one pixel wider all round for anti-aliasing.
 masks() {
-  python3 - "$E2E_ROOT/data/skins/INI_EN" "$@" <<'PY'
-import re, sys
-folder, files = sys.argv[1], sys.argv[2:]
-written = re.compile(r'^(function\d|wheel_field|.*_value|.*_count|dpi_scale)$')
-for name in files:
-    raw = open(f'{folder}/{name}', 'rb').read()
-    text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-    section = None
-    for line in text.splitlines():
-        line = line.strip()
-        if line.startswith('['):
-            section = line.strip('[]').upper()
-            continue
-        if '=' not in line:
-            continue
-        f = line.split('=', 1)[1].split(',')
-        if len(f) < 5:
-            continue
-        key, (x, y, w, h) = f[0], map(int, f[1:5])
-        caption = f[5] if len(f) > 5 else ''
-        if section in ('EDIT', 'MACRODISPLAY') or caption or written.match(key):
-            print(f'-draw "rectangle {x - 1},{y - 1} {x + w},{y + h}"')
-PY
+  local name
+  for name in "$@"; do python3 "$E2E_ROOT/tests/e2e/vxfiles.py" layout-masks "$E2E_ROOT/data/skins/INI_EN/$name"; done
 }
 fuzz=${VX_PAINT_FUZZ:-12}
 limit=${VX_PAINT_MAX_PERMILLE:-2}

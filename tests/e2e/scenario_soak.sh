@@ -18,17 +18,7 @@ memory_slack_kb=4096
 # Back (device button 4) plays user macro 0, here a left click with the
 # shortest delays: two events and the release of everything, four reports.
 sed -i 's/^VER_SEL=.*/VER_SEL=1\r/; /^\[Config1\]/,/^\[/ s/^K3=.*/K3=41\r/' "$E2E_DIR/config.ini"
-python3 - "$E2E_DIR/Macro_EN.dat" <<'PY'
-import sys
-path = sys.argv[1]
-record = bytearray(1064)
-record[0:20] = 'Soak click'.encode('utf-16-le')
-record[41], record[43] = 1, 2                     # one pass, two events
-record[44:52] = bytes([240, 1, 15, 0, 240, 2, 15, 0])  # left down, up; 15 ms each
-lines = open(path, 'rb').read().decode('latin-1').split('\r\n')
-lines = [('0=' + ''.join('%03d' % b for b in record)) if l.startswith('0=') else l for l in lines]
-open(path, 'wb').write('\r\n'.join(lines).encode('latin-1'))
-PY
+python3 "$E2E_ROOT/tests/e2e/vxfiles.py" macro-put "$E2E_DIR/Macro_EN.dat" 0 "Soak click" 1 F0,1,15 F0,2,15
 per_press=4
 
 e2e_start_and_wait

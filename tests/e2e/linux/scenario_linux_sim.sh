@@ -33,19 +33,7 @@ adv=INI_EN/skin_advance_en.ini
 
 # The events of every macro in a macro file, one macro per line:
 # "code,action" per event, code in hex.
-macro_events() {
-  python3 - "$1" <<'PY'
-import sys
-raw = open(sys.argv[1], 'rb').read()
-text = raw[2:].decode('utf-16-le') if raw[:2] == b'\xff\xfe' else raw.decode('utf-8-sig')
-for line in text.splitlines():
-    value = line.split('=', 1)[-1].strip()
-    if '=' not in line or not value.isdigit() or len(value) < 176 or len(value) % 3:
-        continue
-    b = [int(value[i:i + 3]) for i in range(0, len(value), 3)]
-    print(' '.join('%02X,%d' % (b[44 + 4 * k], b[45 + 4 * k]) for k in range(b[43])))
-PY
-}
+macro_events() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" macro-events "$1"; }
 
 "$program" >"$E2E_OUT/linux_sim.out" 2>&1 &
 pid=$!
