@@ -82,7 +82,7 @@ struct Rig {
     platform::testing::RecordingDiagnostics diagnostics;
     platform::PortableProfileFiles profiles{files, diagnostics};
     device::WorkerContext context{settings, session, macros,   mouse,       clock,
-                                  shell,    window,  profiles, diagnostics, session.player.wake};
+                                  shell,    [this] { window.PostRepaint(); },  profiles, diagnostics, session.player.wake};
 };
 
 // Press to first feature report, in microseconds, for `presses` presses of

@@ -12,7 +12,8 @@
 namespace vx::app {
 
 void ProgramSubsystems::StartWorkers() {
-    device::StartDeviceWorkers(state_.settings, state_.device, state_.macros, platform_);
+    device::StartDeviceWorkers(state_.settings, state_.device, state_.macros, platform_,
+                               [&window = platform_.window] { window.PostRepaint(); });
 }
 
 template <typename Loader>

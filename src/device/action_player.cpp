@@ -119,11 +119,11 @@ void StartProgram(WorkerContext& context, platform::SystemProgram program) {
 void CarryOut(WorkerContext& context, const PressPlan& plan) {
     settings::SettingsStore& settings = context.settings;
     if (plan.mirrorsDpiLevel) {
-        context.window.PostRepaint();
+        context.requestRepaint();
         settings::SaveDpiLevel(settings, context.profiles, settings.ConfigPath, settings.CurrentConfigNumber.load());
     }
     if (plan.mirrorsUsbSpeed) {
-        context.window.PostRepaint();
+        context.requestRepaint();
         settings::SaveUsbSpeed(settings, context.profiles, settings.ConfigPath, settings.CurrentConfigNumber.load());
     }
     if (plan.playsMacro) return PlayMacro(context, plan.record, plan.passes);

@@ -1,6 +1,8 @@
 #pragma once
 // What the input listener and the action player work with: the state they
 // share with the interface and the platform operations they call.
+#include <functional>
+
 #include "device/action_wake.h"
 #include "device/device_session.h"
 #include "macro/macro_store.h"
@@ -9,7 +11,6 @@
 #include "platform/hid.h"
 #include "platform/profile_files.h"
 #include "platform/shell.h"
-#include "platform/window.h"
 #include "settings/settings_store.h"
 
 namespace vx::device {
@@ -37,7 +38,9 @@ struct WorkerContext {
     platform::HidApi& hid;
     platform::Clock& clock;
     platform::Shell& shell;
-    platform::MainWindow& window;
+    // Asks the main window to repaint, from the worker's thread (a mirrored
+    // DPI level or report rate shows at once).
+    std::function<void()> requestRepaint;
     platform::ProfileFiles& profiles;
     platform::Diagnostics& diagnostics;
     ActionWake& wake;

@@ -6,11 +6,12 @@
 namespace vx::device {
 
 void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& session, const macro::MacroStore& macros,
-                        platform::Platform& platform) {
+                        platform::Platform& platform, const std::function<void()>& requestRepaint) {
     // Each thread gets its own copy of the bundle: the caller's may go.
-    auto contextFor = [&settings, &session, &macros](const platform::Platform& p) {
-        return WorkerContext{settings, session,  macros,     p.hid,         p.clock,
-                             p.shell,  p.window, p.profiles, p.diagnostics, session.player.wake};
+    auto contextFor = [&settings, &session, &macros, requestRepaint](const platform::Platform& p) {
+        return WorkerContext{settings, session,    macros,        p.hid,
+                             p.clock,  p.shell,    requestRepaint, p.profiles,
+                             p.diagnostics, session.player.wake};
     };
     platform.threads.Start(
         [contextFor, platform] {

@@ -91,12 +91,13 @@ public:
     platform::testing::FakeClock listenerClock;
     platform::testing::FakeShell shell;
     platform::testing::FakeMainWindow window;
+    std::function<void()> repaint = [this] { window.PostRepaint(); };
     platform::testing::MemoryFileSystem files;
     platform::testing::RecordingDiagnostics diagnostics;
     platform::PortableProfileFiles profiles{files, diagnostics};
     CountingWake wake;
-    WorkerContext player{settings, session, macros, hid, clock, shell, window, profiles, diagnostics, wake};
-    WorkerContext listener{settings, session, macros, hid, listenerClock, shell, window, profiles, diagnostics, wake};
+    WorkerContext player{settings, session, macros, hid, clock, shell, repaint, profiles, diagnostics, wake};
+    WorkerContext listener{settings, session, macros, hid, listenerClock, shell, repaint, profiles, diagnostics, wake};
     InputBuffer inputBuffer{};
 };
 

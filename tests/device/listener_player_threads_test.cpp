@@ -48,7 +48,7 @@ protected:
         record.delays[1] = 15;
         macros.user[0] = record;
         fakes.threads.startForReal = true;
-        StartDeviceWorkers(settings, session, macros, fakes.Bundle());
+        StartDeviceWorkers(settings, session, macros, fakes.Bundle(), [] {});
     }
     void TearDown() override {
         StopDeviceWorkers(session);

@@ -46,8 +46,8 @@ class PlayerWakeTest : public ::testing::Test, public WorkerFixture {};
 
 TEST_F(PlayerWakeTest, IdlePlayerSleepsUntilTheHandOverAndEndsOnStop) {
     WakeSignal& signal = session.player.wake;
-    WorkerContext playing{settings, session, macros, hid, clock, shell, window, profiles, diagnostics, signal};
-    WorkerContext listening{settings, session, macros, hid, listenerClock, shell, window, profiles, diagnostics, signal};
+    WorkerContext playing{settings, session, macros, hid, clock, shell, repaint, profiles, diagnostics, signal};
+    WorkerContext listening{settings, session, macros, hid, listenerClock, shell, repaint, profiles, diagnostics, signal};
     // Each idle step clears a stale stop: once this one is cleared the
     // player sleeps, and a player that woke on its own would clear the next.
     session.StopRequested = true;
