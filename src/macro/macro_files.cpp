@@ -26,9 +26,9 @@ struct LoadedMacros {
 // Reads a macro file outside any lock. The count is kept as read (16 bits);
 // only records that have a slot are read, so a count beyond the slots, or a
 // negative one, never reaches past the store.
-LoadedMacros ReadMacroFile(platform::ProfileFiles& profiles, platform::MainWindow& window, const std::string& path,
+LoadedMacros ReadMacroFile(platform::ProfileFiles& profiles, platform::MessageSink& messages, const std::string& path,
                            std::size_t slots) {
-    if (!profiles.FileExists(path)) window.MessageBox(kMacroFileMissingText, "");
+    if (!profiles.FileExists(path)) messages.ShowMessage(kMacroFileMissingText);
     LoadedMacros loaded;
     const long count = ParseLeadingInteger(profiles.ReadString(path, kSection, kCountKey, kCountCapacity));
     const long usable = std::clamp<long>(count, 0, static_cast<long>(slots));
@@ -59,8 +59,8 @@ std::string DefaultMacroFilePath(const std::string& skinDir, settings::UiLanguag
 }
 
 void LoadUserMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                    platform::MainWindow& window, const std::string& path) {
-    const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kUserMacroSlots);
+                    platform::MessageSink& messages, const std::string& path) {
+    const LoadedMacros loaded = ReadMacroFile(profiles, messages, path, kUserMacroSlots);
     std::lock_guard lock(configLock);
     store.userMacroCount = loaded.count;
     store.selectedMacro = loaded.count > 0 ? loaded.count - 1 : 0;
@@ -68,8 +68,8 @@ void LoadUserMacros(MacroStore& store, std::mutex& configLock, platform::Profile
 }
 
 void LoadConstantMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                        platform::MainWindow& window, const std::string& path) {
-    const LoadedMacros loaded = ReadMacroFile(profiles, window, path, kConstantMacroSlots);
+                        platform::MessageSink& messages, const std::string& path) {
+    const LoadedMacros loaded = ReadMacroFile(profiles, messages, path, kConstantMacroSlots);
     std::lock_guard lock(configLock);
     store.constantMacroCount = loaded.count;
     StoreRecords(store.constant, loaded);
@@ -92,8 +92,8 @@ bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::P
 }
 
 void RestoreDefaultMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                          platform::MainWindow& window, const std::string& defaultsPath, const std::string& userPath) {
-    LoadUserMacros(store, configLock, profiles, window, defaultsPath);
+                          platform::MessageSink& messages, const std::string& defaultsPath, const std::string& userPath) {
+    LoadUserMacros(store, configLock, profiles, messages, defaultsPath);
     SaveUserMacros(store, configLock, profiles, userPath);
 }
 

@@ -9,7 +9,7 @@
 
 #include "macro/macro_store.h"
 #include "platform/profile_files.h"
-#include "platform/window.h"
+#include "platform/message_sink.h"
 #include "settings/mouse_config.h"
 
 namespace vx::macro {
@@ -25,10 +25,10 @@ std::string DefaultMacroFilePath(const std::string& skinDir, settings::UiLanguag
 // Fills userMacroCount, selectedMacro and the user slots below the count.
 // A missing file is reported with a message box and loads no macros.
 void LoadUserMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                    platform::MainWindow& window, const std::string& path);
+                    platform::MessageSink& messages, const std::string& path);
 // Fills constantMacroCount and the constant slots below the count.
 void LoadConstantMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                        platform::MainWindow& window, const std::string& path);
+                        platform::MessageSink& messages, const std::string& path);
 // Writes macroNum and the user records below the count; other keys of the
 // file stay. False when the write failed.
 bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
@@ -36,6 +36,6 @@ bool SaveUserMacros(const MacroStore& store, std::mutex& configLock, platform::P
 // Replaces the user macros by the defaults file's and saves them as the
 // user macro file.
 void RestoreDefaultMacros(MacroStore& store, std::mutex& configLock, platform::ProfileFiles& profiles,
-                          platform::MainWindow& window, const std::string& defaultsPath, const std::string& userPath);
+                          platform::MessageSink& messages, const std::string& defaultsPath, const std::string& userPath);
 
 }  // namespace vx::macro

@@ -14,6 +14,7 @@
 #include "platform/hid.h"
 #include "platform/input_events.h"
 #include "platform/menu.h"
+#include "platform/message_sink.h"
 #include "platform/popup.h"
 #include "platform/system_events.h"
 
@@ -86,15 +87,15 @@ public:
 
 class Drawing;
 
-class MainWindow {
+class MainWindow : public MessageSink {
 public:
-    virtual ~MainWindow() = default;
     // The drawing surface of the paint being handled (only inside
     // WindowEvents::OnPaint); nothing where the backend cannot draw.
     virtual Drawing* PaintDrawing() { return nullptr; }
     // Modal box with an OK button owned by the main window (or by nothing
     // when it has none yet). An empty caption means the application's name.
     virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
+    void ShowMessage(const std::string& text) override { MessageBox(text, ""); }
     virtual std::string LoadResourceString(int id) = 0;
     // Appends a separator, then the item, to the window's system menu.
     virtual void AppendSystemMenuItem(const std::string& text, SystemCommand command) = 0;

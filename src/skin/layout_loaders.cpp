@@ -19,7 +19,7 @@ public:
     FileValues(const LayoutSource& source, std::string file) : source_(source), file_(std::move(file)) {
         present_ = source_.profiles.FileExists(file_);
         if (!present_) {
-            source_.window.MessageBox(kLayoutFileMissing, "");
+            source_.messages.ShowMessage(kLayoutFileMissing);
             if (source_.shutdownDriver) source_.shutdownDriver();
         }
     }
@@ -28,7 +28,7 @@ public:
 
     LayoutFields Read(std::string_view section, int key) const {
         if (!present_) return {};
-        return ReadLayoutValue(source_.profiles, source_.window, file_, section, key);
+        return ReadLayoutValue(source_.profiles, source_.messages, file_, section, key);
     }
 
 private:

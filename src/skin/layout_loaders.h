@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/profile_files.h"
-#include "platform/window.h"
+#include "platform/message_sink.h"
 #include "settings/mouse_config.h"
 #include "skin/skin_layout.h"
 
@@ -20,7 +20,7 @@ std::string LayoutFilePath(const std::string& skinDir, settings::UiLanguage lang
 
 struct LayoutSource {
     platform::ProfileFiles& profiles;
-    platform::MainWindow& window;  // message boxes
+    platform::MessageSink& messages;
     // Started once when a layout file is missing (the program's exit).
     std::function<void()> shutdownDriver;
     std::string skinDir;

@@ -28,11 +28,11 @@ SplitLayout SplitLayoutValue(std::string_view value) {
     return result;
 }
 
-LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MainWindow& window, const std::string& file,
+LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MessageSink& messages, const std::string& file,
                              std::string_view section, int key) {
     const std::string value = profiles.ReadString(file, section, std::to_string(key), kLayoutReadCapacity);
     SplitLayout split = SplitLayoutValue(value);
-    if (split.tooManyCommas) window.MessageBox(kLayoutFormatError, "");
+    if (split.tooManyCommas) messages.ShowMessage(kLayoutFormatError);
     return std::move(split.fields);
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/profile_files.h"
-#include "platform/window.h"
+#include "platform/message_sink.h"
 
 namespace vx::skin {
 
@@ -33,7 +33,7 @@ SplitLayout SplitLayoutValue(std::string_view value);
 // Reads [section] key=<number> from `file` (cut to 259 characters) and
 // splits it. A value with more than six commas shows the format error box
 // (no caption) and is still split.
-LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MainWindow& window, const std::string& file,
+LayoutFields ReadLayoutValue(platform::ProfileFiles& profiles, platform::MessageSink& messages, const std::string& file,
                              std::string_view section, int key);
 
 }  // namespace vx::skin
