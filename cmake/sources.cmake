@@ -34,11 +34,10 @@ vx_folder_sources(VX_DEVICE_SOURCES src/device
 vx_folder_sources(VX_MACRO_SOURCES src/macro
   event_lines.cpp
   key_codes.cpp
-  macro_editor.cpp
   macro_files.cpp
   macro_record.cpp
-  macro_recorder.cpp
   macro_text.cpp
+  record_edits.cpp
 )
 
 vx_folder_sources(VX_SETTINGS_SOURCES src/settings
@@ -61,6 +60,8 @@ vx_folder_sources(VX_UI_SOURCES src/ui
   function_menus.cpp
   hit_test.cpp
   led_preview.cpp
+  macro_editor.cpp
+  macro_recorder.cpp
   mouse_handlers.cpp
   owner_drawn_menu.cpp
   page_switch.cpp

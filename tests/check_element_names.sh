@@ -5,7 +5,7 @@ set -uo pipefail
 ui=${1:-$(dirname "$0")/../src/ui}
 patterns=(
   '\b(element|hot(Main|Color|Advanced)|menuButton)\s*(==|!=|>=|<=|<|>|[-+])\s*[0-9]+'
-  '\bk\s*(>=|<=|<|>)\s*[0-9]+'
+  '\bk\s*(>=|<=|<|>)\s*[0-9]{2,}'
   'EntryAt\([^,]+,\s*[0-9]+'
   '\blayouts?(\.[a-z]+)?\[[0-9]+\]'
   '\b[0-9]+\s*\+\s*(12\s*\*|config\.|level|element|in\.)'

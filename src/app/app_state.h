@@ -3,7 +3,7 @@
 // that guards it. Owned by the application object; a test builds a fresh
 // program with one AppState.
 #include "device/device_session.h"
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 #include "macro/macro_store.h"
 #include "settings/settings_store.h"
 #include "skin/skin_layout.h"
@@ -21,7 +21,7 @@ struct AppState {
     // Records and counts guarded by settings.ConfigLock.
     macro::MacroStore macros;
     // The macro editor and recording (interface thread).
-    macro::EditorState editor;
+    ui::EditorState editor;
     skin::Layouts layouts;
     ui::InterfaceState ui;
     ui::WindowResources window;

@@ -4,7 +4,7 @@
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
-#include "macro/macro_recorder.h"
+#include "ui/macro_recorder.h"
 #include "settings/config_section.h"
 #include "settings/ini_value.h"
 #include "settings/profiles.h"
@@ -13,7 +13,7 @@ namespace vx::app {
 
 void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                     const ui::PageSwitchContext& pages, settings::UiLanguage language) {
-    macro::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
+    ui::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
     settings::SettingsStore& settings = state.settings;
     settings.UiLanguage = language;
     platform.profiles.WriteString(settings.ConfigPath, settings::kInitSection, settings::kLanguageKey,
@@ -41,7 +41,7 @@ void SwitchLanguage(AppState& state, platform::Platform& platform, Subsystems& s
 
 void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                      const ui::PageSwitchContext& pages) {
-    macro::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
+    ui::EndRecordingIfRunning(EditorContextOf(state, platform.window), platform.window);
     settings::SettingsStore& settings = state.settings;
     settings::ResetConfigurations(settings, platform.profiles);
     macro::RestoreDefaultMacros(state.macros, settings.ConfigLock, platform.profiles, platform.window,
@@ -70,7 +70,7 @@ void InterfaceActions::Minimize(Point clickPoint) {
 void InterfaceActions::HideToTray() { app::HideToTray(platform_.window); }
 
 void InterfaceActions::ImportConfig() {
-    macro::EndRecordingIfRunning(Editor(), platform_.window);
+    ui::EndRecordingIfRunning(Editor(), platform_.window);
     const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Open, state_.settings.ProgramDir);
     const auto path = platform_.window.ChooseFile(request);
     if (!path) return;
@@ -82,34 +82,34 @@ void InterfaceActions::ImportConfig() {
 }
 
 void InterfaceActions::ExportConfig() {
-    macro::EndRecordingIfRunning(Editor(), platform_.window);
+    ui::EndRecordingIfRunning(Editor(), platform_.window);
     const auto request = settings::ExchangeFileDialog(platform::FileDialogMode::Save, state_.settings.ProgramDir);
     if (const auto path = platform_.window.ChooseFile(request)) {
         settings::ExportConfig(state_.settings, platform_.profiles, *path);
     }
 }
 
-macro::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window) {
-    return macro::EditorContext{state.macros, state.settings.ConfigLock, state.editor, window.EditorControls()};
+ui::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window) {
+    return ui::EditorContext{state.macros, state.settings.ConfigLock, state.editor, window.EditorControls()};
 }
 
-macro::EditorContext InterfaceActions::Editor() { return EditorContextOf(state_, platform_.window); }
+ui::EditorContext InterfaceActions::Editor() { return EditorContextOf(state_, platform_.window); }
 
 void InterfaceActions::ImportMacros() {
-    macro::EndRecordingIfRunning(Editor(), platform_.window);
-    macro::ImportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
+    ui::EndRecordingIfRunning(Editor(), platform_.window);
+    ui::ImportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
 }
 
 void InterfaceActions::ExportMacros() {
-    macro::EndRecordingIfRunning(Editor(), platform_.window);
-    macro::ExportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
+    ui::EndRecordingIfRunning(Editor(), platform_.window);
+    ui::ExportMacros(Editor(), platform_.window, platform_.profiles, state_.settings.ProgramDir);
 }
 
 void InterfaceActions::ToggleRecording() {
     if (state_.editor.recording) {
-        macro::StopRecording(Editor(), platform_.window);
+        ui::StopRecording(Editor(), platform_.window);
     } else {
-        macro::StartRecording(Editor(), platform_.window);
+        ui::StartRecording(Editor(), platform_.window);
     }
 }
 

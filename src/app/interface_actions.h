@@ -3,7 +3,7 @@
 // configurations, language, the tray, the window itself, the user guide.
 #include "app/app_state.h"
 #include "app/subsystems.h"
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 #include "platform/platform.h"
 #include "ui/function_menus.h"
 #include "ui/mouse_handlers.h"
@@ -27,7 +27,7 @@ void ResetAllConfigs(AppState& state, platform::Platform& platform, Subsystems& 
                      const ui::PageSwitchContext& pages);
 
 // The macro editor over the program's state and the window's controls.
-macro::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window);
+ui::EditorContext EditorContextOf(AppState& state, platform::MainWindow& window);
 
 class InterfaceActions : public ui::ClickActions {
 public:
@@ -56,14 +56,14 @@ public:
     void OpenUserGuide() override;
     void ImportMacros() override;
     void ExportMacros() override;
-    void AddMacro() override { macro::AddMacro(Editor()); }
-    void DeleteMacro() override { macro::DeleteMacro(Editor()); }
+    void AddMacro() override { ui::AddMacro(Editor()); }
+    void DeleteMacro() override { ui::DeleteMacro(Editor()); }
     void ToggleRecording() override;
-    void CommitRepeatCount() override { macro::CommitRepeatCount(Editor(), platform_.profiles); }
-    void ToggleRepeat() override { macro::ToggleRepeat(Editor(), platform_.window); }
+    void CommitRepeatCount() override { ui::CommitRepeatCount(Editor(), platform_.profiles); }
+    void ToggleRepeat() override { ui::ToggleRepeat(Editor(), platform_.window); }
 
 private:
-    macro::EditorContext Editor();
+    ui::EditorContext Editor();
 
     AppState& state_;
     platform::Platform& platform_;

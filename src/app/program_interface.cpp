@@ -1,7 +1,7 @@
 #include "app/program_interface.h"
 
 #include "app/interface_actions.h"
-#include "macro/macro_recorder.h"
+#include "ui/macro_recorder.h"
 #include "ui/paint.h"
 #include "ui/paint_snapshot.h"
 
@@ -38,7 +38,7 @@ void ProgramInterface::StartLedPreviewUnlessRunning() {
     ui::StartLedPreviewUnlessRunning(preview, platform_.threads);
 }
 
-macro::EditorContext ProgramInterface::Editor() { return EditorContextOf(state_, platform_.window); }
+ui::EditorContext ProgramInterface::Editor() { return EditorContextOf(state_, platform_.window); }
 
 void ProgramInterface::CreateMacroEditorControls() {
     const skin::Layouts& layouts = state_.layouts;
@@ -49,34 +49,34 @@ void ProgramInterface::CreateMacroEditorControls() {
 
 void ProgramInterface::DestroyMacroEditorControls() { platform_.window.EditorControls().Destroy(); }
 
-void ProgramInterface::RefreshMacroList() { macro::RefreshMacroList(Editor()); }
+void ProgramInterface::RefreshMacroList() { ui::RefreshMacroList(Editor()); }
 
 void ProgramInterface::OnCommand(int commandId) {
-    macro::EventMenuCommand command;
-    if (macro::FindEventMenuCommand(commandId, command)) macro::RunEventMenuCommand(Editor(), platform_.window, command);
+    ui::EventMenuCommand command;
+    if (ui::FindEventMenuCommand(commandId, command)) ui::RunEventMenuCommand(Editor(), platform_.window, command);
 }
 
 bool ProgramInterface::OnFilterKey(const platform::KeyEvent& event) {
     const std::int32_t recordedBefore = state_.editor.recorder.recordedCount;
-    const bool consumed = macro::FilterKey(Editor(), platform_.clock, event);
+    const bool consumed = ui::FilterKey(Editor(), platform_.clock, event);
     // The press and release counters on the page follow the recording.
     if (state_.editor.recorder.recordedCount != recordedBefore) ui::InvalidateShownPage(Pages());
     return consumed;
 }
 
 bool ProgramInterface::OnFilterRightButtonUp() {
-    macro::FilterRightButtonUp(Editor(), platform_.window, state_.ui.Page() == ui::SkinPage::AdvancedPage,
+    ui::FilterRightButtonUp(Editor(), platform_.window, state_.ui.Page() == ui::SkinPage::AdvancedPage,
                                state_.window.menus.eventMenu.Menu());
     return false;
 }
 
 void ProgramInterface::OnControlNotification(int controlId, int code) {
     if (controlId == platform::kMacroListId && code == platform::kListSelectionChanged) {
-        macro::SelectMacroFromList(Editor());
+        ui::SelectMacroFromList(Editor());
     }
 }
 
-void ProgramInterface::OnEventListEditEnded() { macro::ApplyEditedDelay(Editor()); }
+void ProgramInterface::OnEventListEditEnded() { ui::ApplyEditedDelay(Editor()); }
 
 void ProgramInterface::OnPaint() {
     if (menus_) menus_->OnMainWindowPaint();

@@ -38,7 +38,7 @@ private:
     void CreateMacroEditorControls() override;
     void DestroyMacroEditorControls() override;
     void RefreshMacroList() override;
-    macro::EditorContext Editor();
+    ui::EditorContext Editor();
     ui::PointerContext Pointer();
     ui::PageSwitchContext Pages();
 

@@ -5,7 +5,7 @@
 #include "device/discovery.h"
 #include "device/driver_exit.h"
 #include "device/workers.h"
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 #include "macro/macro_files.h"
 #include "skin/layout_loaders.h"
 

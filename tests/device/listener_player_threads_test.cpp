@@ -11,7 +11,7 @@
 #include "device/device_session.h"
 #include "device/input_listener.h"
 #include "device/workers.h"
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 #include "macro/macro_store.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_clock.h"
@@ -138,15 +138,15 @@ TEST_F(WorkerThreadsTest, TheMacroCanBeEditedWhileItPlays) {
     }
     macros.userMacroCount = 1;
     fakes.window.editorControls.Create({});
-    macro::EditorState editor;
-    const macro::EditorContext context{macros, settings.ConfigLock, editor, fakes.window.editorControls};
+    ui::EditorState editor;
+    const ui::EditorContext context{macros, settings.ConfigLock, editor, fakes.window.editorControls};
     mouse.Press(1);
     ASSERT_TRUE(WaitFor([this] { return Sent().size() >= 2; }));
     for (int round = 0; round < 40; ++round) {
-        macro::InsertMacroEvent(context, fakes.window, 0, 1, macro::MouseLeftCode, macro::ActionPress);
+        ui::InsertMacroEvent(context, fakes.window, 0, 1, macro::MouseLeftCode, macro::ActionPress);
         editor.menuMacro = 0;
         editor.clickedEvent = 1;
-        macro::DeleteMacroEvent(context);
+        ui::DeleteMacroEvent(context);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     mouse.Release(1);

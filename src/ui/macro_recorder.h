@@ -5,11 +5,11 @@
 // of the recorded macro and measures the pause before it.
 #include <cstdint>
 
-#include "macro/macro_editor.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "ui/macro_editor.h"
 
-namespace vx::macro {
+namespace vx::ui {
 
 inline constexpr std::int32_t kMaxRecordedEvents = 216;
 inline constexpr std::int32_t kMaxRecordedPresses = 108;
@@ -47,4 +47,4 @@ bool FilterKey(const EditorContext& context, platform::Clock& clock, const platf
 void FilterRightButtonUp(const EditorContext& context, platform::MainWindow& window, bool advancedPageShown,
                          platform::Menu* eventMenu);
 
-}  // namespace vx::macro
+}  // namespace vx::ui

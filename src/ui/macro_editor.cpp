@@ -1,20 +1,22 @@
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 
 #include <algorithm>
 
 #include "macro/event_lines.h"
 #include "macro/macro_files.h"
 #include "macro/macro_text.h"
+#include "macro/record_edits.h"
 
-namespace vx::macro {
+namespace vx::ui {
 namespace {
 
-constexpr std::uint16_t kInsertedDelayMs = 30;
+using macro::IsUserSlot;
+using macro::kUserMacroSlots;
+using macro::MacroRecord;
+using macro::MacroStore;
 
-bool IsUserSlot(std::int32_t macro) { return macro >= 0 && macro < static_cast<std::int32_t>(kUserMacroSlots); }
-
-MacroRecord& UserRecord(const EditorContext& context, std::int32_t macro) {
-    return context.macros.user[static_cast<std::size_t>(macro)];
+MacroRecord& UserRecord(const EditorContext& context, std::int32_t slot) {
+    return context.macros.user[static_cast<std::size_t>(slot)];
 }
 
 void ClearLines(platform::ListBoxControl& list) {
@@ -33,25 +35,11 @@ void ShowRepeatCount(platform::EditControl& edit, const MacroRecord& record) {
 
 }  // namespace
 
-std::int32_t InitialClickedLine(const MacroStore& macros) {
-    if (!IsUserSlot(macros.selectedMacro)) return 0;
-    const std::int32_t events = macros.user[static_cast<std::size_t>(macros.selectedMacro)].eventCount;
-    return events == 0 ? 0 : events * 2 - 2;
-}
-
-std::int32_t FindMacroByName(const MacroStore& macros, const std::string& name) {
-    const std::int32_t count = std::clamp<std::int32_t>(macros.userMacroCount, 0, kUserMacroSlots);
-    for (std::int32_t k = 0; k < count; ++k) {
-        if (NameText(macros.user[static_cast<std::size_t>(k)]) == name) return k;
-    }
-    return count;
-}
-
 void RefreshMacroList(const EditorContext& context) {
     platform::ListBoxControl& list = context.controls.MacroList();
     ClearLines(list);
     const std::int32_t count = std::clamp<std::int32_t>(context.macros.userMacroCount, 0, kUserMacroSlots);
-    for (std::int32_t k = 0; k < count; ++k) list.AddLine(NameText(UserRecord(context, k)));
+    for (std::int32_t k = 0; k < count; ++k) list.AddLine(macro::NameText(UserRecord(context, k)));
     if (count == 0) return;
     {
         std::lock_guard lock(context.configLock);
@@ -72,13 +60,13 @@ void SelectMacroFromList(const EditorContext& context) {
     RefreshEventList(context, selected);
 }
 
-void RefreshEventList(const EditorContext& context, std::int32_t macro) {
+void RefreshEventList(const EditorContext& context, std::int32_t slot) {
     context.editor.pressCount = 0;
     context.editor.releaseCount = 0;
     platform::ListBoxControl& events = context.controls.EventList();
     ClearLines(events);
-    if (!IsUserSlot(macro)) return;
-    const MacroRecord& record = UserRecord(context, macro);
+    if (!IsUserSlot(slot)) return;
+    const MacroRecord& record = UserRecord(context, slot);
     if (record.eventCount == 0) return;
     for (std::int32_t k = 0; k < record.eventCount; ++k) {
         events.SetRedraw(false);
@@ -89,13 +77,13 @@ void RefreshEventList(const EditorContext& context, std::int32_t macro) {
 }
 
 void AddEventLine(const EditorContext& context, const MacroRecord& record, std::int32_t k) {
-    if (k < 0 || k >= static_cast<std::int32_t>(kMacroEventSlots)) return;
+    if (k < 0 || k >= static_cast<std::int32_t>(macro::kMacroEventSlots)) return;
     platform::ListBoxControl& events = context.controls.EventList();
     const auto slot = static_cast<std::size_t>(k);
-    if (k > 0) events.AddLine(DelayLineText(record.delays[slot - 1]));
-    if (record.events[slot].action == ActionPress) ++context.editor.pressCount;
-    if (record.events[slot].action == ActionRelease) ++context.editor.releaseCount;
-    events.AddLine(EventLineText(record.events[slot]));
+    if (k > 0) events.AddLine(macro::DelayLineText(record.delays[slot - 1]));
+    if (record.events[slot].action == macro::ActionPress) ++context.editor.pressCount;
+    if (record.events[slot].action == macro::ActionRelease) ++context.editor.releaseCount;
+    events.AddLine(macro::EventLineText(record.events[slot]));
     events.SelectLine(context.editor.recording ? events.LineCount() - 1 : context.editor.clickedLine);
 }
 
@@ -106,10 +94,10 @@ void AddMacro(const EditorContext& context) {
     if (macros.userMacroCount >= static_cast<std::int16_t>(kUserMacroSlots) || typed.empty()) return;
     // Compared and listed as it will be stored: a long name is cut to fit.
     MacroRecord named;
-    StoreName(named, typed);
-    const std::string name = NameText(named);
+    macro::StoreName(named, typed);
+    const std::string name = macro::NameText(named);
     const std::int32_t count = std::max<std::int32_t>(macros.userMacroCount, 0);
-    const std::int32_t k = count > 0 ? FindMacroByName(macros, name) : 0;
+    const std::int32_t k = count > 0 ? macro::FindMacroByName(macros, name) : 0;
     {
         std::lock_guard lock(context.configLock);
         macros.selectedMacro = k;
@@ -117,7 +105,7 @@ void AddMacro(const EditorContext& context) {
     if (k == count) {
         {
             std::lock_guard lock(context.configLock);
-            StoreName(UserRecord(context, k), name);
+            macro::StoreName(UserRecord(context, k), name);
             macros.userMacroCount = static_cast<std::int16_t>(count + 1);
         }
         ClearLines(context.controls.EventList());
@@ -135,8 +123,7 @@ void DeleteMacro(const EditorContext& context) {
     if (d < 0 || d >= count) return;
     {
         std::lock_guard lock(context.configLock);
-        for (std::int32_t slot = d; slot + 1 < count; ++slot)
-            macros.user[static_cast<std::size_t>(slot)] = macros.user[static_cast<std::size_t>(slot + 1)];
+        macro::RemoveUserMacro(macros, d, count);
     }
     list.DeleteLine(d);
     const std::int32_t s = d > 0 ? d - 1 : 0;
@@ -151,18 +138,13 @@ void DeleteMacro(const EditorContext& context) {
     {
         std::lock_guard lock(context.configLock);
         macros.selectedMacro = s;
-        macros.userMacroCount = static_cast<std::int16_t>(std::max(count - 1, 0));
-        MacroRecord& left = UserRecord(context, macros.userMacroCount);
-        left.repeatEnabled = 0;
-        left.repeatCount = 1;
-        left.eventCount = 0;
     }
     RefreshEventList(context, s);
 }
 
 void CommitRepeatCount(const EditorContext& context, platform::ProfileFiles& profiles) {
     platform::EditControl& edit = context.controls.RepeatCountEdit();
-    long value = ParseLeadingInteger(edit.Text());
+    long value = macro::ParseLeadingInteger(edit.Text());
     if (value < 1) {
         value = 1;
         edit.SetText("1");
@@ -174,7 +156,7 @@ void CommitRepeatCount(const EditorContext& context, platform::ProfileFiles& pro
         std::lock_guard lock(context.configLock);
         UserRecord(context, context.macros.selectedMacro).repeatCount = static_cast<std::uint16_t>(value);
     }
-    SaveUserMacros(context.macros, context.configLock, profiles, context.macros.userMacroFile);
+    macro::SaveUserMacros(context.macros, context.configLock, profiles, context.macros.userMacroFile);
 }
 
 void ToggleRepeat(const EditorContext& context, platform::MainWindow& window) {
@@ -188,25 +170,17 @@ void ToggleRepeat(const EditorContext& context, platform::MainWindow& window) {
     window.Invalidate();
 }
 
-bool InsertMacroEvent(const EditorContext& context, platform::MainWindow& window, std::int32_t macro,
+bool InsertMacroEvent(const EditorContext& context, platform::MainWindow& window, std::int32_t slot,
                       std::int32_t position, std::uint8_t code, std::uint8_t action) {
-    if (!IsUserSlot(macro)) return false;
-    MacroRecord& record = UserRecord(context, macro);
-    if (record.eventCount + 1 > kMaxMacroEvents) {
-        window.MessageBox(kOverflowText, "");
-        return false;
-    }
+    if (!IsUserSlot(slot)) return false;
+    bool inserted = false;
     {
         std::lock_guard lock(context.configLock);
-        const std::int32_t old = record.eventCount;
-        const auto at = static_cast<std::size_t>(std::clamp(position, 0, old));
-        record.eventCount = static_cast<std::uint8_t>(old + 1);
-        for (auto slot = static_cast<std::size_t>(old); slot > at; --slot) {
-            record.events[slot] = record.events[slot - 1];
-            record.delays[slot] = record.delays[slot - 1];
-        }
-        record.events[at] = MacroEvent{code, action};
-        record.delays[at] = kInsertedDelayMs;
+        inserted = macro::InsertEvent(UserRecord(context, slot), position, macro::MacroEvent{code, action});
+    }
+    if (!inserted) {
+        window.MessageBox(kOverflowText, "");
+        return false;
     }
     context.editor.clickedLine += 2;
     return true;
@@ -227,19 +201,9 @@ void InsertEventCommand(const EditorContext& context, platform::MainWindow& wind
 void DeleteMacroEvent(const EditorContext& context) {
     EditorState& editor = context.editor;
     if (editor.recording || !IsUserSlot(editor.menuMacro)) return;
-    MacroRecord& record = UserRecord(context, editor.menuMacro);
     {
         std::lock_guard lock(context.configLock);
-        const std::int32_t old = record.eventCount;
-        const std::int32_t count = std::max(old - 1, 0);
-        record.eventCount = static_cast<std::uint8_t>(count);
-        if (editor.clickedEvent >= 0 && editor.clickedEvent < count) {
-            for (auto slot = static_cast<std::size_t>(editor.clickedEvent); slot + 1 < static_cast<std::size_t>(old);
-                 ++slot) {
-                record.events[slot] = record.events[slot + 1];
-                record.delays[slot] = record.delays[slot + 1];
-            }
-        }
+        macro::DeleteEvent(UserRecord(context, editor.menuMacro), editor.clickedEvent);
     }
     editor.clickedLine = editor.clickedLine > 2 ? editor.clickedLine - 2 : 0;
     RefreshEventList(context, editor.menuMacro);
@@ -256,11 +220,11 @@ void ApplyEditedDelay(const EditorContext& context) {
     platform::ListBoxControl& events = context.controls.EventList();
     if (editor.recording || !IsUserSlot(editor.menuMacro)) return;
     if (editor.clickedLine < 0 || editor.clickedLine >= events.LineCount()) return;
-    if (editor.clickedEvent < 0 || editor.clickedEvent >= static_cast<std::int32_t>(kMacroEventSlots)) return;
+    if (editor.clickedEvent < 0 || editor.clickedEvent >= static_cast<std::int32_t>(macro::kMacroEventSlots)) return;
     std::string text = events.LineText(editor.clickedLine);
     if (const auto unit = text.find("ms"); unit != std::string::npos) text.resize(unit);
     // A delay is 16 bits wide: a typed value outside is held at the nearest end.
-    const long value = std::clamp<long>(ParseLeadingInteger(text), 0, 65535);
+    const long value = std::clamp<long>(macro::ParseLeadingInteger(text), 0, 65535);
     {
         std::lock_guard lock(context.configLock);
         UserRecord(context, editor.menuMacro).delays[static_cast<std::size_t>(editor.clickedEvent)] =
@@ -276,6 +240,11 @@ bool FindEventMenuCommand(int commandId, EventMenuCommand& command) {
         EventMenuCommand command;
     };
     using Kind = EventMenuCommand::Kind;
+    using macro::ActionPress;
+    using macro::ActionRelease;
+    using macro::MouseLeftCode;
+    using macro::MouseMiddleCode;
+    using macro::MouseRightCode;
     static constexpr Row kRows[] = {
         {32802, 32817, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionPress}},
         {32803, 32818, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionRelease}},
@@ -340,7 +309,7 @@ void ImportMacros(const EditorContext& context, platform::MainWindow& window, pl
                   const std::string& programDir) {
     const auto path = window.ChooseFile(MacroFileDialog(platform::FileDialogMode::Open, programDir));
     if (!path) return;
-    LoadUserMacros(context.macros, context.configLock, profiles, window, *path);
+    macro::LoadUserMacros(context.macros, context.configLock, profiles, window, *path);
     RefreshMacroList(context);
     window.Invalidate();
 }
@@ -348,7 +317,7 @@ void ImportMacros(const EditorContext& context, platform::MainWindow& window, pl
 void ExportMacros(const EditorContext& context, platform::MainWindow& window, platform::ProfileFiles& profiles,
                   const std::string& programDir) {
     const auto path = window.ChooseFile(MacroFileDialog(platform::FileDialogMode::Save, programDir));
-    if (path) SaveUserMacros(context.macros, context.configLock, profiles, *path);
+    if (path) macro::SaveUserMacros(context.macros, context.configLock, profiles, *path);
 }
 
-}  // namespace vx::macro
+}  // namespace vx::ui

@@ -5,13 +5,15 @@
 #include <vector>
 
 #include "macro/event_lines.h"
-#include "macro/macro_editor.h"
+#include "ui/macro_editor.h"
 #include "macro/macro_files.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/map_profile_files.h"
 
-namespace vx::macro {
+namespace vx::ui {
 namespace {
+
+using namespace vx::macro;  // the records and codes the editor works on
 
 using ::testing::ElementsAre;
 using Lines = std::vector<std::string>;
@@ -228,4 +230,4 @@ TEST_F(MacroEditorTest, CommitRepeatCountHoldsTheValueInRangeAndSavesEveryMacro)
 }
 
 }  // namespace
-}  // namespace vx::macro
+}  // namespace vx::ui

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "macro/macro_recorder.h"
+#include "ui/macro_recorder.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_main_window.h"
 
-namespace vx::macro {
+namespace vx::ui {
 namespace {
+
+using namespace vx::macro;  // the records and codes the editor works on
 
 using platform::KeyAction;
 using platform::KeyEvent;
@@ -148,4 +150,4 @@ TEST_F(RecorderTest, RightClickOpensTheEventMenuOnlyOnTheAdvancedPageWithoutReco
 }
 
 }  // namespace
-}  // namespace vx::macro
+}  // namespace vx::ui

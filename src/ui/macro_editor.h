@@ -11,15 +11,15 @@
 #include <string>
 
 #include "macro/macro_store.h"
+#include "macro/record_edits.h"
 #include "platform/controls.h"
 #include "platform/input_events.h"
 #include "platform/menu.h"
 #include "platform/profile_files.h"
 #include "platform/window.h"
 
-namespace vx::macro {
+namespace vx::ui {
 
-inline constexpr int kMaxMacroEvents = 254;
 inline constexpr const char* kOverflowText = "Overflow!!!";
 
 // Key recording (see macro_recorder.h).
@@ -51,24 +51,17 @@ struct EditorState {
 };
 
 struct EditorContext {
-    MacroStore& macros;
+    macro::MacroStore& macros;
     std::mutex& configLock;
     EditorState& editor;
     platform::MacroEditorControls& controls;
 };
 
-// The line the event list selects at start-up: the last event of the
-// selected macro.
-std::int32_t InitialClickedLine(const MacroStore& macros);
-
-// Index of the first user macro named exactly `name`, or the macro count.
-std::int32_t FindMacroByName(const MacroStore& macros, const std::string& name);
-
 void RefreshMacroList(const EditorContext& context);
 void SelectMacroFromList(const EditorContext& context);
 void RefreshEventList(const EditorContext& context, std::int32_t macro);
 // Appends the lines of event k of `record` (its delay line first when k > 0).
-void AddEventLine(const EditorContext& context, const MacroRecord& record, std::int32_t k);
+void AddEventLine(const EditorContext& context, const macro::MacroRecord& record, std::int32_t k);
 
 void AddMacro(const EditorContext& context);
 void DeleteMacro(const EditorContext& context);
@@ -109,4 +102,4 @@ void ImportMacros(const EditorContext& context, platform::MainWindow& window, pl
 void ExportMacros(const EditorContext& context, platform::MainWindow& window, platform::ProfileFiles& profiles,
                   const std::string& programDir);
 
-}  // namespace vx::macro
+}  // namespace vx::ui

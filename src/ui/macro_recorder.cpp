@@ -1,11 +1,16 @@
-#include "macro/macro_recorder.h"
+#include "ui/macro_recorder.h"
 
 #include <algorithm>
 
 #include "macro/key_codes.h"
 
-namespace vx::macro {
+namespace vx::ui {
 namespace {
+
+using macro::ActionPress;
+using macro::ActionRelease;
+using macro::kUserMacroSlots;
+using macro::MacroRecord;
 
 using platform::Key;
 using platform::KeyAction;
@@ -49,7 +54,7 @@ void StartRecording(const EditorContext& context, platform::MainWindow& window) 
         std::lock_guard lock(context.configLock);
         MacroRecord& record = context.macros.user[static_cast<std::size_t>(m)];
         record = MacroRecord{};
-        StoreName(record, macroList.LineText(m));
+        macro::StoreName(record, macroList.LineText(m));
         context.macros.selectedMacro = m;
         record.repeatEnabled = 0;
         record.repeatCount = 1;
@@ -112,7 +117,7 @@ KeyEventOutcome RecordKeyEvent(const EditorContext& context, platform::Clock& cl
             // saved as it is, so the file shows the last key even when it
             // was not recorded.
             std::lock_guard lock(context.configLock);
-            record.events[slot].code = VkToUsage(key);
+            record.events[slot].code = macro::VkToUsage(key);
         }
         std::uint8_t action = ActionPress;
         if (down) {
@@ -158,4 +163,4 @@ void FilterRightButtonUp(const EditorContext& context, platform::MainWindow& win
     if (!context.editor.recording && advancedPageShown) RightClickEventList(context, window, eventMenu);
 }
 
-}  // namespace vx::macro
+}  // namespace vx::ui
