@@ -348,10 +348,10 @@ e2e_click() {
   read -r ox oy < <(e2e_window_origin) || { e2e_fail "no main window to click"; return 1; }
   read -r x y w h < <(e2e_element "$1" "$2") || { e2e_fail "no element $2 in $1"; return 1; }
   if [ -n "${3:-}" ]; then px=$((x + $3)); else px=$((x + w / 2)); fi
-  xdotool mousemove $((ox + px)) $((oy + y + h / 2))
-  sleep 0.2
-  xdotool click 1
-  sleep 0.3
+  # The server delivers the move before the press, so the program has hit-
+  # tested the element by the time the press arrives; whatever checks the
+  # click's effect waits for it.
+  xdotool mousemove $((ox + px)) $((oy + y + h / 2)) click 1
 }
 
 # OUT lines of simmouse.log from line FROM on, as bytes only.
