@@ -311,7 +311,6 @@ e2e_point_into() {
   read -r ox oy < <(e2e_window_origin)
   read -r x y w h < <(e2e_layout_entry "$1" "$2" "$3")
   xdotool mousemove $((ox + x + w / 2)) $((oy + y + $4))
-  sleep 0.2
 }
 
 # shellcheck source=tests/e2e/skin_elements.sh
@@ -342,16 +341,35 @@ e2e_element() {
 }
 
 # e2e_click LAYOUT KEY [DX]: moves the pointer onto the element (its centre,
-# or DX pixels right of its left edge), then clicks the left button.
+# or DX pixels right of its left edge), then clicks the left button. A tab
+# or a language element is waited for until the window has repainted: the
+# next page's controls must exist before input can reach them.
 e2e_click() {
-  local ox oy x y w h px
+  local ox oy x y w h px before=
   read -r ox oy < <(e2e_window_origin) || { e2e_fail "no main window to click"; return 1; }
   read -r x y w h < <(e2e_element "$1" "$2") || { e2e_fail "no element $2 in $1"; return 1; }
   if [ -n "${3:-}" ]; then px=$((x + $3)); else px=$((x + w / 2)); fi
+  if e2e_changes_page "$1" "$2"; then
+    xdotool mousemove $((ox + px)) $((oy + y + h / 2))
+    e2e_wait_settled
+    before=$(e2e_screen_hash)
+  fi
   # The server delivers the move before the press, so the program has hit-
   # tested the element by the time the press arrives; whatever checks the
   # click's effect waits for it.
   xdotool mousemove $((ox + px)) $((oy + y + h / 2)) click 1
+  [ -z "$before" ] || e2e_wait_repaint "$before" 3 || e2e_log "no repaint after a click on $2"
+}
+
+# e2e_changes_page LAYOUT ELEMENT: true for the tabs and language elements.
+e2e_changes_page() {
+  local number name
+  number=$(e2e_element_number "$1" "$2") || return 1
+  case "${1##*/}" in skin_main*) ;; *) return 1 ;; esac
+  for name in tab_main tab_advanced tab_color lang_cn lang_en; do
+    [ "${E2E_ELEMENTS_MAIN[$name]}" = "$number" ] && return 0
+  done
+  return 1
 }
 
 # OUT lines of simmouse.log from line FROM on, as bytes only.
@@ -434,6 +452,52 @@ e2e_file_dialog() {
   done
   sleep 0.3
 }
+
+# e2e_screen_hash: a digest of the screen's pixels (the pointer is not
+# part of them).
+e2e_screen_hash() { import -window root rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+
+# e2e_wait_settled [SECONDS]: waits until the screen holds still (two
+# captures a tenth of a second apart agree): what the program was asked to
+# paint is on the screen. A caret's blink only delays it.
+e2e_wait_settled() {
+  local limit=$((${1:-5} * 10)) last= now i
+  for ((i = 0; i < limit; i++)); do
+    now=$(e2e_screen_hash)
+    [ "$now" = "$last" ] && return 0
+    last=$now
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_wait_repaint BEFORE [SECONDS]: waits until the screen differs from
+# the digest BEFORE (taken before the input that changes it), then until it
+# settles. False when nothing changed in time.
+e2e_wait_repaint() {
+  e2e_eventually "${2:-5}" e2e_screen_differs "$1" || return 1
+  e2e_wait_settled
+}
+e2e_screen_differs() { [ "$(e2e_screen_hash)" != "$1" ]; }
+
+# e2e_repainted COMMAND...: runs the input COMMAND (an xdotool call) and
+# waits until the screen shows what it changed.
+e2e_repainted() {
+  local before
+  e2e_wait_settled
+  before=$(e2e_screen_hash)
+  "$@" || return 1
+  e2e_wait_repaint "$before" || e2e_log "nothing repainted after: $*"
+}
+
+# e2e_click_repaint LAYOUT ELEMENT: clicks the element and waits for the
+# window to show what the click changed (a page, a pressed button).
+e2e_click_repaint() { e2e_repainted e2e_click "$@"; }
+
+# e2e_mtime FILE: the file's modification time (nanoseconds); empty when
+# there is no file. e2e_changed_since FILE MTIME: written since then.
+e2e_mtime() { stat -c %.9Y "$1" 2>/dev/null; }
+e2e_changed_since() { [ "$(e2e_mtime "$1")" != "$2" ]; }
 
 # e2e_eventually SECONDS COMMAND...: true once the command succeeds, tried
 # every 0.2 s (for effects that land a moment after a click).

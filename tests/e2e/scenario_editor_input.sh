@@ -21,7 +21,6 @@ at() { e2e_point_into "$@"; }
 double_click() {  # LAYOUT KEY: a double click on the element
   at "$1" BUTTONPOS "$2" "$(e2e_element "$1" "$2" | awk '{ print int($4 / 2) }')"
   xdotool click --repeat 2 --delay 80 1
-  sleep 0.4
 }
 macro_names() {  # the user macros' names, in order
   local n i
@@ -54,8 +53,7 @@ before=$(screen_crop "$sub_area")
 point_row 9                   # the user macros
 e2e_screenshot editor_input-empty-macro-submenu
 e2e_expect_eq "the empty macro sub-menu leaves the screen as it was" "$before" "$(screen_crop "$sub_area")"
-xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
-sleep 0.4
+e2e_repainted xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
 
 e2e_click $main tab_advanced  # the advanced page
 add_macro One
@@ -67,11 +65,8 @@ e2e_expect_eq "three macros made" "One Two Byte " "$(macro_names)"
 # 5. A right-click on the macro list keeps its selection.
 at $adv MACRODISPLAY 1 8      # line 0: One
 xdotool click 1
-sleep 0.3
 at $adv MACRODISPLAY 1 24     # line 1, right button
-xdotool click 3
-sleep 0.4
-xdotool key Escape
+xdotool click 3 key Escape     # no menu here: Escape closes nothing
 e2e_click $adv delete_macro  # Delete the selected macro
 set_and_wait 2
 e2e_expect_eq "the right-click left the first macro selected" "Two Byte " "$(macro_names)"
@@ -91,11 +86,9 @@ e2e_expect "a double click on + adds one ms ($fire before)" \
 e2e_click $main tab_advanced
 at $adv MACRODISPLAY 1 8
 xdotool click 1
-e2e_click $adv record
-xdotool keydown a
-sleep 1.5                     # the keyboard repeats the held key meanwhile
-xdotool keyup a
-sleep 0.3
+e2e_click_repaint $adv record  # Record: the button reads Stop once it records
+# The keyboard repeats the held key meanwhile.
+e2e_repainted xdotool keydown a sleep 1.5 keyup a
 e2e_click $adv record  # Stop
 e2e_click $adv set_repeat  # Set
 held() { [ "$(e2e_macro_record "$macros" 0 | cut -d' ' -f2)" -ge 2 ] 2>/dev/null; }
@@ -110,28 +103,24 @@ held_ms=${held_ms%% *}
 # open, Enter commits.
 modify_delay() {
   at $adv MACRODISPLAY 2 24   # the delay line
-  xdotool click 3
-  sleep 0.4
-  xdotool key Down Down Down Return
-  sleep 0.5
+  e2e_repainted xdotool click 3
+  e2e_repainted xdotool key Down Down Down Return  # the in-place edit opens
   xdotool key ctrl+a
 }
 modify_delay
 xdotool type --delay 30 '999'
 xdotool key Escape
-sleep 0.3
+written=$(e2e_mtime "$macros")
 e2e_click $adv set_repeat
-sleep 0.5
+e2e_eventually 5 e2e_changed_since "$macros" "$written"
 e2e_expect_eq "Escape cancels the edit" "$held_ms" "$(e2e_macro_record "$macros" 0 | awk '{ split($3, f, ","); print f[3] }')"
 modify_delay
 xdotool type --delay 30 '25'
 read -r ox oy < <(e2e_window_origin)
 read -r x y w h < <(e2e_element $adv fire_heading)  # the rapid-fire heading: no action
 xdotool mousemove $((ox + x + w / 2)) $((oy + y + h / 2)) click 1
-sleep 0.3
 xdotool type --delay 30 '0'
 xdotool key Return
-sleep 0.3
 e2e_click $adv set_repeat
 edited() { [ "$(e2e_macro_record "$macros" 0 | awk '{ split($3, f, ","); print f[3] }')" = 250 ]; }
 e2e_expect "a click on the page leaves the edit open, Enter commits it" e2e_eventually 5 edited

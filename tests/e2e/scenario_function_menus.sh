@@ -26,19 +26,17 @@ open_menu() {
   read -r ox oy < <(e2e_window_origin)
   read -r x y w h < <(e2e_element "$1" "$2")
   mx=$((ox + x)) my=$((oy + y + h))
-  e2e_click "$1" "$2"
-  sleep 0.3
+  e2e_click_repaint "$1" "$2"  # the menu or the warning shows
 }
-point_row() { xdotool mousemove $((mx + menu_w / 2)) $((my + ($1 - 1) * row_h + row_h / 2)); sleep 0.4; }
+point_row() { e2e_repainted xdotool mousemove $((mx + menu_w / 2)) $((my + ($1 - 1) * row_h + row_h / 2)); }
 # click_sub HEADING ROWS_ABOVE ROW: the sub-menu of a hovered heading.
 click_sub() {
   local top=$((my + $1 * row_h))
-  xdotool mousemove $((mx + menu_w + sub_w / 2)) $((top + ($2 - 1) * sub_row_h + sub_row_h / 2))
-  sleep 0.3
-  xdotool click 1
-  sleep 0.5
+  e2e_repainted xdotool mousemove $((mx + menu_w + sub_w / 2)) $((top + ($2 - 1) * sub_row_h + sub_row_h / 2)) \
+    click 1
 }
 menu_shown() { e2e_visible_window_count MainMenuDlg; }
+menu_gone() { [ "$(menu_shown)" = 0 ]; }
 
 open_menu $main 27            # button 2 (Right)
 e2e_expect_eq "the function menu opened without a warning" "1" "$(menu_shown)"
@@ -46,7 +44,7 @@ e2e_screenshot function_menus-menu-en
 point_row 8                   # the multimedia keys
 e2e_screenshot function_menus-submenu-en
 click_sub -2 4                # Volume Up
-e2e_expect_eq "the choice closed the menu" "0" "$(menu_shown)"
+e2e_expect "the choice closed the menu" e2e_eventually 5 menu_gone
 
 open_menu $main 28            # button 3 (Back)
 point_row 9                   # the user macros
@@ -98,42 +96,37 @@ warning_button() {  # KEY of the warning layout: clicks it at the menu's place
   local x y w h
   wait_windows 2 || e2e_fail "the warning did not appear"
   read -r x y w h < <(e2e_element INI_EN/LBWarning_en.ini "$1")
-  xdotool mousemove $((mx + x + w / 2)) $((my + y + h / 2))
-  sleep 0.3
-  xdotool click 1
-  sleep 0.5
+  e2e_repainted xdotool mousemove $((mx + x + w / 2)) $((my + y + h / 2)) click 1
 }
 open_menu $main 25
 wait_windows 2 || e2e_fail "the warning did not appear"
-sleep 0.5
+e2e_wait_settled
 e2e_screenshot function_menus-warning-en
 e2e_expect_eq "the warning shows, no menu yet" "0" "$(menu_shown)"
 warning_button 1              # Cancel
 e2e_expect_eq "Cancel opens no menu" "0" "$(menu_shown)"
+written=$(e2e_mtime "$ini")
 e2e_click $main save
-sleep 0.3
+e2e_eventually 5 e2e_changed_since "$ini" "$written"
 e2e_expect_eq "Cancel changed nothing" "$before" "$(e2e_section "$ini" Config1)"
 open_menu $main 25
 warning_button 0              # Continue
 wait_menu 1
 e2e_expect_eq "Continue opens the menu" "1" "$(menu_shown)"
 xdotool mousemove 60 30 click 1   # the main window's logo: closes the menu
-sleep 0.5
-e2e_expect_eq "a click on the main page closes the menu" "0" "$(menu_shown)"
+e2e_expect "a click on the main page closes the menu" e2e_eventually 5 menu_gone
 
 e2e_click $main lang_cn  # Chinese
 main=INI_CN/skin_main.ini
 open_menu $main 27
 point_row 10
 e2e_screenshot function_menus-submenu-cn
-xdotool mousemove 60 30 click 1
-sleep 0.3
+e2e_repainted xdotool mousemove 60 30 click 1
 open_menu $main 25
 wait_windows 2 || e2e_fail "the Chinese warning did not appear"
-sleep 0.5
+e2e_wait_settled
 e2e_screenshot function_menus-warning-cn
 xdotool key Escape
-sleep 0.5
-e2e_expect_eq "Escape gives up" "0" "$(menu_shown)"
+e2e_expect "Escape gives up" e2e_eventually 5 menu_gone
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 e2e_finish

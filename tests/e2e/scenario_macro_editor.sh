@@ -17,8 +17,7 @@ e2e_start_and_wait
 # click_in SECTION KEY DY [BUTTON]: clicks DY pixels below the top of a control.
 click_in() {
   e2e_point_into "$adv" "$1" "$2" "$3"
-  xdotool click "${4:-1}"
-  sleep 0.4
+  e2e_repainted xdotool click "${4:-1}"
 }
 
 # record_of SLOT: "name count code,action,delay ..." of user macro SLOT.
@@ -37,25 +36,22 @@ press_back_button() {
   sleep 0.2
   echo "release 4" >>"$E2E_DIR/simmouse.cmd"
   e2e_wait_reports "$from" "$1" "${2:-10}" || e2e_fail "the macro did not play ($1 reports expected)"
-  sleep 0.3
 }
 
 e2e_click $main tab_advanced  # the advanced page
-sleep 0.5
 e2e_screenshot macro_editor-page-en
 click_in EDIT 4 12            # the name field
 xdotool key ctrl+a
 xdotool type --delay 50 'Test'
 e2e_click $adv add_macro  # Add
-e2e_click $adv record
-sleep 0.5
+e2e_click_repaint $adv record  # Record: the button reads Stop once it records
 # a for 200 ms, 300 ms pause, Shift held over b (150 ms, b 100 ms), both up.
-xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
-sleep 0.3
+e2e_repainted xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
 e2e_click $adv record  # Stop
 e2e_screenshot macro_editor-recorded-en
 e2e_click $adv set_repeat  # Set
-sleep 0.5
+saved_six() { [ "$(record_of 4 | cut -d' ' -f1-2)" = "Test 6" ]; }
+e2e_eventually 5 saved_six
 
 read -r name count rest < <(record_of 4)
 e2e_expect_eq "the new macro is saved in slot 4" "Test 6" "$name $count"
@@ -82,7 +78,8 @@ e2e_expect "recorded pauses near 200 300 150 100 (got $delays)" \
 click_in EDIT 4 12
 xdotool key ctrl+a
 xdotool type --delay 40 'after'
-sleep 0.3
+typed_after() { [ "$(e2e_field_text 10000)" = after ]; }
+e2e_eventually 5 typed_after
 name_field=$(e2e_field_text 10000)
 e2e_expect_eq "keys typed after Stop reach the program they are typed into" "after" "$name_field"
 read -r _ count_after _ < <(record_of 4)
@@ -101,21 +98,18 @@ e2e_expect_eq "no played pause is shorter than recorded (gaps: $gaps)" "" "$shor
 ev_line() { click_in MACRODISPLAY 2 $((8 + 16 * $1)) "${2:-1}"; }
 ev_line 0 3
 e2e_screenshot macro_editor-context-menu-en
-xdotool key Down Down Right Right
-sleep 0.3
+e2e_repainted xdotool key Down Down Right Right
 e2e_screenshot macro_editor-context-submenu-en
-xdotool key Return
-sleep 0.5
+e2e_repainted xdotool key Return
 ev_line 1 3
-xdotool key Down Down Down Return
-sleep 0.5
+e2e_repainted xdotool key Down Down Down Return  # the delay's in-place edit opens
 xdotool key ctrl+a
 xdotool type --delay 30 '250'
-xdotool key Return
-sleep 0.5
+e2e_repainted xdotool key Return
 e2e_screenshot macro_editor-edited-en
 e2e_click $adv set_repeat  # Set
-sleep 0.5
+saved_seven() { [ "$(record_of 4 | cut -d' ' -f2)" = 7 ]; }
+e2e_eventually 5 saved_seven
 read -r _ count rest < <(record_of 4)
 read -r -a events <<<"$rest"
 e2e_expect_eq "a left-button press after the first event" "7 F0,1,30" "$count ${events[1]}"
@@ -149,7 +143,7 @@ e2e_expect "no pause of eight passes ends early ($figures)" eval '[[ "$figures" 
 
 # Enter and Escape close nothing.
 xdotool key Return Escape F10
-sleep 0.5
+e2e_wait_settled
 e2e_expect_eq "the window is still there" "1" "$(e2e_visible_window_count "$E2E_TITLE")"
 
 # An unsaved edit is dropped by a language switch; the other file stays.
@@ -157,16 +151,12 @@ cn_before=$(md5sum <"$E2E_DIR/Macro_CN.dat")
 en_before=$(md5sum <"$macros")
 e2e_click $adv delete_macro  # Delete the selected macro, not saved
 e2e_click $main lang_cn  # Chinese
-sleep 1
 e2e_screenshot macro_editor-page-cn
 ev_line 0 3                   # the Chinese context menu, then given up
-xdotool key Down Right
-sleep 0.4
+e2e_repainted xdotool key Down Right
 e2e_screenshot macro_editor-context-menu-cn
-xdotool key Escape Escape Escape
-sleep 0.3
+e2e_repainted xdotool key Escape Escape Escape
 e2e_click INI_CN/skin_main.ini lang_en  # English
-sleep 1
 e2e_expect_eq "the Chinese macro file is untouched" "$cn_before" "$(md5sum <"$E2E_DIR/Macro_CN.dat")"
 e2e_expect_eq "the English macro file is untouched" "$en_before" "$(md5sum <"$macros")"
 press_back_button 9

@@ -48,24 +48,23 @@ e2e_expect "the main window appeared" test -n "$(e2e_main_window_id)"
 e2e_log "window shown ${shown_ms} ms after the start"
 e2e_expect "start-up sent the 13 reports of the configuration" e2e_wait_reports 1 13 15
 e2e_expect "the first report is a setting of report 7" grep -qE '^[0-9.]+ OUT 07 ' "$E2E_DIR/simmouse.log"
-sleep 0.5
+e2e_wait_settled
 e2e_screenshot linux_main
 
 ini=$E2E_DIR/config.ini
 before=$(e2e_section "$ini" Config1)
 e2e_click $main wheel_alternate  # an edit: alternate wheel mode
 e2e_click $main save
-sleep 0.5
-after=$(e2e_section "$ini" Config1)
-e2e_expect "Save wrote the edit into config.ini" test "$before" != "$after"
+edited() { [ "$before" != "$(e2e_section "$ini" Config1)" ]; }
+e2e_expect "Save wrote the edit into config.ini" e2e_eventually 5 edited
 
 e2e_click $main export_config  # Export
 if dialog=$(e2e_wait_xwindow '^Save As$' 10); then
-  sleep 0.5
+  e2e_give_keyboard "$dialog"
   xdotool type --delay 20 "$home/exported"
   xdotool key Return
-  sleep 1
-  e2e_expect "Export made exported.ini" test -n "$(e2e_ini_get "$home/exported.ini" Config7 FIRE_TIME 2>/dev/null)"
+  exported() { [ -n "$(e2e_ini_get "$home/exported.ini" Config7 FIRE_TIME 2>/dev/null)" ]; }
+  e2e_expect "Export made exported.ini" e2e_eventually 5 exported
   e2e_expect_eq "Export wrote [Config7] of profile 1 with the default extension" \
     "$(e2e_section "$ini" Config1)" "$(e2e_section "$home/exported.ini" Config7)"
 else
@@ -73,28 +72,24 @@ else
 fi
 
 e2e_click $main tab_advanced  # the advanced page
-e2e_click $adv record  # Record into the selected macro
-sleep 0.5
-xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
-sleep 0.3
+e2e_click_repaint $adv record  # Record into the selected macro: the button reads Stop
+e2e_repainted xdotool keydown a sleep 0.2 keyup a sleep 0.3 keydown shift sleep 0.15 keydown b sleep 0.1 keyup b keyup shift
 e2e_click $adv record  # Stop
 e2e_click $adv set_repeat  # Set: the macro file is written
-sleep 0.5
-e2e_expect "the typed keys are saved as Windows virtual keys, left Shift told apart" \
-  grep -qx "41,1 41,2 A0,1 42,1 42,2 A0,2" <<<"$(macro_events "$E2E_DIR/Macro_EN.dat")"
+typed() { grep -qx "41,1 41,2 A0,1 42,1 42,2 A0,2" <<<"$(macro_events "$E2E_DIR/Macro_EN.dat")"; }
+e2e_expect "the typed keys are saved as Windows virtual keys, left Shift told apart" e2e_eventually 5 typed
 e2e_click $main tab_main  # back to the main page
 
 visible() { xdotool search --onlyvisible --name "^$E2E_TITLE\$" 2>/dev/null | wc -l; }
 e2e_click $main cancel  # Cancel: hidden to the tray
-sleep 0.5
-e2e_expect_eq "Cancel hid the window" "0" "$(visible)"
+hidden() { [ "$(visible)" = 0 ]; }
+shown() { [ "$(visible)" = 1 ]; }
+e2e_expect "Cancel hid the window" e2e_eventually 5 hidden
 "$program" >"$E2E_OUT/linux_sim_second.out" 2>&1
 e2e_expect_eq "the second start ended normally" "0" "$?"
-sleep 0.5
-e2e_expect_eq "the second start showed the running window again" "1" "$(visible)"
+e2e_expect "the second start showed the running window again" e2e_eventually 5 shown
 e2e_expect "the first program still runs" e2e_is_running "$pid"
 
-sleep 0.5  # the control reads only lines added after it started
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 if e2e_wait_exit "$pid" 15; then
   e2e_expect_eq "the program ended normally after the unplug" "0" "$E2E_EXIT_CODE"
