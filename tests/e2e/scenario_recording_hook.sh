@@ -22,18 +22,15 @@ notepad=$(notepad_window)
 read -r ox oy < <(e2e_window_origin)
 read -r _ _ mw _ < <(xdotool getwindowgeometry --shell "$(e2e_main_window_id)" |
   awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 } END { print x, y, w }')
-xdotool windowmove "$notepad" $((ox + mw + 10)) "$oy"
-sleep 0.5
+xdotool windowmove --sync "$notepad" $((ox + mw + 10)) "$oy"
+# type_into_notepad TEXT: clicks into Notepad's text (it gets the keyboard
+# and shows its caret), types, and waits until the screen shows the result.
 type_into_notepad() {
   local x y
   eval "$(xdotool getwindowgeometry --shell "$notepad")"
   x=$((X + WIDTH / 2)) y=$((Y + HEIGHT / 2))
-  xdotool mousemove "$x" "$y"
-  sleep 0.2
-  xdotool click 1
-  sleep 0.4
-  xdotool type --delay 60 "$1"
-  sleep 0.4
+  e2e_repainted xdotool mousemove "$x" "$y" click 1
+  e2e_repainted xdotool type --delay 60 "$1"
 }
 notepad_text() {
   e2e_wintext --process notepad.exe | awk -F'\t' '/^  / && $3 == "Edit" { print $4 }' | head -1
@@ -42,14 +39,12 @@ notepad_text() {
 slot4_events() { e2e_macro_record "$macros" 4 | cut -d' ' -f3- | sed -E 's/,([0-9]+),[0-9]+/,\1/g'; }
 
 e2e_click $main tab_advanced  # the advanced page
-sleep 0.5
 read -r ex ey ew _ < <(e2e_layout_entry "$adv" EDIT 4)
 xdotool mousemove $((ox + ex + ew / 2)) $((oy + ey + 12)) click 1
-sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 50 'Hook'
 e2e_click $adv add_macro  # Add
-e2e_click $adv record
+e2e_click_repaint $adv record  # Record: the button reads Stop once it records
 
 type_into_notepad 'xyz'
 e2e_expect_eq "keys typed into another program while recording never reach it" "" "$(notepad_text)"

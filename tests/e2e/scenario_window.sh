@@ -8,27 +8,22 @@ main=INI_EN/skin_main_en.ini
 e2e_start_and_wait
 
 read -r x0 y0 < <(e2e_window_origin)
-xdotool mousemove $((x0 + 60)) $((y0 + 30))   # the logo: no element
-sleep 0.2
-xdotool mousedown 1
-sleep 0.3
+xdotool mousemove $((x0 + 60)) $((y0 + 30)) mousedown 1   # the logo: no element
+# A hand's pace: the move loop of the drag takes the pointer step by step.
 for step in 1 2 3 4 5; do
-  xdotool mousemove $((x0 + 60 + 20 * step)) $((y0 + 30 + 10 * step))
-  sleep 0.1
+  xdotool mousemove $((x0 + 60 + 20 * step)) $((y0 + 30 + 10 * step)) sleep 0.1
 done
 xdotool mouseup 1
-sleep 0.5
+moved() { read -r x1 y1 < <(e2e_window_origin); [ "$((x1 - x0)) $((y1 - y0))" = "100 50" ]; }
+e2e_eventually 5 moved
 read -r x1 y1 < <(e2e_window_origin)
 e2e_expect_eq "the drag moved the window by (100, 50)" "100 50" "$((x1 - x0)) $((y1 - y0))"
 
-e2e_click $main minimize  # minimise
-sleep 0.5
-e2e_expect_eq "the window is minimised" "1" \
-  "$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --iconic --count | tail -1)"
+iconic() { [ "$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --iconic --count | tail -1)" = "$1" ]; }
+e2e_click $main minimize
+e2e_expect "the window is minimised" e2e_eventually 5 iconic 1
 e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --command 32801 >/dev/null  # Show Window
-sleep 0.5
-e2e_expect_eq "Show Window restores it" "0" \
-  "$(e2e_wintext --process "$E2E_EXE" --title "$E2E_TITLE" --iconic --count | tail -1)"
+e2e_expect "Show Window restores it" e2e_eventually 5 iconic 0
 
 e2e_click $main close  # close: hidden to the tray
 e2e_expect_eq "the close element hid the window" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
@@ -42,14 +37,9 @@ if tray=$(e2e_wait_xwindow '^Wine System Tray$' 5); then
   # pointer; the menu can be slow to appear, so try again if the window
   # did not come back.
   for attempt in 1 2 3; do
-    xdotool mousemove $((tx + 10)) $((ty + th - 10))
-    sleep 0.3
-    xdotool click 3
-    sleep 1
+    e2e_repainted xdotool mousemove $((tx + 10)) $((ty + th - 10)) click 3  # the tray menu opens
     [ "$attempt" = 1 ] && e2e_screenshot window-tray-menu
-    xdotool mousemove $((tx + 50)) $((ty + th + 2))
-    sleep 0.4
-    xdotool click 1
+    xdotool mousemove $((tx + 50)) $((ty + th + 2)) click 1
     e2e_wait_window "$E2E_TITLE" 3 && break
     xdotool key Escape
   done
