@@ -23,10 +23,11 @@ samples() {
   for ((i = 0; i < $2; i++)); do md5sum <"$E2E_OUT/$1-$i.png"; done | sort -u | wc -l
 }
 
-xdotool mousemove 60 30 && sleep 0.3
+e2e_repainted xdotool mousemove 60 30  # off any element: no hover
 before=$(threads)
 e2e_click $main tab_color  # lighting page: the preview thread starts
-e2e_expect_eq "one preview thread more" "$((before + 1))" "$(threads)"
+one_more() { [ "$(threads)" = "$((before + 1))" ]; }
+e2e_expect "one preview thread more" e2e_eventually 5 one_more
 e2e_click $color led_fast  # fast cycle
 e2e_click $main apply
 xdotool mousemove 60 30
@@ -36,10 +37,10 @@ e2e_screenshot led_preview-page
 e2e_click $color led_off  # off
 e2e_click $main apply
 xdotool mousemove 60 30
-sleep 1.5
-e2e_expect_eq "off keeps the preview grey" "1" "$(samples led_preview-off 4)"
+grey() { [ "$(samples led_preview-off 4)" = 1 ]; }
+e2e_expect "off keeps the preview grey" e2e_eventually 5 grey
 e2e_click $main tab_main  # main page: the thread ends by itself
-sleep 3
-e2e_expect_eq "no preview thread after leaving the page" "$before" "$(threads)"
+back() { [ "$(threads)" = "$before" ]; }
+e2e_expect "no preview thread after leaving the page" e2e_eventually 5 back
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 e2e_finish

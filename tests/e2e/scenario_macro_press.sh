@@ -12,11 +12,12 @@ if ! e2e_wait_window "$E2E_TITLE" 30; then
   e2e_fail "the main window did not appear"
   e2e_finish
 fi
-sleep 1
+e2e_wait_reports 1 13 15 || e2e_fail "the start-up apply did not arrive"
+from=$(($(e2e_log_lines) + 1))
 echo "press 4" >>"$E2E_DIR/simmouse.cmd"
-sleep 0.3
+sleep 0.3  # the button is held a moment, as a finger does
 echo "release 4" >>"$E2E_DIR/simmouse.cmd"
-sleep 1.5
+e2e_wait_reports "$from" 6 10 || e2e_fail "the macro did not play"
 log=$E2E_DIR/simmouse.log
 # The reports after the press: four mouse-button events, then the release of
 # everything (buttons, then keys).
@@ -38,8 +39,7 @@ read -r g1 g2 g3 <<<"$gaps"
 e2e_expect "delays kept (got: $gaps ms)" eval 'within "${g1:-0}" 20 && within "${g2:-0}" 40 && within "${g3:-0}" 20'
 # The DPI button: the mouse steps to level 1 and the program saves it.
 echo "press 6" >>"$E2E_DIR/simmouse.cmd"
-sleep 1
-level=$(tr -d '\r' <"$E2E_DIR/config.ini" | awk '/^\[Config1\]/ { on = 1; next } /^\[/ { on = 0 } on && /^DPI_LEVEL=/ { sub(/DPI_LEVEL=/, ""); print }')
-e2e_expect_eq "DPI_LEVEL saved in [Config1]" "1" "$level"
+level_saved() { [ "$(e2e_ini_get "$E2E_DIR/config.ini" Config1 DPI_LEVEL)" = 1 ]; }
+e2e_expect "DPI_LEVEL saved in [Config1]" e2e_eventually 5 level_saved
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 e2e_finish
