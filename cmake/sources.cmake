@@ -10,6 +10,9 @@ endfunction()
 
 vx_folder_sources(VX_APP_SOURCES src/app
   application.cpp
+  auto_switch.cpp
+  auto_switch_feature.cpp
+  auto_switch_profile.cpp
   interface_actions.cpp
   main_window.cpp
   program.cpp
@@ -45,7 +48,9 @@ vx_folder_sources(VX_SETTINGS_SOURCES src/settings
   config_section.cpp
   ini_value.cpp
   mouse_config.cpp
+  auto_switch_file.cpp
   profiles.cpp
+  program_match.cpp
   settings_file.cpp
 )
 
@@ -81,6 +86,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   portable_profile_files.cpp
   posted_work.cpp
   program_paths.cpp
+  program_rules_dialog_model.cpp
   save_temporaries.cpp
   start_options.cpp
   startup_trace.cpp
@@ -157,6 +163,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_drawing.cpp
   win32_file_dialog.cpp
   win32_file_system.cpp
+  win32_foreground_watch.cpp
   win32_image_decoder.cpp
   win32_input.cpp
   win32_main_window.cpp
@@ -165,6 +172,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_power.cpp
   win32_process.cpp
   win32_profile_files.cpp
+  win32_program_rules_dialog.cpp
   win32_region.cpp
   win32_shell.cpp
   win32_system_settings.cpp

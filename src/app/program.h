@@ -43,6 +43,9 @@ struct BackendServices {
     platform::Diagnostics& diagnostics;
     // With diagnostics on: the start-up steps' times go on record.
     platform::StartupTrace* startupTrace = nullptr;
+    // The per-program profiles, where the backend has a watch and a dialog.
+    platform::ForegroundWatch* foreground = nullptr;
+    platform::ProgramRulesDialog* rulesDialog = nullptr;
 };
 
 // Builds the Platform over the backend's services and runs the program
