@@ -14,6 +14,7 @@
 //   --command ID     post WM_COMMAND ID (e.g. 1 = OK) to every matching
 //                    top-level window instead of printing
 //   --close          post WM_CLOSE to every matching top-level window
+//   --activate       bring the first matching visible window to the front
 //   --threads        print the number of threads of the processes whose
 //                    exe file name is the --process NAME
 //   --usage          for each process whose exe file name is the --process
@@ -44,6 +45,7 @@ struct Options {
     bool usage = false;
     bool paths = false;
     bool terminate = false;
+    bool activate = false;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -251,7 +253,7 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
 
 int Usage() {
     std::fputs(
-        "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n"
+        "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close | --activate]\n"
         "       wintext --process NAME (--threads | --usage | --paths | --terminate)\n",
         stderr);
     return 2;
@@ -278,6 +280,9 @@ int main() {
             options.terminate = true;
         } else if (arg == L"--iconic") {
             options.iconicOnly = true;
+        } else if (arg == L"--activate") {
+            options.activate = true;
+            options.visibleOnly = true;
         } else if (arg == L"--close") {
             options.postClose = true;
         } else if (arg == L"--count") {
@@ -316,6 +321,12 @@ int main() {
 
     if (options.countOnly) {
         std::printf("%zu\n", walk.matches.size());
+        return 0;
+    }
+    if (options.activate) {
+        if (walk.matches.empty()) return 1;
+        SetForegroundWindow(walk.matches.front());
+        std::printf("%d\n", GetForegroundWindow() == walk.matches.front() ? 1 : 0);
         return 0;
     }
     if (options.postCommand || options.postClose) {

@@ -52,13 +52,18 @@ bool Win32ForegroundWatch::Start(std::function<void(const ForegroundProgram&)> c
         // The program's own windows are skipped at the source.
         hook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged, 0, 0,
                                 WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+        focusHook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, ForegroundChanged, 0, 0,
+                                     WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+        lastForeground_ = GetForegroundWindow();
     }
     return hook_ != nullptr;
 }
 
 void Win32ForegroundWatch::Stop() {
     if (hook_ != nullptr) UnhookWinEvent(hook_);
+    if (focusHook_ != nullptr) UnhookWinEvent(focusHook_);
     hook_ = nullptr;
+    focusHook_ = nullptr;
 }
 
 void Win32ForegroundWatch::CallAfter(int ms, std::function<void()> due) {
@@ -74,12 +79,17 @@ void Win32ForegroundWatch::CancelCall() {
     due_ = nullptr;
 }
 
-void CALLBACK Win32ForegroundWatch::ForegroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG,
-                                                      DWORD, DWORD) {
+void CALLBACK Win32ForegroundWatch::ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
     Win32ForegroundWatch* self = activeWatch.load();
-    if (self == nullptr || event != EVENT_SYSTEM_FOREGROUND || object != OBJID_WINDOW || window == nullptr) return;
-    if (self->hook_ == nullptr || !self->changed_) return;
-    self->changed_(ProgramOfWindow(window));
+    if (self != nullptr) self->Changed();
+}
+
+void Win32ForegroundWatch::Changed() {
+    if (hook_ == nullptr || !changed_) return;
+    HWND front = GetForegroundWindow();
+    if (front == nullptr || front == lastForeground_) return;
+    lastForeground_ = front;
+    changed_(ProgramOfWindow(front));
 }
 
 void CALLBACK Win32ForegroundWatch::TimerDue(HWND, UINT, UINT_PTR id, DWORD) {

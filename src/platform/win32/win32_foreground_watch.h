@@ -2,6 +2,10 @@
 // The program in front on Windows: a foreground-change event hook (out of
 // context, delivered on the interface thread's message loop) and the
 // process image of the new foreground window. No hook while not watching.
+// A second hook on focus changes covers systems that move the foreground
+// without the foreground event (Wine 8 raises only the focus event); both
+// lead to the same question, which window is in front now, and a window
+// already reported is not reported again.
 #include "platform/win32/windows_api.h"
 
 #include <functional>
@@ -33,7 +37,11 @@ private:
                                            DWORD thread, DWORD time);
     static void CALLBACK TimerDue(HWND, UINT, UINT_PTR id, DWORD);
 
+    void Changed();
+
     HWINEVENTHOOK hook_ = nullptr;
+    HWINEVENTHOOK focusHook_ = nullptr;
+    HWND lastForeground_ = nullptr;
     UINT_PTR timer_ = 0;
     std::function<void(const ForegroundProgram&)> changed_;
     std::function<void()> due_;
