@@ -109,6 +109,7 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
   linux_diagnostics.cpp
+  linux_foreground_watch.cpp
   linux_process.cpp
   linux_realtime.cpp
   linux_sleep_watch.cpp
@@ -122,6 +123,7 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_main_window.cpp
   qt_menu.cpp
   qt_popup.cpp
+  qt_program_rules_dialog.cpp
   qt_shell.cpp
   x11_key_repeat.cpp
 )
