@@ -3,7 +3,7 @@
 // active window in the root window's _NET_ACTIVE_WINDOW; a connection of
 // its own (xcb, whose errors come back as answers instead of ending the
 // process) listens for that property's changes, and the window's
-// _NET_WM_PID and WM_CLASS say which program it is. A window whose
+// _NET_WM_PID and its class property say which program it is. A window whose
 // properties are not set yet is asked again a few times. No connection
 // while not watching; on Wayland only the X11 programs' windows are seen.
 #include <QSocketNotifier>
