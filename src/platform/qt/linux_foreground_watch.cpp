@@ -48,6 +48,8 @@ LinuxForegroundWatch::LinuxForegroundWatch(Diagnostics& diagnostics) : diagnosti
     retry_.setInterval(kRetryMs);
     QObject::connect(&retry_, &QTimer::timeout, [this] { ReadActiveWindow(true); });
     due_.setSingleShot(true);
+    // The settle time is half a second: a coarse timer could add 5 % to it.
+    due_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&due_, &QTimer::timeout, [this] {
         std::function<void()> call = std::move(dueCall_);
         dueCall_ = nullptr;
