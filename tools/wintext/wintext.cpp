@@ -15,6 +15,9 @@
 //                    top-level window instead of printing
 //   --close          post WM_CLOSE to every matching top-level window
 //   --activate       bring the first matching visible window to the front
+//   --time-reports FILE  with --activate: wait for the next " OUT " line of
+//                    the simulated mouse's log FILE and print the
+//                    milliseconds from the activation to it (-1 after 10 s)
 //   --threads        print the number of threads of the processes whose
 //                    exe file name is the --process NAME
 //   --usage          for each process whose exe file name is the --process
@@ -46,6 +49,7 @@ struct Options {
     bool paths = false;
     bool terminate = false;
     bool activate = false;
+    std::wstring reportLog;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -251,6 +255,21 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+// The " OUT " lines of the simulated mouse's log (reports sent).
+std::size_t ReportLines(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    std::string text;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    std::size_t count = 0;
+    for (std::size_t at = text.find(" OUT "); at != std::string::npos; at = text.find(" OUT ", at + 1)) ++count;
+    return count;
+}
+
 int Usage() {
     std::fputs(
         "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close | --activate]\n"
@@ -287,6 +306,10 @@ int main() {
             options.postClose = true;
         } else if (arg == L"--count") {
             options.countOnly = true;
+        } else if (arg == L"--time-reports") {
+            const wchar_t* value = next();
+            if (value == nullptr) return Usage();
+            options.reportLog = value;
         } else if (arg == L"--process" || arg == L"--title" || arg == L"--command") {
             const wchar_t* value = next();
             if (value == nullptr) return Usage();
@@ -321,6 +344,22 @@ int main() {
 
     if (options.countOnly) {
         std::printf("%zu\n", walk.matches.size());
+        return 0;
+    }
+    if (options.activate && !options.reportLog.empty()) {
+        if (walk.matches.empty()) return 1;
+        const std::size_t before = ReportLines(options.reportLog);
+        LARGE_INTEGER frequency{}, start{}, now{};
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        SetForegroundWindow(walk.matches.front());
+        double elapsedMs = 0;
+        do {
+            Sleep(1);
+            QueryPerformanceCounter(&now);
+            elapsedMs = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        } while (ReportLines(options.reportLog) <= before && elapsedMs < 10000);
+        std::printf("%.2f\n", elapsedMs < 10000 ? elapsedMs : -1.0);
         return 0;
     }
     if (options.activate) {
