@@ -6,8 +6,8 @@
 
 namespace vx::app {
 
-AutoSwitcher::AutoSwitcher(platform::ForegroundWatch& watch, platform::Clock& clock,
-                           platform::Diagnostics& diagnostics, ProfileSwitchTarget& target)
+AutoSwitcher::AutoSwitcher(platform::ForegroundWatch& watch, platform::Clock& clock, platform::Diagnostics& diagnostics,
+                           ProfileSwitchTarget& target)
     : watch_(watch), clock_(clock), diagnostics_(diagnostics), target_(target) {}
 
 bool AutoSwitcher::Configure(platform::ProgramRules rules) {

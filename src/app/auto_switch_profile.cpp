@@ -4,8 +4,7 @@
 
 namespace vx::app {
 
-void SwitchProfileAndApply(AppState& state, platform::Platform& platform, Subsystems& subsystems,
-                           std::int32_t number) {
+void SwitchProfileAndApply(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number) {
     if (state.shutdownStarted || !state.device.link.MouseConnected || number < 1 || number > 5) return;
     settings::SwitchConfig(state.settings, platform.profiles, number);
     subsystems.ApplyConfiguration();

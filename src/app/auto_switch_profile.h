@@ -13,7 +13,6 @@ namespace vx::app {
 // are dropped, as the click drops them), then applies it: the 13 reports,
 // CurConfig and [Config6] written, the window repainted. Nothing once the
 // program is ending or without a mouse. Interface thread.
-void SwitchProfileAndApply(AppState& state, platform::Platform& platform, Subsystems& subsystems,
-                           std::int32_t number);
+void SwitchProfileAndApply(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number);
 
 }  // namespace vx::app

@@ -12,9 +12,9 @@ namespace vx::platform {
 
 // What the watch can see on this desktop.
 enum class ForegroundReach {
-    EveryProgram,   // Windows, or an X11 session
-    X11Programs,    // a Wayland session: only windows of X11 programs (XWayland)
-    Nothing,        // no display the watch understands
+    EveryProgram,  // Windows, or an X11 session
+    X11Programs,   // a Wayland session: only windows of X11 programs (XWayland)
+    Nothing,       // no display the watch understands
 };
 
 class ForegroundWatch {

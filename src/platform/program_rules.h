@@ -16,7 +16,7 @@ enum class RuleMatch { ProgramFile, Folder, WindowClass };
 
 struct ProgramRule {
     RuleMatch match = RuleMatch::ProgramFile;
-    std::string pattern;  // file name, folder path or window class (UTF-8)
+    std::string pattern;      // file name, folder path or window class (UTF-8)
     std::int32_t config = 1;  // 1..5
     bool operator==(const ProgramRule&) const = default;
 };
@@ -27,14 +27,14 @@ inline constexpr std::int32_t kFallbackToPrevious = 0;
 
 struct ProgramRules {
     bool enabled = false;
-    std::vector<ProgramRule> rules;  // in order; the first match wins
+    std::vector<ProgramRule> rules;               // in order; the first match wins
     std::int32_t fallback = kFallbackToPrevious;  // or 1..5
     bool operator==(const ProgramRules&) const = default;
 };
 
 // The program whose window is in front, as the watch sees it.
 struct ForegroundProgram {
-    std::string path;         // full path of the executable; empty when unknown
+    std::string path;  // full path of the executable; empty when unknown
     // The X11 window class property: class and instance name; empty on Windows.
     std::string windowClass;
     std::string windowInstance;

@@ -46,7 +46,9 @@ std::string RuleKey(std::size_t index) { return "Rule" + std::to_string(index + 
 platform::ProgramRules ReadProgramRules(platform::ProfileFiles& profiles, const std::string& file,
                                         platform::Diagnostics& diagnostics) {
     platform::ProgramRules result;
-    auto read = [&](std::string_view key) { return profiles.ReadString(file, kAutoSwitchSection, key, kValueCapacity); };
+    auto read = [&](std::string_view key) {
+        return profiles.ReadString(file, kAutoSwitchSection, key, kValueCapacity);
+    };
     result.enabled = ParseIniInt(read("Enabled")) == 1;
     const std::int32_t fallback = ParseIniInt(read("Fallback"));
     result.fallback = fallback >= 1 && fallback <= 5 ? fallback : platform::kFallbackToPrevious;
@@ -57,14 +59,14 @@ platform::ProgramRules ReadProgramRules(platform::ProfileFiles& profiles, const 
         if (auto rule = ParseRule(read(key))) {
             result.rules.push_back(std::move(*rule));
         } else {
-            diagnostics.Report("per-program profiles: [AutoSwitch] " + key + " left out: not <1..5>|program|folder|class|<pattern>");
+            diagnostics.Report("per-program profiles: [AutoSwitch] " + key +
+                               " left out: not <1..5>|program|folder|class|<pattern>");
         }
     }
     return result;
 }
 
-bool WriteProgramRules(platform::ProfileFiles& profiles, const std::string& file,
-                       const platform::ProgramRules& rules) {
+bool WriteProgramRules(platform::ProfileFiles& profiles, const std::string& file, const platform::ProgramRules& rules) {
     const std::size_t count = std::min(rules.rules.size(), kMaxProgramRules);
     const std::int32_t before = ParseIniInt(profiles.ReadString(file, kAutoSwitchSection, "Rules", kValueCapacity));
     const auto stale = static_cast<std::size_t>(std::clamp<std::int32_t>(before, 0, kMaxProgramRules));
@@ -75,7 +77,8 @@ bool WriteProgramRules(platform::ProfileFiles& profiles, const std::string& file
     };
     for (std::size_t index = 0; index < count; ++index) {
         const platform::ProgramRule& rule = rules.rules[index];
-        entries.push_back({RuleKey(index), FormatIniInt(rule.config) + "|" + MatchWord(rule.match) + "|" + rule.pattern});
+        entries.push_back(
+            {RuleKey(index), FormatIniInt(rule.config) + "|" + MatchWord(rule.match) + "|" + rule.pattern});
     }
     for (std::size_t index = count; index < stale; ++index) entries.push_back({RuleKey(index), ""});
     return profiles.WriteStrings(file, kAutoSwitchSection, entries);

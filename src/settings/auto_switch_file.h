@@ -28,8 +28,7 @@ platform::ProgramRules ReadProgramRules(platform::ProfileFiles& profiles, const 
 
 // Rewrites the section as one change; the other sections are untouched.
 // Keys of rules beyond the new count are emptied.
-bool WriteProgramRules(platform::ProfileFiles& profiles, const std::string& file,
-                       const platform::ProgramRules& rules);
+bool WriteProgramRules(platform::ProfileFiles& profiles, const std::string& file, const platform::ProgramRules& rules);
 
 // The on/off switch alone.
 bool WriteProgramRulesEnabled(platform::ProfileFiles& profiles, const std::string& file, bool enabled);

@@ -43,7 +43,8 @@ TEST_F(AutoSwitchFileTest, RulesComeBackInOrderWithTheirPatternsWhole) {
 }
 
 TEST_F(AutoSwitchFileTest, FewerRulesEmptyTheKeysOfTheOldOnes) {
-    WriteProgramRules(profiles, kConfig, {true, {{RuleMatch::ProgramFile, "a.exe", 2}, {RuleMatch::ProgramFile, "b.exe", 3}}, 0});
+    WriteProgramRules(profiles, kConfig,
+                      {true, {{RuleMatch::ProgramFile, "a.exe", 2}, {RuleMatch::ProgramFile, "b.exe", 3}}, 0});
     WriteProgramRules(profiles, kConfig, {true, {{RuleMatch::ProgramFile, "b.exe", 3}}, 0});
     EXPECT_EQ(profiles.ReadString(kConfig, kAutoSwitchSection, "Rule2", 100), "");
     EXPECT_EQ(ReadProgramRules(profiles, kConfig, diagnostics).rules,
@@ -51,9 +52,10 @@ TEST_F(AutoSwitchFileTest, FewerRulesEmptyTheKeysOfTheOldOnes) {
 }
 
 TEST_F(AutoSwitchFileTest, BadLinesAreLeftOutEachOnRecord) {
-    files.SetFile(kConfig,
-                  "[AutoSwitch]\r\nEnabled=1\r\nFallback=9\r\nRules=6\r\nRule1=2|program|a.exe\r\nRule2=6|program|b.exe\r\n"
-                  "Rule3=2|window|x\r\nRule4=2|folder|\r\nRule5=garbage\r\nRule6=3|class|steam_app_1\r\n");
+    files.SetFile(
+        kConfig,
+        "[AutoSwitch]\r\nEnabled=1\r\nFallback=9\r\nRules=6\r\nRule1=2|program|a.exe\r\nRule2=6|program|b.exe\r\n"
+        "Rule3=2|window|x\r\nRule4=2|folder|\r\nRule5=garbage\r\nRule6=3|class|steam_app_1\r\n");
     const ProgramRules rules = ReadProgramRules(profiles, kConfig, diagnostics);
     EXPECT_TRUE(rules.enabled);
     EXPECT_EQ(rules.fallback, platform::kFallbackToPrevious);

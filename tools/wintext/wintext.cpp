@@ -357,7 +357,8 @@ int main() {
         do {
             Sleep(1);
             QueryPerformanceCounter(&now);
-            elapsedMs = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+            elapsedMs =
+                1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
         } while (ReportLines(options.reportLog) <= before && elapsedMs < 10000);
         std::printf("%.2f\n", elapsedMs < 10000 ? elapsedMs : -1.0);
         return 0;

@@ -36,14 +36,49 @@ bool IsWinePreloader(const std::string& path) {
 ProgramRulesTexts ProgramRulesDialogTexts(bool english, ForegroundReach reach) {
     ProgramRulesTexts t;
     if (english) {
-        t = {"Per-Program Profiles", "Switch the profile by the program in front", "Program, folder or window class",
-             "Profile", "Add Program...", "Add Running Program", "Add Folder...", "Remove", "Move Up", "Move Down",
-             "Profile of the selected rule:", "When no rule matches:", "the profile from before the first switch",
-             "Profile", "Program", "Folder", "Window class", "Programs|*.exe|All Files|*||", "OK", "Cancel", ""};
+        t = {"Per-Program Profiles",
+             "Switch the profile by the program in front",
+             "Program, folder or window class",
+             "Profile",
+             "Add Program...",
+             "Add Running Program",
+             "Add Folder...",
+             "Remove",
+             "Move Up",
+             "Move Down",
+             "Profile of the selected rule:",
+             "When no rule matches:",
+             "the profile from before the first switch",
+             "Profile",
+             "Program",
+             "Folder",
+             "Window class",
+             "Programs|*.exe|All Files|*||",
+             "OK",
+             "Cancel",
+             ""};
     } else {
-        t = {"程序配置", "按前台程序切换配置", "程序、文件夹或窗口类", "配置", "添加程序...", "添加运行中的程序",
-             "添加文件夹...", "删除", "上移", "下移", "所选规则的配置：", "无规则匹配时：", "恢复首次切换前的配置", "配置",
-             "程序", "文件夹", "窗口类", "程序|*.exe|所有文件|*||", "确定", "取消", ""};
+        t = {"程序配置",
+             "按前台程序切换配置",
+             "程序、文件夹或窗口类",
+             "配置",
+             "添加程序...",
+             "添加运行中的程序",
+             "添加文件夹...",
+             "删除",
+             "上移",
+             "下移",
+             "所选规则的配置：",
+             "无规则匹配时：",
+             "恢复首次切换前的配置",
+             "配置",
+             "程序",
+             "文件夹",
+             "窗口类",
+             "程序|*.exe|所有文件|*||",
+             "确定",
+             "取消",
+             ""};
     }
     t.reach = ReachLine(english, reach);
     return t;

@@ -159,8 +159,8 @@ private:
     }
 
     void AddFolder() {
-        const QString folder = QFileDialog::getExistingDirectory(this, QString(), QString(),
-                                                                 QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QString(), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
         if (!folder.isEmpty()) Add({RuleMatch::Folder, folder.toStdString(), 1});
     }
 

@@ -107,7 +107,8 @@ std::vector<ForegroundProgram> Win32ForegroundWatch::RunningPrograms() {
     EnumWindows(
         [](HWND window, LPARAM list) -> BOOL {
             const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr && (exStyle & WS_EX_TOOLWINDOW) == 0) {
+            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
+                (exStyle & WS_EX_TOOLWINDOW) == 0) {
                 reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
             }
             return TRUE;

@@ -26,8 +26,8 @@ HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextW(dialog, id, Widen(text).c_str()); }
 
 int SelectedRow(HWND dialog) {
-    return static_cast<int>(SendMessageW(Item(dialog, IDC_RULES_LIST), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                         LVNI_SELECTED));
+    return static_cast<int>(
+        SendMessageW(Item(dialog, IDC_RULES_LIST), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void AddColumn(HWND list, int index, const std::string& text, int width) {
@@ -64,7 +64,8 @@ void UpdateRuleControls(HWND dialog, const Session& session) {
     EnableWindow(Item(dialog, IDC_RULES_PROFILE), selected);
     EnableWindow(Item(dialog, IDC_RULES_REMOVE), selected);
     EnableWindow(Item(dialog, IDC_RULES_UP), selected && row > 0);
-    EnableWindow(Item(dialog, IDC_RULES_DOWN), selected && static_cast<std::size_t>(row) + 1 < session.rules.rules.size());
+    EnableWindow(Item(dialog, IDC_RULES_DOWN),
+                 selected && static_cast<std::size_t>(row) + 1 < session.rules.rules.size());
     if (selected) {
         SendMessageW(Item(dialog, IDC_RULES_PROFILE), CB_SETCURSEL,
                      static_cast<WPARAM>(session.rules.rules[static_cast<std::size_t>(row)].config - 1), 0);
@@ -158,7 +159,8 @@ void OnCommand(HWND dialog, Session& session, int id, int code) {
             request.filter = session.texts.programFilter;
             if (const auto path = RunFileDialog(dialog, request)) {
                 const std::size_t slash = path->find_last_of("\\/");
-                AddRule(dialog, session, {RuleMatch::ProgramFile, path->substr(slash == std::string::npos ? 0 : slash + 1), 1});
+                AddRule(dialog, session,
+                        {RuleMatch::ProgramFile, path->substr(slash == std::string::npos ? 0 : slash + 1), 1});
             }
             break;
         }
