@@ -3,7 +3,8 @@
 # a program under a games folder (by folder); each brought to the front
 # applies its rule's profile (13 reports, CurConfig, [Config6]), a program
 # without a rule brings back the profile from before; a fast switch through
-# three windows sends nothing; the program's own dialog (from the tray
+# three windows sends only the last one's profile; the program's own
+# dialog (from the tray
 # menu's third item) switches nothing, and OK keeps the rules.
 source "$(dirname "$0")/lib.sh"
 e2e_begin program_profiles dist-sim
@@ -57,14 +58,18 @@ expect_switch shooter.exe 4
 expect_switch plaintool.exe 1
 e2e_screenshot program_profiles_switched
 
-# Notepad, the shooter and back to the plain tool within the settle time.
+# The shooter, the plain tool and Notepad within the settle time: only the
+# last one's profile is sent.
 from=$(($(e2e_log_lines) + 1))
-front notepad.exe
-front shooter.exe
-front plaintool.exe
-sleep 1.5  # three times the settle time: anything to come would have come
-e2e_expect_eq "a fast switch through three windows sends nothing" 0 "$(e2e_reports_from "$from" | wc -l)"
-e2e_expect_eq "CurConfig after the fast switch" 1 "$(e2e_ini_get "$ini" Init CurConfig)"
+diags=$(grep -c DIAG "$E2E_DIR/simmouse.log")
+e2e_wintext --activate-each shooter.exe,plaintool.exe,notepad.exe >/dev/null
+e2e_wait_reports "$from" 13 10 || e2e_fail "the fast switch's last program was not applied"
+sleep 1.5  # three times the settle time: anything else to come would have come
+e2e_expect_eq "a fast switch through three windows sends only the last one's profile" 13 \
+  "$(e2e_reports_from "$from" | wc -l)"
+e2e_expect_eq "one switch, to Notepad's profile" "per-program profiles: rule 1 -> profile 3" \
+  "$(tail -n +$((diags + 1)) <(grep DIAG "$E2E_DIR/simmouse.log") | cut -d' ' -f3-)"
+e2e_expect_eq "CurConfig after the fast switch" 3 "$(e2e_ini_get "$ini" Init CurConfig)"
 
 # The tray menu's third item opens the dialog; it is the program's own
 # window, so nothing switches while it is in front.
@@ -86,10 +91,10 @@ fi
 e2e_expect_eq "the dialog switched nothing" 0 "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "OK kept the rules" "Enabled=1|Fallback=0|Rules=2|Rule1=3|program|NOTEPAD.EXE|Rule2=4|folder|$games" \
   "$(e2e_section "$ini" AutoSwitch | paste -sd'|')"
-# The dialog's rules are in use: Notepad still switches.
-expect_switch notepad.exe 3
+# The dialog's rules are in use: the shooter still switches.
+expect_switch shooter.exe 4
 e2e_expect "the diagnostics name only the rule and the profile" \
-  grep -qE 'DIAG per-program profiles: rule 1 -> profile 3$' "$E2E_DIR/simmouse.log"
+  grep -qE 'DIAG per-program profiles: rule 2 -> profile 4$' "$E2E_DIR/simmouse.log"
 
 e2e_close_window "$E2E_TITLE" 2>/dev/null
 echo unplug >>"$E2E_DIR/simmouse.cmd"

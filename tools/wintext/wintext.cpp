@@ -15,6 +15,8 @@
 //                    top-level window instead of printing
 //   --close          post WM_CLOSE to every matching top-level window
 //   --activate       bring the first matching visible window to the front
+//   --activate-each A,B,...  bring a visible window of each process in turn
+//                    to the front, 0.1 s apart (an Alt+Tab through them)
 //   --time-reports FILE  with --activate: wait for the next " OUT " line of
 //                    the simulated mouse's log FILE and print the
 //                    milliseconds from the activation to it (-1 after 10 s)
@@ -50,6 +52,7 @@ struct Options {
     bool terminate = false;
     bool activate = false;
     std::wstring reportLog;
+    std::vector<std::wstring> activateEach;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -306,6 +309,15 @@ int main() {
             options.postClose = true;
         } else if (arg == L"--count") {
             options.countOnly = true;
+        } else if (arg == L"--activate-each") {
+            const wchar_t* value = next();
+            if (value == nullptr) return Usage();
+            std::wstring list = value;
+            for (std::size_t start = 0; start <= list.size();) {
+                const std::size_t comma = std::min(list.find(L',', start), list.size());
+                if (comma > start) options.activateEach.push_back(list.substr(start, comma - start));
+                start = comma + 1;
+            }
         } else if (arg == L"--time-reports") {
             const wchar_t* value = next();
             if (value == nullptr) return Usage();
@@ -338,6 +350,22 @@ int main() {
     if (options.countThreads) {
         std::printf("%zu\n", ThreadsOf(options.process));
         return 0;
+    }
+    if (!options.activateEach.empty()) {
+        std::size_t activated = 0;
+        for (const std::wstring& process : options.activateEach) {
+            Options one;
+            one.process = process;
+            one.visibleOnly = true;
+            Walk each{&one, {}};
+            EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&each));
+            if (each.matches.empty()) continue;
+            if (activated > 0) Sleep(100);
+            SetForegroundWindow(each.matches.front());
+            ++activated;
+        }
+        std::printf("%zu\n", activated);
+        return activated == options.activateEach.size() ? 0 : 1;
     }
     Walk walk{&options, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&walk));

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/qt/linux_desktop.h"
+
 namespace vx::platform {
 namespace {
 
@@ -35,12 +37,6 @@ std::string ExecutableOf(std::uint32_t pid) {
     return path;
 }
 
-bool WaylandSession() {
-    const char* session = std::getenv("XDG_SESSION_TYPE");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (session != nullptr && std::strcmp(session, "wayland") == 0) || (wayland != nullptr && wayland[0] != '\0');
-}
-
 }  // namespace
 
 LinuxForegroundWatch::LinuxForegroundWatch(Diagnostics& diagnostics) : diagnostics_(diagnostics) {
@@ -60,9 +56,7 @@ LinuxForegroundWatch::LinuxForegroundWatch(Diagnostics& diagnostics) : diagnosti
 LinuxForegroundWatch::~LinuxForegroundWatch() { Disconnect(); }
 
 ForegroundReach LinuxForegroundWatch::Reach() {
-    const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || display[0] == '\0') return ForegroundReach::Nothing;
-    return WaylandSession() ? ForegroundReach::X11Programs : ForegroundReach::EveryProgram;
+    return ForegroundReachOf(std::getenv("DISPLAY"), std::getenv("XDG_SESSION_TYPE"), std::getenv("WAYLAND_DISPLAY"));
 }
 
 bool LinuxForegroundWatch::Connect() {

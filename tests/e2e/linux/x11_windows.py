@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """X11 helpers of the per-program profiles' native scenario, where no window
 manager runs:
-  x11_windows.py window INSTANCE CLASS TITLE   a plain window with that
-      WM_CLASS and its _NET_WM_PID, open until the process ends
-  x11_windows.py activate WINDOW_ID            names the window in the root
-      window's _NET_ACTIVE_WINDOW, as a window manager does on a focus change
+  x11_windows.py window INSTANCE CLASS TITLE [--late]   a plain window with
+      that WM_CLASS and its _NET_WM_PID, open until the process ends; with
+      --late both are set only 0.3 s after the window is shown
+  x11_windows.py activate WINDOW_ID...         names the window in the root
+      window's _NET_ACTIVE_WINDOW, as a window manager does on a focus change;
+      several in turn, 0.1 s apart (an Alt+Tab through them)
 """
 import ctypes
 import os
 import sys
+import time
 
 x = ctypes.cdll.LoadLibrary('libX11.so.6')
 x.XOpenDisplay.restype = ctypes.c_void_p
@@ -45,17 +48,30 @@ if not display:
 root = x.XDefaultRootWindow(display)
 if sys.argv[1] == 'window':
     instance, klass, title = (a.encode() for a in sys.argv[2:5])
+    late = '--late' in sys.argv[5:]
     window = x.XCreateSimpleWindow(display, root, 50, 50, 320, 200, 1, 0, 0xFFFFFF)
     x.XStoreName(display, window, title)
     hint = ClassHint(instance, klass)
-    x.XSetClassHint(display, window, ctypes.byref(hint))
-    set_long(display, window, b'_NET_WM_PID', XA_CARDINAL, os.getpid())
+
+    def identify():
+        x.XSetClassHint(display, window, ctypes.byref(hint))
+        set_long(display, window, b'_NET_WM_PID', XA_CARDINAL, os.getpid())
+
+    if not late:
+        identify()
     x.XMapWindow(display, window)
     x.XFlush(display)
     print(window, flush=True)
+    if late:
+        time.sleep(0.3)
+        identify()
+        x.XFlush(display)
     event = ctypes.create_string_buffer(192)
     while True:
         x.XNextEvent(display, event)
 elif sys.argv[1] == 'activate':
-    set_long(display, root, b'_NET_ACTIVE_WINDOW', XA_WINDOW, int(sys.argv[2]))
-    x.XFlush(display)
+    for n, window in enumerate(sys.argv[2:]):
+        if n > 0:
+            time.sleep(0.1)
+        set_long(display, root, b'_NET_ACTIVE_WINDOW', XA_WINDOW, int(window))
+        x.XFlush(display)
