@@ -4,7 +4,7 @@
 # applies its rule's profile (13 reports, CurConfig, [Config6]), a program
 # without a rule brings back the profile from before; a fast switch through
 # three windows sends only the last one's profile; the program's own
-# dialog (from the tray
+# dialog (opened by a click on the tray menu's item)
 # menu's third item) switches nothing, and OK keeps the rules.
 source "$(dirname "$0")/lib.sh"
 e2e_begin program_profiles dist-sim
@@ -71,10 +71,25 @@ e2e_expect_eq "one switch, to Notepad's profile" "per-program profiles: rule 1 -
   "$(tail -n +$((diags + 1)) <(grep DIAG "$E2E_DIR/simmouse.log") | cut -d' ' -f3-)"
 e2e_expect_eq "CurConfig after the fast switch" 3 "$(e2e_ini_get "$ini" Init CurConfig)"
 
-# The tray menu's third item opens the dialog; it is the program's own
-# window, so nothing switches while it is in front.
+# The tray menu's second item (of three) opens the dialog; it is the
+# program's own window, so nothing switches while it is in front.
 from=$(($(e2e_log_lines) + 1))
-e2e_wintext --title "$E2E_TITLE" --command 32845 >/dev/null
+e2e_close_window "$E2E_TITLE"  # to the tray
+if tray=$(e2e_wait_xwindow '^Wine System Tray$' 5); then
+  read -r tx ty th < <(xdotool getwindowgeometry --shell "$tray" |
+    awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^HEIGHT=/ { h = $2 } END { print x, y, h }')
+  xdotool windowraise "$tray"  # Notepad's window lies over it
+  xdotool mousemove $((tx + 10)) $((ty + th - 10))
+  xdotool click 3
+  e2e_eventually 5 eval "e2e_wintext --process '$E2E_EXE' --visible | grep -q '#32768'" || e2e_fail "no tray menu"
+  e2e_screenshot program_profiles_tray_menu
+  # The menu opens at the pointer; its items are 20 pixels high.
+  eval "$(xdotool getmouselocation --shell)"
+  xdotool mousemove $((X + 30)) $((Y + 33)) click 1
+else
+  e2e_log "no Wine system tray: the dialog is opened by the menu's command"
+  e2e_wintext --title "$E2E_TITLE" --command 32845 >/dev/null
+fi
 if ! e2e_wait_window "Per-Program Profiles" 10; then
   e2e_fail "the Per-Program Profiles dialog did not open"
 else
