@@ -4,8 +4,8 @@
 # applies its rule's profile (13 reports, CurConfig, [Config6]), a program
 # without a rule brings back the profile from before; a fast switch through
 # three windows sends only the last one's profile; the program's own
-# dialog (opened by a click on the tray menu's item)
-# menu's third item) switches nothing, and OK keeps the rules.
+# dialog (a right-click on the tray icon, then a click on the menu's new
+# item) switches nothing, and OK keeps the rules.
 source "$(dirname "$0")/lib.sh"
 e2e_begin program_profiles dist-sim
 ini=$E2E_DIR/config.ini
