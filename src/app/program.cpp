@@ -38,6 +38,8 @@ bool Program::InitInstance() { return app::InitInstance(impl_->platform, impl_->
 
 AppState& Program::state() { return impl_->state; }
 
+AutoSwitchFeature& Program::autoSwitch() { return impl_->autoSwitch; }
+
 void RunProgram(const BackendServices& services) {
     // The worker threads never stop and use all of these until the entry
     // point ends the process: they are never destroyed under them.

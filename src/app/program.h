@@ -9,6 +9,7 @@
 namespace vx::app {
 
 struct AppState;
+class AutoSwitchFeature;
 
 class Program {
 public:
@@ -22,6 +23,8 @@ public:
     bool InitInstance();
 
     AppState& state();
+    // The per-program profiles' on/off switch (AutoSwitchOn, SetAutoSwitchOn).
+    AutoSwitchFeature& autoSwitch();
 
 private:
     struct Impl;
