@@ -7,13 +7,15 @@ pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
 # X11 for the keyboard's repeat, XInput 2 for the pointer speed of X11
 # sessions without a desktop of their own; udev for the mouse's unplug.
 pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
+# xcb for the watch on the active window (per-program profiles).
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
 pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
 
 add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
 # The system-bus watch (sleep and wake) is a QObject with a slot.
 set_target_properties(vx_qt PROPERTIES AUTOMOC ON)
 target_link_libraries(vx_qt PUBLIC vx_logic vx_linux_desktop Qt6::Widgets Qt6::Network Qt6::DBus
-                      PRIVATE PkgConfig::XINPUT)
+                      PRIVATE PkgConfig::XINPUT PkgConfig::XCB)
 
 add_executable(vx230 ${VX_QT_ENTRY_SOURCES} ${VX_QT_HID_SOURCES})
 target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI PkgConfig::UDEV)
@@ -58,6 +60,11 @@ find_package(GTest REQUIRED)
 add_executable(qt_backend_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_backend_test.cpp)
 target_link_libraries(qt_backend_tests PRIVATE vx_qt GTest::gtest GTest::gtest_main)
 add_test(NAME qt_backend_tests COMMAND qt_backend_tests)
+
+# The per-program profiles' dialog (offscreen).
+add_executable(qt_rules_dialog_tests ${CMAKE_SOURCE_DIR}/tests/qt/qt_rules_dialog_test.cpp)
+target_link_libraries(qt_rules_dialog_tests PRIVATE vx_qt GTest::gtest)
+add_test(NAME qt_rules_dialog_tests COMMAND qt_rules_dialog_tests)
 
 # The .deb and what it holds.
 add_test(NAME linux_package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/check_package.sh ${CMAKE_BINARY_DIR})

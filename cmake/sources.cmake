@@ -10,6 +10,9 @@ endfunction()
 
 vx_folder_sources(VX_APP_SOURCES src/app
   application.cpp
+  auto_switch.cpp
+  auto_switch_feature.cpp
+  auto_switch_profile.cpp
   interface_actions.cpp
   main_window.cpp
   program.cpp
@@ -44,7 +47,9 @@ vx_folder_sources(VX_SETTINGS_SOURCES src/settings
   config_section.cpp
   ini_value.cpp
   mouse_config.cpp
+  auto_switch_file.cpp
   profiles.cpp
+  program_match.cpp
   settings_file.cpp
 )
 
@@ -82,6 +87,7 @@ vx_folder_sources(VX_PORTABLE_SOURCES src/platform/portable
   portable_profile_files.cpp
   posted_work.cpp
   program_paths.cpp
+  program_rules_dialog_model.cpp
   save_temporaries.cpp
   start_options.cpp
   startup_trace.cpp
@@ -104,6 +110,7 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
   linux_diagnostics.cpp
+  linux_foreground_watch.cpp
   linux_process.cpp
   linux_realtime.cpp
   linux_sleep_watch.cpp
@@ -117,6 +124,7 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_main_window.cpp
   qt_menu.cpp
   qt_popup.cpp
+  qt_program_rules_dialog.cpp
   qt_shell.cpp
   x11_key_repeat.cpp
 )
@@ -158,6 +166,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_drawing.cpp
   win32_file_dialog.cpp
   win32_file_system.cpp
+  win32_foreground_watch.cpp
   win32_image_decoder.cpp
   win32_input.cpp
   win32_main_window.cpp
@@ -166,6 +175,7 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   win32_power.cpp
   win32_process.cpp
   win32_profile_files.cpp
+  win32_program_rules_dialog.cpp
   win32_region.cpp
   win32_shell.cpp
   win32_system_settings.cpp

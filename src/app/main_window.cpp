@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/auto_switch_feature.h"
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
 
@@ -9,7 +10,10 @@ CZUV_GMouseDlg::CZUV_GMouseDlg(AppState& state, platform::Platform& platform, Su
                                InterfaceEvents& interfaceEvents)
     : state_(state), platform_(platform), subsystems_(subsystems), interface_(interfaceEvents) {}
 
-void CZUV_GMouseDlg::OnInitDialog() { RunStartupSequence(state_, platform_, subsystems_); }
+void CZUV_GMouseDlg::OnInitDialog() {
+    RunStartupSequence(state_, platform_, subsystems_);
+    if (autoSwitch_ != nullptr && !state_.shutdownStarted) autoSwitch_->Start();
+}
 
 void CZUV_GMouseDlg::OnCloseRequest() { HideToTray(platform_.window); }
 
@@ -30,6 +34,10 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
         case kCmdExitDriverCn: ShutdownDriver(state_, platform_, subsystems_); break;
         case kCmdShowWindowEn:
         case kCmdShowWindowCn: ShowMainWindow(platform_.window); break;
+        case kCmdProgramRulesEn:
+        case kCmdProgramRulesCn:
+            if (autoSwitch_ != nullptr) autoSwitch_->OpenDialog();
+            break;
         default: interface_.OnCommand(commandId); break;
     }
 }

@@ -23,10 +23,16 @@ public:
     virtual void OnEventListEditEnded() {}
 };
 
+class AutoSwitchFeature;
+
 class CZUV_GMouseDlg : public platform::WindowEvents {
 public:
     CZUV_GMouseDlg(AppState& state, platform::Platform& platform, Subsystems& subsystems,
                    InterfaceEvents& interfaceEvents);
+
+    // The per-program profiles: started after start-up, their dialog
+    // opened from the tray menu.
+    void AttachAutoSwitch(AutoSwitchFeature& autoSwitch) { autoSwitch_ = &autoSwitch; }
 
     void OnInitDialog() override;
     void OnCloseRequest() override;
@@ -57,6 +63,7 @@ private:
     platform::Platform& platform_;
     Subsystems& subsystems_;
     InterfaceEvents& interface_;
+    AutoSwitchFeature* autoSwitch_ = nullptr;
 };
 
 }  // namespace vx::app

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/application.h"
+#include "app/auto_switch_feature.h"
 #include "app/main_window.h"
 #include "app/program_interface.h"
 #include "app/program_subsystems.h"
@@ -12,8 +13,13 @@ namespace vx::app {
 
 struct Program::Impl {
     explicit Impl(platform::Platform& p)
-        : platform(p), subsystems(state, p), interface(state, p, subsystems), dialog(state, p, subsystems, interface) {
+        : platform(p),
+          subsystems(state, p),
+          interface(state, p, subsystems),
+          dialog(state, p, subsystems, interface),
+          autoSwitch(state, p, subsystems) {
         state.settings.ProgramDir = platform::ModuleFolder(p.process.ModuleFileName());
+        dialog.AttachAutoSwitch(autoSwitch);
     }
 
     AppState state;
@@ -21,6 +27,7 @@ struct Program::Impl {
     ProgramSubsystems subsystems;
     ProgramInterface interface;
     CZUV_GMouseDlg dialog;
+    AutoSwitchFeature autoSwitch;
 };
 
 Program::Program(platform::Platform& platform) : impl_(std::make_unique<Impl>(platform)) {}
@@ -30,6 +37,8 @@ Program::~Program() = default;
 bool Program::InitInstance() { return app::InitInstance(impl_->platform, impl_->dialog); }
 
 AppState& Program::state() { return impl_->state; }
+
+AutoSwitchFeature& Program::autoSwitch() { return impl_->autoSwitch; }
 
 void RunProgram(const BackendServices& services) {
     // The worker threads never stop and use all of these until the entry
@@ -41,6 +50,8 @@ void RunProgram(const BackendServices& services) {
                                             services.clock,   services.threads, services.shell,  services.images,
                                             services.process, services.window,  services.diagnostics};
     platform->startupTrace = services.startupTrace;
+    platform->foreground = services.foreground;
+    platform->rulesDialog = services.rulesDialog;
     auto* program = new Program(*platform);
     program->InitInstance();
 }

@@ -9,6 +9,7 @@
 namespace vx::app {
 
 struct AppState;
+class AutoSwitchFeature;
 
 class Program {
 public:
@@ -22,6 +23,8 @@ public:
     bool InitInstance();
 
     AppState& state();
+    // The per-program profiles' on/off switch (AutoSwitchOn, SetAutoSwitchOn).
+    AutoSwitchFeature& autoSwitch();
 
 private:
     struct Impl;
@@ -43,6 +46,9 @@ struct BackendServices {
     platform::Diagnostics& diagnostics;
     // With diagnostics on: the start-up steps' times go on record.
     platform::StartupTrace* startupTrace = nullptr;
+    // The per-program profiles, where the backend has a watch and a dialog.
+    platform::ForegroundWatch* foreground = nullptr;
+    platform::ProgramRulesDialog* rulesDialog = nullptr;
 };
 
 // Builds the Platform over the backend's services and runs the program

@@ -11,6 +11,8 @@ inline constexpr int kCmdExitDriverEn = 32800;
 inline constexpr int kCmdShowWindowEn = 32801;
 inline constexpr int kCmdShowWindowCn = 32837;
 inline constexpr int kCmdExitDriverCn = 32838;
+inline constexpr int kCmdProgramRulesEn = 32845;
+inline constexpr int kCmdProgramRulesCn = 32846;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.

@@ -4,10 +4,12 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/file_system.h"
+#include "platform/foreground_watch.h"
 #include "platform/hid.h"
 #include "platform/image.h"
 #include "platform/process.h"
 #include "platform/profile_files.h"
+#include "platform/program_rules_dialog.h"
 #include "platform/shell.h"
 #include "platform/system_settings.h"
 #include "platform/threads.h"
@@ -31,6 +33,9 @@ struct Platform {
     Diagnostics& diagnostics;
     // Set by the entry when the diagnostics log is on.
     StartupTrace* startupTrace = nullptr;
+    // The per-program profiles' watch and dialog, where the backend has them.
+    ForegroundWatch* foreground = nullptr;
+    ProgramRulesDialog* rulesDialog = nullptr;
 };
 
 }  // namespace vx::platform

@@ -102,5 +102,26 @@ TEST(LinuxDesktop, WorkersAskForALowRealtimePriorityWithinTheGrantedOne) {
     for (const auto& c : kCases) EXPECT_EQ(WorkerRealtimePriority(c.granted), c.asked) << c.granted;
 }
 
+TEST(LinuxDesktop, TheWatchOnTheProgramInFrontSeesWhatTheSessionShows) {
+    const struct {
+        const char* display;
+        const char* sessionType;
+        const char* waylandDisplay;
+        ForegroundReach reach;
+    } kCases[] = {
+        {":0", "x11", nullptr, ForegroundReach::EveryProgram},
+        {":0", nullptr, nullptr, ForegroundReach::EveryProgram},
+        {":0", nullptr, "", ForegroundReach::EveryProgram},
+        {":0", "wayland", "wayland-0", ForegroundReach::X11Programs},
+        {":1", "tty", "wayland-0", ForegroundReach::X11Programs},
+        {nullptr, "wayland", "wayland-0", ForegroundReach::Nothing},
+        {"", "x11", nullptr, ForegroundReach::Nothing},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ForegroundReachOf(c.display, c.sessionType, c.waylandDisplay), c.reach)
+            << (c.display ? c.display : "-") << " " << (c.sessionType ? c.sessionType : "-");
+    }
+}
+
 }  // namespace
 }  // namespace vx::platform

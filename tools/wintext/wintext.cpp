@@ -14,6 +14,12 @@
 //   --command ID     post WM_COMMAND ID (e.g. 1 = OK) to every matching
 //                    top-level window instead of printing
 //   --close          post WM_CLOSE to every matching top-level window
+//   --activate       bring the first matching visible window to the front
+//   --activate-each A,B,...  bring a visible window of each process in turn
+//                    to the front, 0.1 s apart (an Alt+Tab through them)
+//   --time-reports FILE  with --activate: wait for the next " OUT " line of
+//                    the simulated mouse's log FILE and print the
+//                    milliseconds from the activation to it (-1 after 10 s)
 //   --threads        print the number of threads of the processes whose
 //                    exe file name is the --process NAME
 //   --usage          for each process whose exe file name is the --process
@@ -44,6 +50,9 @@ struct Options {
     bool usage = false;
     bool paths = false;
     bool terminate = false;
+    bool activate = false;
+    std::wstring reportLog;
+    std::vector<std::wstring> activateEach;
     bool countOnly = false;
     bool postCommand = false;
     bool postClose = false;
@@ -249,9 +258,24 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+// The " OUT " lines of the simulated mouse's log (reports sent).
+std::size_t ReportLines(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    std::string text;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    std::size_t count = 0;
+    for (std::size_t at = text.find(" OUT "); at != std::string::npos; at = text.find(" OUT ", at + 1)) ++count;
+    return count;
+}
+
 int Usage() {
     std::fputs(
-        "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close]\n"
+        "usage: wintext [--process NAME] [--title TEXT] [--visible] [--count] [--command ID | --close | --activate]\n"
         "       wintext --process NAME (--threads | --usage | --paths | --terminate)\n",
         stderr);
     return 2;
@@ -278,10 +302,26 @@ int main() {
             options.terminate = true;
         } else if (arg == L"--iconic") {
             options.iconicOnly = true;
+        } else if (arg == L"--activate") {
+            options.activate = true;
+            options.visibleOnly = true;
         } else if (arg == L"--close") {
             options.postClose = true;
         } else if (arg == L"--count") {
             options.countOnly = true;
+        } else if (arg == L"--activate-each") {
+            const wchar_t* value = next();
+            if (value == nullptr) return Usage();
+            std::wstring list = value;
+            for (std::size_t start = 0; start <= list.size();) {
+                const std::size_t comma = std::min(list.find(L',', start), list.size());
+                if (comma > start) options.activateEach.push_back(list.substr(start, comma - start));
+                start = comma + 1;
+            }
+        } else if (arg == L"--time-reports") {
+            const wchar_t* value = next();
+            if (value == nullptr) return Usage();
+            options.reportLog = value;
         } else if (arg == L"--process" || arg == L"--title" || arg == L"--command") {
             const wchar_t* value = next();
             if (value == nullptr) return Usage();
@@ -311,11 +351,50 @@ int main() {
         std::printf("%zu\n", ThreadsOf(options.process));
         return 0;
     }
+    if (!options.activateEach.empty()) {
+        std::size_t activated = 0;
+        for (const std::wstring& process : options.activateEach) {
+            Options one;
+            one.process = process;
+            one.visibleOnly = true;
+            Walk each{&one, {}};
+            EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&each));
+            if (each.matches.empty()) continue;
+            if (activated > 0) Sleep(100);
+            SetForegroundWindow(each.matches.front());
+            ++activated;
+        }
+        std::printf("%zu\n", activated);
+        return activated == options.activateEach.size() ? 0 : 1;
+    }
     Walk walk{&options, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&walk));
 
     if (options.countOnly) {
         std::printf("%zu\n", walk.matches.size());
+        return 0;
+    }
+    if (options.activate && !options.reportLog.empty()) {
+        if (walk.matches.empty()) return 1;
+        const std::size_t before = ReportLines(options.reportLog);
+        LARGE_INTEGER frequency{}, start{}, now{};
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        SetForegroundWindow(walk.matches.front());
+        double elapsedMs = 0;
+        do {
+            Sleep(1);
+            QueryPerformanceCounter(&now);
+            elapsedMs =
+                1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        } while (ReportLines(options.reportLog) <= before && elapsedMs < 10000);
+        std::printf("%.2f\n", elapsedMs < 10000 ? elapsedMs : -1.0);
+        return 0;
+    }
+    if (options.activate) {
+        if (walk.matches.empty()) return 1;
+        SetForegroundWindow(walk.matches.front());
+        std::printf("%d\n", GetForegroundWindow() == walk.matches.front() ? 1 : 0);
         return 0;
     }
     if (options.postCommand || options.postClose) {

@@ -37,9 +37,14 @@ MenuNode EventMenuChinese() {
                                     Item("修改延迟", 32835), Item("删除", 32836)})});
 }
 
-MenuNode TrayMenuEnglish() { return Bar({Popup("Tray", {Item("Show Window", 32801), Item("Exit Driver", 32800)})}); }
+MenuNode TrayMenuEnglish() {
+    return Bar({Popup("Tray",
+                      {Item("Show Window", 32801), Item("Per-Program Profiles…", 32845), Item("Exit Driver", 32800)})});
+}
 
-MenuNode TrayMenuChinese() { return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("关闭驱动", 32838)})}); }
+MenuNode TrayMenuChinese() {
+    return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("程序配置…", 32846), Item("关闭驱动", 32838)})});
+}
 
 }  // namespace
 

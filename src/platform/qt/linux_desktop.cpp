@@ -137,4 +137,11 @@ unsigned WorkerRealtimePriority(long long maxGranted) {
     return static_cast<unsigned>(std::clamp(maxGranted, 0LL, kWanted));
 }
 
+ForegroundReach ForegroundReachOf(const char* display, const char* sessionType, const char* waylandDisplay) {
+    if (display == nullptr || display[0] == '\0') return ForegroundReach::Nothing;
+    const bool wayland = (sessionType != nullptr && std::string_view(sessionType) == "wayland") ||
+                         (waylandDisplay != nullptr && waylandDisplay[0] != '\0');
+    return wayland ? ForegroundReach::X11Programs : ForegroundReach::EveryProgram;
+}
+
 }  // namespace vx::platform

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/foreground_watch.h"
 #include "platform/shell.h"
 
 namespace vx::platform {
@@ -42,5 +43,11 @@ std::vector<std::string> LinuxProgramsFor(SystemProgram program);
 // the system grants (RealtimeKit's MaxRealtimePriority): low in the range,
 // so that sound servers stay above them. 0 when nothing is granted.
 unsigned WorkerRealtimePriority(long long maxGranted);
+
+// What the watch on the program in front can see, from the session's
+// variables (null when unset): every program on an X11 session, only the
+// X11 programs' windows on Wayland (through XWayland), nothing without an
+// X display.
+ForegroundReach ForegroundReachOf(const char* display, const char* sessionType, const char* waylandDisplay);
 
 }  // namespace vx::platform

@@ -36,8 +36,10 @@ std::vector<std::string> FirstSubmenuItems(int resourceId) {
 }
 
 TEST(Resources, TrayMenusInBothLanguages) {
-    EXPECT_EQ(FirstSubmenuItems(157), (std::vector<std::string>{"0|Show Window|32801", "0|Exit Driver|32800"}));
-    EXPECT_EQ(FirstSubmenuItems(162), (std::vector<std::string>{"0|显示窗口   |32837", "0|关闭驱动|32838"}));
+    EXPECT_EQ(FirstSubmenuItems(157), (std::vector<std::string>{"0|Show Window|32801", "0|Per-Program Profiles…|32845",
+                                                                "0|Exit Driver|32800"}));
+    EXPECT_EQ(FirstSubmenuItems(162),
+              (std::vector<std::string>{"0|显示窗口   |32837", "0|程序配置…|32846", "0|关闭驱动|32838"}));
 }
 
 TEST(Resources, EnglishEventMenu) {

@@ -20,12 +20,14 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
+#include "platform/qt/linux_foreground_watch.h"
 #include "platform/qt/linux_process.h"
 #include "platform/qt/linux_sleep_watch.h"
 #include "platform/qt/linux_system_settings.h"
 #include "platform/qt/linux_threads.h"
 #include "platform/qt/qt_image_decoder.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_program_rules_dialog.h"
 #include "platform/qt/qt_shell.h"
 
 #ifdef VX_SIMULATED_MOUSE
@@ -115,13 +117,15 @@ int main(int argc, char** argv) {
     LinuxSleepWatch sleepWatch(diagnostics, [&window](PowerEvent event) { window.PostPowerEvent(event); });
     QtShell shell;
     QtImageDecoder images;
+    LinuxForegroundWatch foreground(diagnostics);
+    QtProgramRulesDialog rulesDialog;
 
     if (trace) {
         trace->Mark("window and backends");
         window.SetStartupTrace(&*trace);
     }
     vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
-                         trace ? &*trace : nullptr});
+                         trace ? &*trace : nullptr, &foreground, &rulesDialog});
 
     // The worker threads never stop and still use the objects above: end
     // the process here rather than destroy those objects under them.

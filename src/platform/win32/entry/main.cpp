@@ -15,10 +15,12 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_diagnostics.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_foreground_watch.h"
 #include "platform/win32/win32_image_decoder.h"
 #include "platform/win32/win32_main_window.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_process.h"
+#include "platform/win32/win32_program_rules_dialog.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_settings.h"
 #include "platform/win32/win32_threads.h"
@@ -64,13 +66,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32Threads threads;
     Win32Shell shell;
     Win32ImageDecoder images;
+    Win32ForegroundWatch foreground;
+    Win32ProgramRulesDialog rulesDialog([&window]() -> void* { return window.Handle(); });
 
     if (trace) {
         trace->Mark("window and backends");
         window.SetStartupTrace(&*trace);
     }
     vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
-                         trace ? &*trace : nullptr});
+                         trace ? &*trace : nullptr, &foreground, &rulesDialog});
 
     // The worker threads never stop and still use the objects above: end the
     // process here, which stops them first, instead of destroying those

@@ -8,6 +8,7 @@
 #define IDD_FUNCTION_MENU 103
 #define IDD_SUB_MENU      104
 #define IDD_WARNING       105
+#define IDD_PROGRAM_RULES 106
 #define IDR_EVENT_MENU_EN 154
 #define IDR_TRAY_MENU_EN  157
 #define IDI_MAIN          159
@@ -51,9 +52,27 @@
 #define ID_EN_EXIT_DRIVER 32800
 #define ID_CN_SHOW_WINDOW 32837
 #define ID_CN_EXIT_DRIVER 32838
+#define ID_EN_PROGRAM_RULES 32845
+#define ID_CN_PROGRAM_RULES 32846
 
 // The about box's icon control.
 #define IDC_ABOUT_ICON 1000
+
+// The per-program profiles' dialog; its texts are set when it opens.
+#define IDC_RULES_ENABLE         1100
+#define IDC_RULES_LIST           1101
+#define IDC_RULES_ADD_PROGRAM    1102
+#define IDC_RULES_ADD_FOLDER     1103
+#define IDC_RULES_REMOVE         1104
+#define IDC_RULES_UP             1105
+#define IDC_RULES_DOWN           1106
+#define IDC_RULES_RUNNING        1107
+#define IDC_RULES_ADD_RUNNING    1108
+#define IDC_RULES_PROFILE_LABEL  1109
+#define IDC_RULES_PROFILE        1110
+#define IDC_RULES_FALLBACK_LABEL 1111
+#define IDC_RULES_FALLBACK       1112
+#define IDC_RULES_REACH          1113
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
