@@ -22,6 +22,11 @@ add_executable(vx230-sim ${VX_QT_ENTRY_SOURCES})
 target_compile_definitions(vx230-sim PRIVATE VX_SIMULATED_MOUSE)
 target_link_libraries(vx230-sim PRIVATE vx_qt vx_sim)
 
+# vx230ctl: no Qt, only the request protocol and the socket's client.
+add_executable(vx230ctl ${VX_QT_CTL_SOURCES})
+target_compile_definitions(vx230ctl PRIVATE VX_VERSION="${PROJECT_VERSION}")
+target_link_libraries(vx230ctl PRIVATE vx_logic vx_linux_desktop)
+
 # data/ beside the programs, as the installed tree has it in share/vx230.
 add_custom_target(vx230-data ALL
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DDIST_DIR=${CMAKE_BINARY_DIR}/data

@@ -154,6 +154,9 @@ public:
     virtual void RemoveRecordingHook() = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
+    // A short notice beside the tray icon or from the desktop, that goes
+    // away on its own; nothing where the system has no such thing.
+    virtual void ShowNotice(const std::string& /*text*/) {}
     // Ends the modal run once the current message is handled.
     virtual void Destroy() = 0;
     virtual bool Exists() = 0;

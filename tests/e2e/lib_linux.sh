@@ -277,3 +277,15 @@ e2e_cleanup() {
   done
   E2E_PIDS=()
 }
+
+# vx230ctl beside the program (the build's, or the installed one).
+e2e_ctl() {
+  local code
+  E2E_CTL_ERR=$E2E_DIR/ctl-stderr.log
+  (cd "$E2E_DIR" && exec "$(dirname "$E2E_PROGRAM")/vx230ctl" "$@") 2>"$E2E_CTL_ERR" >"$E2E_DIR/ctl-stdout.log"
+  code=$?
+  cat "$E2E_DIR/ctl-stdout.log"
+  return $code
+}
+
+e2e_ctl_path() { printf '%s\n' "$1"; }

@@ -331,6 +331,21 @@ void Win32MainWindow::RemoveTrayIcon() {
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
+void Win32MainWindow::ShowNotice(const std::string& text) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    // The balloon only: the icon, its menu and tip stay as they are.
+    data.uFlags = NIF_INFO;
+    const std::wstring wide = Widen(text).substr(0, std::size(data.szInfo) - 1);
+    std::copy(wide.begin(), wide.end(), data.szInfo);
+    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szInfoTitle);
+    data.dwInfoFlags = NIIF_INFO;
+    if (!Shell_NotifyIconW(NIM_MODIFY, &data) && diagnostics_ != nullptr) {
+        diagnostics_->Report("notice not shown (the tray refused it): " + text);
+    }
+}
+
 void Win32MainWindow::Destroy() {
     HWND hwnd = Handle();
     if (hwnd == nullptr || destroyed_) return;

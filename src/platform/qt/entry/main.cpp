@@ -108,6 +108,8 @@ int main(int argc, char** argv) {
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 
+    process.UseDiagnostics(diagnostics);
+
     PosixFileSystem files;
     LinuxSystemSettings systemSettings(diagnostics);
     LinuxThreads threads(diagnostics);

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# vx230ctl against the running program: exit 2 with none running; status
+# before and after; profile 3 applied as the clicks would (13 reports,
+# CurConfig, the applied copy); export byte for byte as the window's own
+# export, import back; bad usage and refusals with their exit codes,
+# changing nothing.
+# Platforms: wine linux
+source "$(dirname "$0")/lib.sh"
+e2e_begin ctl dist-sim
+main=INI_EN/skin_main_en.ini
+ini=$E2E_DIR/config.ini
+
+e2e_ctl status >/dev/null
+e2e_expect_eq "no program running: exit 2" "2" "$?"
+e2e_expect_eq "and it says so" "vx230ctl: the program is not running" "$(tr -d '\r' <"$E2E_CTL_ERR")"
+e2e_expect_eq "--version needs no program" "vx230ctl 1.0.0" "$(e2e_ctl --version)"
+
+e2e_start_and_wait
+e2e_expect_eq "status before" "mouse=connected profile=1 applied=1 language=en" "$(e2e_ctl status | paste -sd' ')"
+e2e_expect_eq "status exits 0" "0" "$(e2e_ctl status >/dev/null; echo $?)"
+
+config3=$(e2e_section "$ini" Config3)
+from=$(($(e2e_log_lines) + 1))
+e2e_expect_eq "profile 3 answers" "profile=3 applied=3" "$(e2e_ctl profile 3 | paste -sd' ')"
+e2e_expect "the 13 reports of an apply were sent" e2e_wait_reports "$from" 13 10
+sleep 0.5
+e2e_expect_eq "exactly 13 reports" "13" "$(e2e_reports_from "$from" | wc -l)"
+e2e_expect_eq "CurConfig=3" "3" "$(e2e_ini_get "$ini" Init CurConfig)"
+e2e_expect_eq "the applied copy is profile 3" "$config3" "$(e2e_section "$ini" Config6)"
+e2e_expect_eq "status after" "mouse=connected profile=3 applied=3 language=en" "$(e2e_ctl status | paste -sd' ')"
+
+# The window now shows profile 3: its export and vx230ctl's, byte for byte.
+e2e_click $main 15     # Export
+e2e_file_dialog save "$E2E_DIR/window.ini"
+e2e_expect "the window exported" e2e_eventually 5 test -s "$E2E_DIR/window.ini"
+e2e_expect_eq "export exits 0" "profile=3" "$(e2e_ctl export 3 "$(e2e_ctl_path "$E2E_DIR/ctl export.ini")")"
+e2e_expect "the two exports are the same bytes" cmp -s "$E2E_DIR/window.ini" "$E2E_DIR/ctl export.ini"
+
+e2e_expect_eq "import exits 0" "profile=1" "$(e2e_ctl import 1 "$(e2e_ctl_path "$E2E_DIR/ctl export.ini")")"
+e2e_expect_eq "profile 1 now holds profile 3" "$config3" "$(e2e_section "$ini" Config1)"
+e2e_expect_eq "what was shown stays" "3" "$(e2e_ctl status | awk -F= '$1 == "profile" { print $2 }')"
+
+before=$(md5sum <"$ini")
+from=$(($(e2e_log_lines) + 1))
+printf '[Other]\r\nA=1\r\n' >"$E2E_DIR/none.ini"
+e2e_ctl import 2 "$(e2e_ctl_path "$E2E_DIR/none.ini")" >/dev/null
+e2e_expect_eq "a file without a profile is refused: exit 3" "3" "$?"
+e2e_expect "with the reason" grep -q "refused: import: .*holds no profile" "$E2E_CTL_ERR"
+for usage in "profile 6" "profile" "reboot" "export 3"; do
+  # shellcheck disable=SC2086
+  e2e_ctl $usage >/dev/null 2>&1
+  e2e_expect_eq "bad usage '$usage': exit 1" "1" "$?"
+done
+e2e_expect_eq "refusals changed nothing" "$before" "$(md5sum <"$ini")"
+e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
+e2e_expect_eq "the refusal is on record once" "1" "$(grep -c 'DIAG vx230ctl request refused: import' "$E2E_DIR/simmouse.log")"
+e2e_expect_eq "no notice was refused" "0" "$(grep -c 'DIAG notice not shown' "$E2E_DIR/simmouse.log")"
+
+echo unplug >>"$E2E_DIR/simmouse.cmd"
+e2e_finish
