@@ -4,9 +4,9 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Network DBus)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
-# X11 for the keyboard's repeat, XInput 2 for the pointer speed of X11
+# X11 for the keyboard's repeat and the hotkeys' grabs, XInput 2 for the pointer speed of X11
 # sessions without a desktop of their own; udev for the mouse's unplug.
-pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
+pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi xcb)
 pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
 
 add_library(vx_qt STATIC ${VX_QT_SOURCES} ${VX_POSIX_SOURCES})
@@ -89,8 +89,9 @@ add_test(NAME linux_realtime_tests COMMAND linux_realtime_tests)
 set_tests_properties(linux_realtime_tests PROPERTIES TIMEOUT 60)
 
 # Linux only: sleep and wake over a private system bus; the desktop's
-# pointer speed and wheel lines.
-foreach(name sleep_wake desktop_settings)
+# pointer speed and wheel lines; vx230ctl's socket (raw lines, the notice,
+# another user).
+foreach(name sleep_wake desktop_settings ctl_socket)
   add_test(NAME linux_e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_${name}.sh)
   set_tests_properties(linux_e2e.${name} PROPERTIES TIMEOUT 240 ENVIRONMENT VX_LINUX_BUILD_DIR=${CMAKE_BINARY_DIR})
 endforeach()

@@ -13,6 +13,8 @@ vx_folder_sources(VX_APP_SOURCES src/app
   control_client.cpp
   control_protocol.cpp
   control_requests.cpp
+  hotkey_table.cpp
+  hotkeys.cpp
   interface_actions.cpp
   main_window.cpp
   profile_switch.cpp
@@ -107,6 +109,7 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
+  desktop_notice.cpp
   linux_diagnostics.cpp
   linux_process.cpp
   linux_realtime.cpp
@@ -122,6 +125,7 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_menu.cpp
   qt_popup.cpp
   qt_shell.cpp
+  x11_hotkeys.cpp
   x11_key_repeat.cpp
 )
 

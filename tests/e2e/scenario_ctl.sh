@@ -3,7 +3,7 @@
 # before and after; profile 3 applied as the clicks would (13 reports,
 # CurConfig, the applied copy); export byte for byte as the window's own
 # export, import back; bad usage and refusals with their exit codes,
-# changing nothing.
+# changing nothing; a [Hotkeys] combination pressed switches and applies.
 # Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
 e2e_begin ctl dist-sim
@@ -15,6 +15,7 @@ e2e_expect_eq "no program running: exit 2" "2" "$?"
 e2e_expect_eq "and it says so" "vx230ctl: the program is not running" "$(tr -d '\r' <"$E2E_CTL_ERR")"
 e2e_expect_eq "--version needs no program" "vx230ctl 1.0.0" "$(e2e_ctl --version)"
 
+e2e_ini_set "$ini" Hotkeys Profile2 Ctrl+Alt+2
 e2e_start_and_wait
 e2e_expect_eq "status before" "mouse=connected profile=1 applied=1 language=en" "$(e2e_ctl status | paste -sd' ')"
 e2e_expect_eq "status exits 0" "0" "$(e2e_ctl status >/dev/null; echo $?)"
@@ -39,6 +40,15 @@ e2e_expect "the two exports are the same bytes" cmp -s "$E2E_DIR/window.ini" "$E
 e2e_expect_eq "import exits 0" "profile=1" "$(e2e_ctl import 1 "$(e2e_ctl_path "$E2E_DIR/ctl export.ini")")"
 e2e_expect_eq "profile 1 now holds profile 3" "$config3" "$(e2e_section "$ini" Config1)"
 e2e_expect_eq "what was shown stays" "3" "$(e2e_ctl status | awk -F= '$1 == "profile" { print $2 }')"
+
+from=$(($(e2e_log_lines) + 1))
+xdotool windowfocus "$(e2e_main_window_id)" 2>/dev/null
+sleep 0.3
+xdotool key ctrl+alt+2
+e2e_expect "the hotkey applied: 13 reports" e2e_wait_reports "$from" 13 10
+e2e_expect_eq "the hotkey wrote CurConfig=2" "2" "$(e2e_ini_get "$ini" Init CurConfig)"
+e2e_expect_eq "status after the hotkey" "mouse=connected profile=2 applied=2 language=en" \
+  "$(e2e_ctl status | paste -sd' ')"
 
 before=$(md5sum <"$ini")
 from=$(($(e2e_log_lines) + 1))

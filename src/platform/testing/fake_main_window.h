@@ -71,6 +71,15 @@ public:
         Log(std::string("Show:") + names[static_cast<int>(command)]);
     }
     void ShowAboutBox() override { Log("ShowAboutBox"); }
+    // Combinations another program holds: registering them is refused.
+    std::vector<Hotkey> hotkeysHeldElsewhere;
+    bool RegisterHotkey(int id, const Hotkey& hotkey) override {
+        Log("RegisterHotkey:" + std::to_string(id));
+        for (const Hotkey& held : hotkeysHeldElsewhere) {
+            if (held == hotkey) return false;
+        }
+        return true;
+    }
     void ShowNotice(const std::string& text) override {
         {
             std::lock_guard lock(mutex_);

@@ -331,6 +331,28 @@ void Win32MainWindow::RemoveTrayIcon() {
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
+bool Win32MainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return false;
+    // Held down, a combination would switch again and again.
+    UINT modifiers = MOD_NOREPEAT;
+    if (hotkey.control) modifiers |= MOD_CONTROL;
+    if (hotkey.alt) modifiers |= MOD_ALT;
+    if (hotkey.shift) modifiers |= MOD_SHIFT;
+    if (hotkey.super) modifiers |= MOD_WIN;
+    if (!RegisterHotKey(hwnd, id, modifiers, static_cast<UINT>(hotkey.key))) return false;
+    hotkeyIds_.push_back(id);
+    return true;
+}
+
+void Win32MainWindow::UnregisterHotkeys() {
+    HWND hwnd = Handle();
+    for (const int id : hotkeyIds_) {
+        if (hwnd != nullptr) UnregisterHotKey(hwnd, id);
+    }
+    hotkeyIds_.clear();
+}
+
 void Win32MainWindow::ShowNotice(const std::string& text) {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
@@ -508,6 +530,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             if (work_.TakeRepaint()) events_->OnRepaintRequest();
             return TRUE;
         case kPostedTaskMessage: work_.RunTasks(); return TRUE;
+        case WM_HOTKEY: events_->OnHotkey(static_cast<int>(wParam)); return TRUE;
         default: return FALSE;
     }
 }

@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
 #endif
 
     process.UseDiagnostics(diagnostics);
+    window.UseDiagnostics(diagnostics);
 
     PosixFileSystem files;
     LinuxSystemSettings systemSettings(diagnostics);
