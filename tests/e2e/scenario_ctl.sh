@@ -64,7 +64,11 @@ done
 e2e_expect_eq "refusals changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "the refusal is on record once" "1" "$(grep -c 'DIAG vx230ctl request refused: import' "$E2E_DIR/simmouse.log")"
-e2e_expect_eq "no notice was refused" "0" "$(grep -c 'DIAG notice not shown' "$E2E_DIR/simmouse.log")"
+# The tray took the balloons (natively the desktop's service is watched in
+# linux/scenario_ctl_socket.sh; here there is none).
+if [ "$E2E_PLATFORM" = wine ]; then
+  e2e_expect_eq "no notice was refused" "0" "$(grep -c 'DIAG notice not shown' "$E2E_DIR/simmouse.log")"
+fi
 
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 e2e_finish
