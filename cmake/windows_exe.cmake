@@ -56,6 +56,15 @@ add_custom_command(TARGET vx230ctl POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vx230ctl> ${CMAKE_SOURCE_DIR}/dist-sim/
   VERBATIM)
 
+# Sends raw lines to the control pipe (bad and oversized requests).
+add_executable(ctlsend ${CMAKE_SOURCE_DIR}/tools/ctlsend/ctlsend.cpp ${VX_WIN32_DIR}/text_convert.cpp
+               ${VX_WIN32_DIR}/win32_control_pipe.cpp)
+set_target_properties(ctlsend PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+target_include_directories(ctlsend PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(ctlsend PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(ctlsend PRIVATE -municode -static -static-libgcc -static-libstdc++)
+target_link_libraries(ctlsend PRIVATE advapi32 kernel32)
+
 # Console helper: prints top-level windows and their children as UTF-8.
 add_executable(wintext ${CMAKE_SOURCE_DIR}/tools/wintext/wintext.cpp)
 set_target_properties(wintext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

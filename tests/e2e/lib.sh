@@ -633,6 +633,10 @@ e2e_ctl() {
   return $code
 }
 
+# e2e_ctl_raw LINE | e2e_ctl_raw --long N: the line as it is (or N letters)
+# straight to the program, past vx230ctl's checks; prints the answer line.
+e2e_ctl_raw() { wine "$E2E_WIN_BUILD/tools/ctlsend.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
 # e2e_ctl_path PATH: the file's name as vx230ctl of this platform takes it.
 e2e_ctl_path() { winepath -w "$1" 2>/dev/null; }
 

@@ -289,3 +289,21 @@ e2e_ctl() {
 }
 
 e2e_ctl_path() { printf '%s\n' "$1"; }
+
+e2e_ctl_raw() {
+  python3 - "$XDG_RUNTIME_DIR/CZUV_GMouseApp.socket" "$@" <<'PY'
+import socket, sys
+line = "a" * int(sys.argv[3]) if sys.argv[2] == "--long" else sys.argv[2]
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(10)
+s.connect(sys.argv[1])
+s.sendall(line.encode() + b"\n")
+answer = b""
+while not answer.endswith(b"\n"):
+    chunk = s.recv(4096)
+    if not chunk:
+        break
+    answer += chunk
+print(answer.decode().rstrip("\n"))
+PY
+}

@@ -2,7 +2,8 @@
 # vx230ctl against the running program: exit 2 with none running; status
 # before and after; profile 3 applied as the clicks would (13 reports,
 # CurConfig, the applied copy); export byte for byte as the window's own
-# export, import back; bad usage and refusals with their exit codes,
+# export, import back; bad usage and refusals (bad and oversized lines sent
+# as they are too) with their exit codes,
 # changing nothing; a [Hotkeys] combination pressed switches and applies.
 # Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
@@ -61,9 +62,15 @@ for usage in "profile 6" "profile" "reboot" "export 3"; do
   e2e_ctl $usage >/dev/null 2>&1
   e2e_expect_eq "bad usage '$usage': exit 1" "1" "$?"
 done
+e2e_expect_eq "an oversized line is refused" "VX230CTL/1 error request longer than 4096 bytes" \
+  "$(e2e_ctl_raw --long 5000)"
+e2e_expect_eq "another version is refused" "VX230CTL/1 error request is not VX230CTL/1" \
+  "$(e2e_ctl_raw 'VX230CTL/2 profile 3')"
+e2e_expect_eq "a profile out of range is refused" "VX230CTL/1 error profile: the profile is not 1..5" \
+  "$(e2e_ctl_raw 'VX230CTL/1 profile 9')"
 e2e_expect_eq "refusals changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
-e2e_expect_eq "the refusal is on record once" "1" "$(grep -c 'DIAG vx230ctl request refused: import' "$E2E_DIR/simmouse.log")"
+e2e_expect_eq "each refusal is on record once" "4" "$(grep -c 'DIAG vx230ctl request refused: ' "$E2E_DIR/simmouse.log")"
 # The tray took the balloons (natively the desktop's service is watched in
 # linux/scenario_ctl_socket.sh; here there is none).
 if [ "$E2E_PLATFORM" = wine ]; then
