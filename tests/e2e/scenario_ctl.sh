@@ -30,6 +30,11 @@ e2e_expect_eq "exactly 13 reports" "13" "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "CurConfig=3" "3" "$(e2e_ini_get "$ini" Init CurConfig)"
 e2e_expect_eq "the applied copy is profile 3" "$config3" "$(e2e_section "$ini" Config6)"
 e2e_expect_eq "status after" "mouse=connected profile=3 applied=3 language=en" "$(e2e_ctl status | paste -sd' ')"
+# Wine's tray shows the balloon as a tooltip window with the notice's text.
+balloon() { [ "$(e2e_wintext --process explorer.exe --title "$1" --count)" -ge 1 ] 2>/dev/null; }
+if [ "$E2E_PLATFORM" = wine ]; then
+  e2e_expect "the tray's balloon says Profile 3 applied" e2e_eventually 5 balloon "Profile 3 applied"
+fi
 
 # The window now shows profile 3: its export and vx230ctl's, byte for byte.
 e2e_click $main 15     # Export
@@ -48,6 +53,9 @@ sleep 0.3
 xdotool key ctrl+alt+2
 e2e_expect "the hotkey applied: 13 reports" e2e_wait_reports "$from" 13 10
 e2e_expect_eq "the hotkey wrote CurConfig=2" "2" "$(e2e_ini_get "$ini" Init CurConfig)"
+if [ "$E2E_PLATFORM" = wine ]; then
+  e2e_expect "the balloon says Profile 2 applied" e2e_eventually 5 balloon "Profile 2 applied"
+fi
 e2e_expect_eq "status after the hotkey" "mouse=connected profile=2 applied=2 language=en" \
   "$(e2e_ctl status | paste -sd' ')"
 
@@ -71,8 +79,8 @@ e2e_expect_eq "a profile out of range is refused" "VX230CTL/1 error profile: the
 e2e_expect_eq "refusals changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "each refusal is on record once" "4" "$(grep -c 'DIAG vx230ctl request refused: ' "$E2E_DIR/simmouse.log")"
-# The tray took the balloons (natively the desktop's service is watched in
-# linux/scenario_ctl_socket.sh; here there is none).
+# The tray took the balloons (natively the desktop's notification service
+# is watched in linux/scenario_ctl_socket.sh; here there is none).
 if [ "$E2E_PLATFORM" = wine ]; then
   e2e_expect_eq "no notice was refused" "0" "$(grep -c 'DIAG notice not shown' "$E2E_DIR/simmouse.log")"
 fi
