@@ -159,8 +159,8 @@ public:
     // The combination reaches OnHotkey(id) from now on, whichever program
     // has the keyboard. False when the system refused it (another program
     // holds it, or the system has no such thing).
+    // They last as long as the window.
     virtual bool RegisterHotkey(int /*id*/, const Hotkey& /*hotkey*/) { return false; }
-    virtual void UnregisterHotkeys() {}
     // A short notice beside the tray icon or from the desktop, that goes
     // away on its own; nothing where the system has no such thing.
     virtual void ShowNotice(const std::string& /*text*/) {}

@@ -391,10 +391,6 @@ bool QtMainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
     return hotkeys_->Grab(id, hotkey);
 }
 
-void QtMainWindow::UnregisterHotkeys() {
-    if (hotkeys_) hotkeys_->UngrabAll();
-}
-
 void QtMainWindow::ShowNotice(const std::string& text) { ShowDesktopNotice(kTrayTip, text, diagnostics_); }
 
 void QtMainWindow::AddTrayIcon() {

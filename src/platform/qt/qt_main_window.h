@@ -68,7 +68,6 @@ public:
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
     bool RegisterHotkey(int id, const Hotkey& hotkey) override;
-    void UnregisterHotkeys() override;
     void ShowNotice(const std::string& text) override;
     // Where a notice the desktop refused goes on record.
     void UseDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }

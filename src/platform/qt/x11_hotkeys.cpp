@@ -5,6 +5,8 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdlib>
+
 #include <X11/Xlib.h>
 // After Xlib: its macros clash with Qt's names.
 #undef KeyPress

@@ -22,11 +22,12 @@ public:
 
     // False without X11, or when another client holds the combination.
     bool Grab(int id, const Hotkey& hotkey);
-    void UngrabAll();
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    void UngrabAll();
+
     struct Grabbed {
         int id;
         std::uint8_t keycode;

@@ -155,11 +155,19 @@ void ControlPipeServer::Serve() {
     for (;;) {
         DWORD bytes = 0;
         const BOOL connected = ConnectNamedPipe(pipe, io.Fresh());
-        if (!connected && GetLastError() != ERROR_PIPE_CONNECTED &&
-            !io.Finish(pipe, connected, bytes, INFINITE)) {
-            diagnostics_.Report("vx230ctl pipe: a connection failed: " + SystemError(GetLastError()));
+        const DWORD error = connected ? ERROR_SUCCESS : GetLastError();
+        if (error == ERROR_NO_DATA) {
+            // The client came and went before it was served.
             DisconnectNamedPipe(pipe);
             continue;
+        }
+        if (error != ERROR_SUCCESS && error != ERROR_PIPE_CONNECTED) {
+            SetLastError(error);
+            if (!io.Finish(pipe, connected, bytes, INFINITE)) {
+                // Nothing will connect any more: said once, and the pipe is given up.
+                diagnostics_.Report("vx230ctl pipe given up: a connection failed: " + SystemError(GetLastError()));
+                return;
+            }
         }
         std::string line;
         std::string answer;

@@ -340,17 +340,8 @@ bool Win32MainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
     if (hotkey.alt) modifiers |= MOD_ALT;
     if (hotkey.shift) modifiers |= MOD_SHIFT;
     if (hotkey.super) modifiers |= MOD_WIN;
-    if (!RegisterHotKey(hwnd, id, modifiers, static_cast<UINT>(hotkey.key))) return false;
-    hotkeyIds_.push_back(id);
-    return true;
-}
-
-void Win32MainWindow::UnregisterHotkeys() {
-    HWND hwnd = Handle();
-    for (const int id : hotkeyIds_) {
-        if (hwnd != nullptr) UnregisterHotKey(hwnd, id);
-    }
-    hotkeyIds_.clear();
+    // The system lets go of it when the window is destroyed.
+    return RegisterHotKey(hwnd, id, modifiers, static_cast<UINT>(hotkey.key)) != FALSE;
 }
 
 void Win32MainWindow::ShowNotice(const std::string& text) {

@@ -69,7 +69,6 @@ public:
     void RemoveTrayIcon() override;
     void ShowNotice(const std::string& text) override;
     bool RegisterHotkey(int id, const Hotkey& hotkey) override;
-    void UnregisterHotkeys() override;
     void Destroy() override;
     bool Exists() override;
     void RunModal(WindowEvents& events) override;
@@ -118,7 +117,6 @@ private:
     WindowEvents* events_ = nullptr;
     StartupTrace* startupTrace_ = nullptr;
     Diagnostics* diagnostics_ = nullptr;
-    std::vector<int> hotkeyIds_;
     HDC paintDc_ = nullptr;
     std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;
