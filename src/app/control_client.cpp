@@ -39,8 +39,7 @@ int BadUsage(const ClientContext& context, const std::string& why) {
     return kBadUsage;
 }
 
-std::optional<Request> RequestOf(const std::vector<std::string>& args, const ClientContext& context,
-                                 std::string& why) {
+std::optional<Request> RequestOf(const std::vector<std::string>& args, const ClientContext& context, std::string& why) {
     for (const Verbs& command : kCommands) {
         if (args[0] != command.word) continue;
         if (args.size() != command.words + 1) {

@@ -67,7 +67,8 @@ ParsedHotkey ParseHotkey(std::string_view text) {
     }
     Hotkey hotkey;
     for (std::size_t i = 0; i + 1 < words.size(); ++i) {
-        if (!SetModifier(hotkey, words[i])) return Bad("\"" + words[i] + "\" is no modifier (Ctrl, Alt, Shift, Win) or is twice");
+        if (!SetModifier(hotkey, words[i]))
+            return Bad("\"" + words[i] + "\" is no modifier (Ctrl, Alt, Shift, Win) or is twice");
     }
     const std::optional<Key> key = KeyNamed(words.back());
     if (!key) return Bad("\"" + words.back() + "\" is no key of 0..9, A..Z, F1..F12");

@@ -5,8 +5,7 @@
 
 namespace vx::app {
 
-void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems,
-                           std::int32_t number) {
+void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number) {
     settings::SwitchConfig(state.settings, platform.profiles, number);
     subsystems.ApplyConfiguration();
     platform.window.Invalidate();

@@ -17,8 +17,7 @@ inline constexpr const char* kNoticeKey = "Notice";
 
 // Profile `number` (1..5) shown and sent to the mouse; unapplied edits of
 // the profile shown are dropped, as a click on another profile drops them.
-void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems,
-                           std::int32_t number);
+void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number);
 
 // "Profile N applied" in the interface language.
 std::string ProfileAppliedText(settings::UiLanguage language, std::int32_t number);

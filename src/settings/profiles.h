@@ -39,7 +39,7 @@ bool ExportSavedConfig(platform::ProfileFiles& profiles, const std::string& conf
                        const std::string& path);
 enum class SavedImport { Imported, NothingToImport, NotWritten };
 SavedImport ImportSavedConfig(platform::ProfileFiles& profiles, const std::string& configPath, std::int32_t number,
-                       const std::string& path);
+                              const std::string& path);
 
 // The dialog that picks an exchange file.
 platform::FileDialogSpec ExchangeFileDialog(platform::FileDialogMode mode, const std::string& programDir);

@@ -53,10 +53,18 @@ TEST(ControlClient, EachCommandSendsItsRequest) {
 }
 
 TEST(ControlClient, BadUsageSendsNothingAndEndsWithOne) {
-    const std::vector<std::vector<std::string>> cases = {
-        {}, {"reboot"}, {"status", "now"}, {"profile"}, {"profile", "6"}, {"profile", "0"}, {"profile", "12"},
-        {"export", "3"}, {"import", "3", "a", "b"}, {"export", "3", "bad"}, {"--help", "status"},
-        {"export", "3", "a\nb"}};
+    const std::vector<std::vector<std::string>> cases = {{},
+                                                         {"reboot"},
+                                                         {"status", "now"},
+                                                         {"profile"},
+                                                         {"profile", "6"},
+                                                         {"profile", "0"},
+                                                         {"profile", "12"},
+                                                         {"export", "3"},
+                                                         {"import", "3", "a", "b"},
+                                                         {"export", "3", "bad"},
+                                                         {"--help", "status"},
+                                                         {"export", "3", "a\nb"}};
     for (const auto& args : cases) {
         ScriptedProgram program;
         const ClientRun run = RunWith(program, args);

@@ -30,9 +30,7 @@ protected:
         state.device.link.MouseConnected = true;
         fakes.files.SetFile(state.settings.ConfigPath, kConfig);
     }
-    std::string Ask(const std::string& line) {
-        return AnswerControlRequest(state, fakes.Bundle(), subsystems, line);
-    }
+    std::string Ask(const std::string& line) { return AnswerControlRequest(state, fakes.Bundle(), subsystems, line); }
     std::string Config() { return *fakes.files.GetFile(state.settings.ConfigPath); }
 
     TestPlatform fakes;
@@ -106,7 +104,8 @@ TEST_F(ControlRequestsTest, RefusalsChangeNothingAndGoOnRecord) {
     EXPECT_TRUE(fakes.log.Take().empty());
 
     fakes.files.SetWritesFail(true);
-    EXPECT_EQ(Ask("VX230CTL/1 export 3 C:\\out\\x.ini"), "VX230CTL/1 error export: C:\\out\\x.ini could not be written");
+    EXPECT_EQ(Ask("VX230CTL/1 export 3 C:\\out\\x.ini"),
+              "VX230CTL/1 error export: C:\\out\\x.ini could not be written");
 }
 
 TEST_F(ControlRequestsTest, NothingIsCarriedOutOnceTheProgramEnds) {

@@ -9,8 +9,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "platform/qt/linux_control_socket.h"

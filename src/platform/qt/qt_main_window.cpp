@@ -20,8 +20,8 @@
 #include <QWindow>
 
 #include "platform/portable/menu_resources.h"
-#include "platform/qt/desktop_notice.h"
 #include "platform/portable/program_paths.h"
+#include "platform/qt/desktop_notice.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_menu.h"

@@ -17,8 +17,7 @@ namespace {
 
 // Caps Lock and Num Lock change nothing: each combination is grabbed with
 // and without them.
-constexpr std::uint16_t kLockMasks[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
-                                        XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
+constexpr std::uint16_t kLockMasks[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
 
 struct X11Connection {
     Display* display = nullptr;
@@ -69,9 +68,9 @@ bool X11Hotkeys::Grab(int id, const Hotkey& hotkey) {
     bool refused = false;
     std::vector<std::uint16_t> taken;
     for (const std::uint16_t lock : kLockMasks) {
-        xcb_generic_error_t* error = xcb_request_check(
-            x11.connection, xcb_grab_key_checked(x11.connection, 1, root, modifiers | lock, keycode,
-                                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        xcb_generic_error_t* error =
+            xcb_request_check(x11.connection, xcb_grab_key_checked(x11.connection, 1, root, modifiers | lock, keycode,
+                                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         if (error != nullptr) {
             refused = true;
             std::free(error);

@@ -187,8 +187,7 @@ void ControlPipeServer::Serve() {
             // for it to close its end first.
             char rest[64];
             while (io.Finish(pipe, ReadFile(pipe, rest, sizeof(rest), nullptr, io.Fresh()), bytes, kReadTimeoutMs) &&
-                   bytes > 0) {
-            }
+                   bytes > 0) {}
         }
         DisconnectNamedPipe(pipe);
     }

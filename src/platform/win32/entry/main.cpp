@@ -62,8 +62,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
 
     window.UseDiagnostics(diagnostics);
     // vx230ctl's requests run on the interface thread, as clicks do.
-    process.UseForControlRequests([&window](std::function<void()> task) { window.Post(std::move(task)); },
-                                  diagnostics);
+    process.UseForControlRequests([&window](std::function<void()> task) { window.Post(std::move(task)); }, diagnostics);
 
     Win32FileSystem files;
     Win32SystemSettings systemSettings;
