@@ -20,6 +20,14 @@ e2e_ini_set "$ini" Hotkeys Profile2 Ctrl+Alt+2
 e2e_start_and_wait
 e2e_expect_eq "status before" "mouse=connected profile=1 applied=1 language=en" "$(e2e_ctl status | paste -sd' ')"
 e2e_expect_eq "status exits 0" "0" "$(e2e_ctl status >/dev/null; echo $?)"
+if [ "$E2E_PLATFORM" = wine ]; then
+  # The pipe lets in the user who started the program and nobody else
+  # (under Wine there is no second user to try it with).
+  security=$(wine "$E2E_WIN_BUILD/tools/ctlsend.exe" --dacl 2>/dev/null | tr -d '\r')
+  user=$(sed -n 's/^user=//p' <<<"$security")
+  e2e_expect_eq "the pipe's DACL: only the user ($user), nothing inherited" "D:P(A;;GA;;;$user)" \
+    "$(sed -n 's/^dacl=//p' <<<"$security")"
+fi
 
 config3=$(e2e_section "$ini" Config3)
 from=$(($(e2e_log_lines) + 1))
