@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 set(vx_share ${CMAKE_INSTALL_DATADIR}/vx230)
 set(vx_linux ${CMAKE_SOURCE_DIR}/packaging/linux)
 
-install(TARGETS vx230 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vx230 vx230ctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES
   ${CMAKE_SOURCE_DIR}/data/config.ini
   ${CMAKE_SOURCE_DIR}/data/constMacro.dat

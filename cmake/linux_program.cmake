@@ -4,7 +4,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Network DBus)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HIDAPI REQUIRED IMPORTED_TARGET hidapi-hidraw)
-# X11 for the keyboard's repeat, XInput 2 for the pointer speed of X11
+# X11 for the keyboard's repeat and the hotkeys' grabs, XInput 2 for the pointer speed of X11
 # sessions without a desktop of their own; udev for the mouse's unplug.
 pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 # xcb for the watch on the active window (per-program profiles).
@@ -23,6 +23,11 @@ target_link_libraries(vx230 PRIVATE vx_qt PkgConfig::HIDAPI PkgConfig::UDEV)
 add_executable(vx230-sim ${VX_QT_ENTRY_SOURCES})
 target_compile_definitions(vx230-sim PRIVATE VX_SIMULATED_MOUSE)
 target_link_libraries(vx230-sim PRIVATE vx_qt vx_sim)
+
+# vx230ctl: no Qt, only the request protocol and the socket's client.
+add_executable(vx230ctl ${VX_QT_CTL_SOURCES})
+target_compile_definitions(vx230ctl PRIVATE VX_VERSION="${PROJECT_VERSION}")
+target_link_libraries(vx230ctl PRIVATE vx_logic vx_linux_desktop)
 
 # data/ beside the programs, as the installed tree has it in share/vx230.
 add_custom_target(vx230-data ALL
@@ -91,8 +96,9 @@ add_test(NAME linux_realtime_tests COMMAND linux_realtime_tests)
 set_tests_properties(linux_realtime_tests PROPERTIES TIMEOUT 60)
 
 # Linux only: sleep and wake over a private system bus; the desktop's
-# pointer speed and wheel lines.
-foreach(name sleep_wake desktop_settings)
+# pointer speed and wheel lines; vx230ctl's socket (raw lines, the notice,
+# another user).
+foreach(name sleep_wake desktop_settings ctl_socket)
   add_test(NAME linux_e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/scenario_${name}.sh)
   set_tests_properties(linux_e2e.${name} PROPERTIES TIMEOUT 240 ENVIRONMENT VX_LINUX_BUILD_DIR=${CMAKE_BINARY_DIR})
 endforeach()

@@ -13,8 +13,14 @@ vx_folder_sources(VX_APP_SOURCES src/app
   auto_switch.cpp
   auto_switch_feature.cpp
   auto_switch_profile.cpp
+  control_client.cpp
+  control_protocol.cpp
+  control_requests.cpp
+  hotkey_table.cpp
+  hotkeys.cpp
   interface_actions.cpp
   main_window.cpp
+  profile_switch.cpp
   program.cpp
   program_interface.cpp
   program_subsystems.cpp
@@ -103,12 +109,14 @@ vx_folder_sources(VX_POSIX_SOURCES src/platform/posix
 # built and tested with every native preset, Qt or not.
 vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
   hid_descriptor.cpp
+  linux_control_socket.cpp
   linux_desktop.cpp
   linux_desktop_input.cpp
 )
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).
 vx_folder_sources(VX_QT_SOURCES src/platform/qt
+  desktop_notice.cpp
   linux_diagnostics.cpp
   linux_foreground_watch.cpp
   linux_process.cpp
@@ -126,11 +134,17 @@ vx_folder_sources(VX_QT_SOURCES src/platform/qt
   qt_popup.cpp
   qt_program_rules_dialog.cpp
   qt_shell.cpp
+  x11_hotkeys.cpp
   x11_key_repeat.cpp
 )
 
 vx_folder_sources(VX_QT_ENTRY_SOURCES src/platform/qt/entry
   main.cpp
+)
+
+# vx230ctl, the console program that scripts the running one.
+vx_folder_sources(VX_QT_CTL_SOURCES src/platform/qt/entry
+  ctl_main.cpp
 )
 
 vx_folder_sources(VX_QT_HID_SOURCES src/platform/qt
@@ -161,6 +175,7 @@ vx_folder_sources(VX_TESTING_SOURCES src/platform/testing
 vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
   text_convert.cpp
   win32_clock.cpp
+  win32_control_pipe.cpp
   win32_controls.cpp
   win32_diagnostics.cpp
   win32_drawing.cpp
@@ -184,6 +199,11 @@ vx_folder_sources(VX_WIN32_SOURCES src/platform/win32
 
 vx_folder_sources(VX_WIN32_ENTRY_SOURCES src/platform/win32/entry
   main.cpp
+)
+
+# vx230ctl.exe, the console program that scripts the running one.
+vx_folder_sources(VX_WIN32_CTL_SOURCES src/platform/win32/entry
+  ctl_main.cpp
 )
 
 vx_folder_sources(VX_WIN32_HID_SOURCES src/platform/win32/hid

@@ -1,14 +1,14 @@
 # Builds the release files of one Windows program from a clean copy of its
 # run-time tree (never from dist/ itself, which holds what runs left there):
-#   cmake -DSOURCE_DIR=<repo> -DEXE=<ZUV_GMouse.exe> -DSTAGE_DIR=<folder>
+#   cmake -DSOURCE_DIR=<repo> -DEXE=<ZUV_GMouse.exe> -DCTL_EXE=<vx230ctl.exe> -DSTAGE_DIR=<folder>
 #         -DVERSION=<x.y.z> [-DZIP=<file.zip>] [-DMAKENSIS=<makensis>
 #         -DINSTALLER=<setup.exe>] -P stage_release.cmake
-# STAGE_DIR is the tree: the exe and what stage_run_tree.cmake copies. The
+# STAGE_DIR is the tree: the two exes and what stage_run_tree.cmake copies. The
 # zip holds it as one folder named like STAGE_DIR.
 file(REMOVE_RECURSE ${STAGE_DIR})
 set(DIST_DIR ${STAGE_DIR})
 include(${CMAKE_CURRENT_LIST_DIR}/stage_run_tree.cmake)
-file(COPY ${EXE} DESTINATION ${STAGE_DIR})
+file(COPY ${EXE} ${CTL_EXE} DESTINATION ${STAGE_DIR})
 
 if(ZIP)
   get_filename_component(parent ${STAGE_DIR} DIRECTORY)

@@ -40,6 +40,31 @@ vx_add_windows_program(ZUV_GMouse_sim ${CMAKE_SOURCE_DIR}/dist-sim)
 target_compile_definitions(ZUV_GMouse_sim PRIVATE VX_SIMULATED_MOUSE)
 target_link_libraries(ZUV_GMouse_sim PRIVATE vx_sim vx_win32)
 
+# vx230ctl.exe, the console program that scripts the running one, in both
+# trees (the pipe is the same for both programs).
+add_executable(vx230ctl ${VX_WIN32_CTL_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/control_client.cpp
+               ${CMAKE_SOURCE_DIR}/src/app/control_protocol.cpp ${VX_WIN32_DIR}/text_convert.cpp
+               ${VX_WIN32_DIR}/win32_control_pipe.cpp)
+set_target_properties(vx230ctl PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/dist)
+target_include_directories(vx230ctl PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(vx230ctl PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                           VX_VERSION="${PROJECT_VERSION}")
+target_link_options(vx230ctl PRIVATE -municode -static -static-libgcc -static-libstdc++)
+target_link_libraries(vx230ctl PRIVATE advapi32 kernel32)
+add_custom_command(TARGET vx230ctl POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_SOURCE_DIR}/dist-sim
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vx230ctl> ${CMAKE_SOURCE_DIR}/dist-sim/
+  VERBATIM)
+
+# Sends raw lines to the control pipe (bad and oversized requests).
+add_executable(ctlsend ${CMAKE_SOURCE_DIR}/tools/ctlsend/ctlsend.cpp ${VX_WIN32_DIR}/text_convert.cpp
+               ${VX_WIN32_DIR}/win32_control_pipe.cpp)
+set_target_properties(ctlsend PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+target_include_directories(ctlsend PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_definitions(ctlsend PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_options(ctlsend PRIVATE -municode -static -static-libgcc -static-libstdc++)
+target_link_libraries(ctlsend PRIVATE advapi32 kernel32)
+
 # Console helper: prints top-level windows and their children as UTF-8.
 add_executable(wintext ${CMAKE_SOURCE_DIR}/tools/wintext/wintext.cpp)
 set_target_properties(wintext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -19,7 +19,8 @@ endif()
 function(vx_add_release target program folder name)
   set(dir ${CMAKE_BINARY_DIR}/${folder})
   set(outputs)
-  set(args -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DEXE=$<TARGET_FILE:${program}> -DSTAGE_DIR=${dir}/${name}
+  set(args -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DEXE=$<TARGET_FILE:${program}> -DCTL_EXE=$<TARGET_FILE:vx230ctl>
+           -DSTAGE_DIR=${dir}/${name}
            -DVERSION=${PROJECT_VERSION})
   if(ARGN STREQUAL "ZIP")
     list(APPEND args -DZIP=${dir}/${name}-win64.zip)
@@ -34,7 +35,7 @@ function(vx_add_release target program folder name)
   endif()
   add_custom_command(OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} ${args} -P ${CMAKE_SOURCE_DIR}/cmake/stage_release.cmake
-    DEPENDS ${program} ${VX_RELEASE_INPUTS}
+    DEPENDS ${program} vx230ctl ${VX_RELEASE_INPUTS}
     COMMENT "Release files ${name} in ${folder}/"
     VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${outputs})

@@ -242,6 +242,7 @@ Section "Uninstall"
   ${EndIf}
 
   Delete "$INSTDIR\${VX_EXE}"
+  Delete "$INSTDIR\vx230ctl.exe"
   Delete "$INSTDIR\constMacro.dat"
   Delete "$INSTDIR\diagnostics.log"
   RMDir /r "$INSTDIR\skins"

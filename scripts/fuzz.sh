@@ -25,7 +25,7 @@ if ! { cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j2; } > bu
   echo "Fuzz: 0 passed, 1 failed"; exit 1
 fi
 
-for target in hid_descriptor_fuzz ini_profile_fuzz layout_fuzz listener_player_fuzz macro_file_fuzz; do
+for target in control_line_fuzz hid_descriptor_fuzz ini_profile_fuzz layout_fuzz listener_player_fuzz macro_file_fuzz; do
   # New inputs go to a scratch corpus; the seeds in the repository stay as they are.
   work=build/fuzz/corpus-$target
   mkdir -p "$work"

@@ -2,6 +2,8 @@
 // All process-wide state: one part per subsystem, each next to the code
 // that guards it. Owned by the application object; a test builds a fresh
 // program with one AppState.
+#include <functional>
+
 #include "device/device_session.h"
 #include "ui/macro_editor.h"
 #include "macro/macro_store.h"
@@ -27,6 +29,9 @@ struct AppState {
     ui::WindowResources window;
     // Set once the exit sequence has begun; start-up stops at once then.
     bool shutdownStarted = false;
+    // What the AutoSwitch hotkey does, set by the per-program profiles
+    // (interface thread); empty: that hotkey is not registered.
+    std::function<void()> toggleAutoSwitch;
 };
 
 }  // namespace vx::app

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/auto_switch_feature.h"
+#include "app/hotkeys.h"
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
 
@@ -56,6 +57,8 @@ void CZUV_GMouseDlg::OnPowerEvent(platform::PowerEvent /*event*/) {
     // Suspend and resume alike: the mouse may have lost its settings either way.
     if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
 }
+
+void CZUV_GMouseDlg::OnHotkey(int id) { app::OnHotkey(state_, platform_, subsystems_, id); }
 
 platform::ControlColors CZUV_GMouseDlg::OnControlColor() {
     return platform::ControlColors{state_.window.FontFor(state_.settings.UiLanguage), platform::Color{255, 255, 255},

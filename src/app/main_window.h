@@ -41,6 +41,7 @@ public:
     long OnTrayCallback(int iconId, platform::PointerEvent event) override;
     void OnDeviceRemoved(const platform::DeviceNotification& notification) override;
     void OnPowerEvent(platform::PowerEvent event) override;
+    void OnHotkey(int id) override;
     void OnMouseMove(Point p) override { interface_.OnMouseMove(p); }
     void OnLeftButtonDown(Point p) override { interface_.OnLeftButtonDown(p); }
     void OnLeftButtonUp(Point p) override { interface_.OnLeftButtonUp(p); }

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/control_requests.h"
+#include "app/hotkeys.h"
 #include "app/window_lifecycle.h"
 #include "macro/macro_files.h"
 #include "platform/portable/startup_trace.h"
@@ -106,6 +108,9 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     platform::TraceStartup(platform.startupTrace, "configuration sent");
     window.AddTrayIcon();
     platform::TraceStartup(platform.startupTrace, "tray icon added");
+    // Only now is there a profile shown and a mouse to send it to.
+    ServeControlRequests(state, platform, subsystems);
+    RegisterHotkeys(state, platform);
 }
 
 }  // namespace vx::app

@@ -29,6 +29,17 @@ enum class Key : std::uint8_t {
 
 enum class KeyAction : std::uint8_t { Down, Up, Character };
 
+// A key combination that reaches the program wherever the keyboard is.
+struct Hotkey {
+    bool control = false;
+    bool alt = false;
+    bool shift = false;
+    bool super = false;  // the Windows key, Super on Linux
+    Key key = Key::None;
+
+    friend bool operator==(const Hotkey&, const Hotkey&) = default;
+};
+
 struct KeyEvent {
     KeyAction action = KeyAction::Down;
     // Down and Up: the key's number (Key). Character: the character typed.

@@ -1,6 +1,7 @@
 #pragma once
 // Process-level operations: the single-instance lock and finding the
 // running instance's window.
+#include <functional>
 #include <string>
 
 namespace vx::platform {
@@ -20,6 +21,11 @@ public:
     // (shown, activated). False when there is none.
     virtual bool RestoreWindowByTitle(const std::string& title) = 0;
     virtual void InitCommonControls() = 0;
+    // From now on each request line of vx230ctl that reaches the program
+    // (only from the same user) is handed to `answer` on the interface
+    // thread; what it returns goes back as the answer line.
+    using ControlAnswerer = std::function<std::string(const std::string& request)>;
+    virtual void ServeControlRequests(ControlAnswerer answer) = 0;
 };
 
 }  // namespace vx::platform

@@ -79,6 +79,8 @@ public:
     // The event list's in-place edit ended (committed, cancelled or unchanged).
     virtual void OnEventListEditEnded() {}
     virtual ControlColors OnControlColor() { return {}; }
+    // A hotkey registered with MainWindow::RegisterHotkey was pressed.
+    virtual void OnHotkey(int /*id*/) {}
     // An owner-drawn menu item, by the item data it was made with.
     virtual MenuItemSize OnMeasureMenuItem(std::uintptr_t /*itemData*/) { return {}; }
     virtual void OnDrawMenuItem(std::uintptr_t /*itemData*/, const Rect& /*rect*/, bool /*selected*/,
@@ -155,6 +157,14 @@ public:
     virtual void RemoveRecordingHook() = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
+    // The combination reaches OnHotkey(id) from now on, whichever program
+    // has the keyboard. False when the system refused it (another program
+    // holds it, or the system has no such thing).
+    // They last as long as the window.
+    virtual bool RegisterHotkey(int /*id*/, const Hotkey& /*hotkey*/) { return false; }
+    // A short notice beside the tray icon or from the desktop, that goes
+    // away on its own; nothing where the system has no such thing.
+    virtual void ShowNotice(const std::string& /*text*/) {}
     // Ends the modal run once the current message is handled.
     virtual void Destroy() = 0;
     virtual bool Exists() = 0;

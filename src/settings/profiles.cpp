@@ -22,21 +22,42 @@ void RevertToApplied(SettingsStore& settings, platform::ProfileFiles& profiles) 
     LoadConfig(settings, profiles, settings.ConfigPath, kAppliedCopyNumber, ConfigSource::UserSection);
 }
 
-bool ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {
-    // Keys that are all missing would read as zeros: no left click, every
-    // DPI level off.
+namespace {
+
+// Keys that are all missing would read as zeros: no left click, every DPI
+// level off.
+bool HoldsExchangeConfig(platform::ProfileFiles& profiles, const std::string& path) {
     const std::string section = ConfigSection(kExchangeSlotNumber);
     const auto keys = ConfigEntries(MouseConfig{});
-    const bool holdsConfig = profiles.FileExists(path) && std::any_of(keys.begin(), keys.end(), [&](const auto& key) {
-                                 return !profiles.ReadString(path, section, key.key, kShortValueCapacity).empty();
-                             });
-    if (!holdsConfig) return false;
+    return profiles.FileExists(path) && std::any_of(keys.begin(), keys.end(), [&](const auto& key) {
+               return !profiles.ReadString(path, section, key.key, kShortValueCapacity).empty();
+           });
+}
+
+}  // namespace
+
+bool ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {
+    if (!HoldsExchangeConfig(profiles, path)) return false;
     LoadConfig(settings, profiles, path, kExchangeSlotNumber, ConfigSource::UserSection);
     return true;
 }
 
 void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path) {
     SaveConfig(settings, profiles, path, kExchangeSlotNumber);
+}
+
+bool ExportSavedConfig(platform::ProfileFiles& profiles, const std::string& configPath, std::int32_t number,
+                       const std::string& path) {
+    const MouseConfig saved = ReadConfigSection(profiles, configPath, ConfigSection(number));
+    return profiles.WriteStrings(path, ConfigSection(kExchangeSlotNumber), ConfigEntries(saved));
+}
+
+SavedImport ImportSavedConfig(platform::ProfileFiles& profiles, const std::string& configPath, std::int32_t number,
+                              const std::string& path) {
+    if (!HoldsExchangeConfig(profiles, path)) return SavedImport::NothingToImport;
+    const MouseConfig imported = ReadConfigSection(profiles, path, ConfigSection(kExchangeSlotNumber));
+    return profiles.WriteStrings(configPath, ConfigSection(number), ConfigEntries(imported)) ? SavedImport::Imported
+                                                                                             : SavedImport::NotWritten;
 }
 
 platform::FileDialogSpec ExchangeFileDialog(platform::FileDialogMode mode, const std::string& programDir) {

@@ -32,6 +32,15 @@ void RevertToApplied(SettingsStore& settings, platform::ProfileFiles& profiles);
 bool ImportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path);
 void ExportConfig(SettingsStore& settings, platform::ProfileFiles& profiles, const std::string& path);
 
+// One saved configuration and an exchange file, with no window and
+// nothing in memory touched: [Config<number>] of config.ini written as the
+// file's [Config7], and back. False when the write failed.
+bool ExportSavedConfig(platform::ProfileFiles& profiles, const std::string& configPath, std::int32_t number,
+                       const std::string& path);
+enum class SavedImport { Imported, NothingToImport, NotWritten };
+SavedImport ImportSavedConfig(platform::ProfileFiles& profiles, const std::string& configPath, std::int32_t number,
+                              const std::string& path);
+
 // The dialog that picks an exchange file.
 platform::FileDialogSpec ExchangeFileDialog(platform::FileDialogMode mode, const std::string& programDir);
 

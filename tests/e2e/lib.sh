@@ -601,6 +601,26 @@ e2e_process_usage() {
 # COUNT passes (its repeat flag on); every other byte stays.
 e2e_set_macro_repeat() { python3 "$E2E_ROOT/tests/e2e/vxfiles.py" macro-set-repeat "$@"; }
 
+# e2e_ctl ARGS...: vx230ctl of the scenario's tree; prints its standard
+# output without CR, keeps its standard error in E2E_CTL_ERR (a file) and
+# returns its exit code.
+E2E_CTL_ERR=
+e2e_ctl() {
+  local code
+  E2E_CTL_ERR=$E2E_DIR/ctl-stderr.log
+  (cd "$E2E_DIR" && wine vx230ctl.exe "$@" 2>"$E2E_CTL_ERR" >"$E2E_DIR/ctl-stdout.log")
+  code=$?
+  tr -d '\r' <"$E2E_DIR/ctl-stdout.log"
+  return $code
+}
+
+# e2e_ctl_raw LINE | e2e_ctl_raw --long N: the line as it is (or N letters)
+# straight to the program, past vx230ctl's checks; prints the answer line.
+e2e_ctl_raw() { wine "$E2E_WIN_BUILD/tools/ctlsend.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# e2e_ctl_path PATH: the file's name as vx230ctl of this platform takes it.
+e2e_ctl_path() { winepath -w "$1" 2>/dev/null; }
+
 # The native Linux program: its own versions of the functions above.
 if [ "$E2E_PLATFORM" = linux ]; then
   source "$E2E_ROOT/tests/e2e/lib_linux.sh"

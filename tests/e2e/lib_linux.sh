@@ -277,3 +277,33 @@ e2e_cleanup() {
   done
   E2E_PIDS=()
 }
+
+# vx230ctl beside the program (the build's, or the installed one).
+e2e_ctl() {
+  local code
+  E2E_CTL_ERR=$E2E_DIR/ctl-stderr.log
+  (cd "$E2E_DIR" && exec "$(dirname "$E2E_PROGRAM")/vx230ctl" "$@") 2>"$E2E_CTL_ERR" >"$E2E_DIR/ctl-stdout.log"
+  code=$?
+  cat "$E2E_DIR/ctl-stdout.log"
+  return $code
+}
+
+e2e_ctl_path() { printf '%s\n' "$1"; }
+
+e2e_ctl_raw() {
+  python3 - "$XDG_RUNTIME_DIR/CZUV_GMouseApp.socket" "$@" <<'PY'
+import socket, sys
+line = "a" * int(sys.argv[3]) if sys.argv[2] == "--long" else sys.argv[2]
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(10)
+s.connect(sys.argv[1])
+s.sendall(line.encode() + b"\n")
+answer = b""
+while not answer.endswith(b"\n"):
+    chunk = s.recv(4096)
+    if not chunk:
+        break
+    answer += chunk
+print(answer.decode().rstrip("\n"))
+PY
+}

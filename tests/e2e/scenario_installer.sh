@@ -16,7 +16,7 @@ e2e_fresh_prefix
 e2e_run_setup "$setup" /S
 inst=$(e2e_windows_folder LOCALAPPDATA)/Programs/VX230
 winst=$(winepath -w "$inst" 2>/dev/null)
-for f in ZUV_GMouse.exe Uninstall.exe config.ini Macro_EN.dat Macro_CN.dat constMacro.dat help/index.html; do
+for f in ZUV_GMouse.exe vx230ctl.exe Uninstall.exe config.ini Macro_EN.dat Macro_CN.dat constMacro.dat help/index.html; do
   e2e_expect "installed: $f" test -f "$inst/$f"
 done
 e2e_expect_eq "the install folder is the release tree and the uninstaller" "Only in $inst: Uninstall.exe" \
@@ -39,6 +39,8 @@ E2E_PIDS+=("$!")
 pid=$!
 if e2e_wait_window "$E2E_TITLE" 30 && e2e_wait_reports 1 13 15; then
   e2e_log "ok: the installed program started and sent its 13 start-up reports"
+  e2e_expect_eq "the installed vx230ctl.exe reaches it" "profile=1" \
+    "$( (cd "$inst" && wine vx230ctl.exe status 2>/dev/null) | tr -d '\r' | grep '^profile=')"
 else
   e2e_fail "the installed program did not start up"
 fi
@@ -49,6 +51,7 @@ sha_before=$(cd "$inst" && sha256sum config.ini Macro_EN.dat Macro_CN.dat)
 
 e2e_run_setup "$inst/Uninstall.exe" /S
 e2e_expect "the program is removed" test ! -e "$inst/ZUV_GMouse.exe"
+e2e_expect "vx230ctl.exe is removed" test ! -e "$inst/vx230ctl.exe"
 e2e_expect "the uninstaller is removed" test ! -e "$inst/Uninstall.exe"
 e2e_expect "skins and user guide are removed" test ! -e "$inst/skins" -a ! -e "$inst/help"
 e2e_expect_eq "settings and macros kept byte for byte" "$sha_before" \

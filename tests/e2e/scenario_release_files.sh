@@ -2,7 +2,8 @@
 # What a release ships, read back from the built files: the version block
 # (product, file version, description) and the application manifest (common
 # controls 6, asInvoker, DPI-unaware) of both programs, and the portable zip,
-# named with the version, holding the run-time tree as one folder.
+# named with the version, holding the run-time tree (vx230ctl.exe too) as
+# one folder.
 source "$(dirname "$0")/lib.sh"
 e2e_begin release_files dist
 version=$(sed -nE 's/^project\(ZUV_GMouse VERSION ([0-9.]+).*/\1/p' "$E2E_ROOT/CMakeLists.txt")
@@ -65,7 +66,9 @@ rm -rf "$E2E_DIR/unzipped" && mkdir -p "$E2E_DIR/unzipped"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$E2E_DIR/unzipped"
 e2e_expect_eq "the zip holds one folder named with the version" "ZUV_GMouse-$version" "$(ls "$E2E_DIR/unzipped")"
 e2e_expect "the zip holds the production program" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/$E2E_EXE" "$E2E_ROOT/dist/$E2E_EXE"
+e2e_expect "the zip holds vx230ctl.exe" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/vx230ctl.exe" \
+  "$E2E_ROOT/dist/vx230ctl.exe"
 e2e_expect "the zip holds the factory data, as shipped in data/" \
-  diff -r -x "$E2E_EXE" "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
+  diff -r -x "$E2E_EXE" -x vx230ctl.exe "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
 e2e_expect "the installer is named with the version" test -f "$release/ZUV_GMouse-$version-setup.exe"
 e2e_finish

@@ -21,6 +21,7 @@
 
 #include "platform/portable/menu_resources.h"
 #include "platform/portable/program_paths.h"
+#include "platform/qt/desktop_notice.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_menu.h"
@@ -378,6 +379,19 @@ void QtMainWindow::RemoveRecordingHook() {
     recording_ = false;
     if (surface_) surface_->releaseKeyboard();
 }
+
+bool QtMainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
+    if (!hotkeys_) {
+        hotkeys_ = std::make_unique<X11Hotkeys>([this](int pressed) {
+            Post([this, pressed] {
+                if (Exists()) events_->OnHotkey(pressed);
+            });
+        });
+    }
+    return hotkeys_->Grab(id, hotkey);
+}
+
+void QtMainWindow::ShowNotice(const std::string& text) { ShowDesktopNotice(kTrayTip, text, diagnostics_); }
 
 void QtMainWindow::AddTrayIcon() {
     if (!tray_) {

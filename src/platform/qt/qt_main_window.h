@@ -15,10 +15,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/diagnostics.h"
 #include "platform/drawing.h"
 #include "platform/portable/posted_work.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_drawing.h"
+#include "platform/qt/x11_hotkeys.h"
 #include "platform/portable/startup_trace.h"
 #include "platform/window.h"
 
@@ -65,6 +67,10 @@ public:
     void RemoveRecordingHook() override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
+    bool RegisterHotkey(int id, const Hotkey& hotkey) override;
+    void ShowNotice(const std::string& text) override;
+    // Where a notice the desktop refused goes on record.
+    void UseDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
     void Destroy() override;
     bool Exists() override { return surface_ != nullptr && !destroyed_; }
     void RunModal(WindowEvents& events) override;
@@ -97,6 +103,8 @@ private:
     QPointer<QWidget> surface_;
     std::unique_ptr<KeyFilter> keyFilter_;
     std::unique_ptr<QSystemTrayIcon> tray_;
+    std::unique_ptr<X11Hotkeys> hotkeys_;
+    Diagnostics* diagnostics_ = nullptr;
     QEventLoop loop_;
     WindowEvents* events_ = nullptr;
     StartupTrace* startupTrace_ = nullptr;

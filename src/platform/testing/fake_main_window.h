@@ -71,6 +71,26 @@ public:
         Log(std::string("Show:") + names[static_cast<int>(command)]);
     }
     void ShowAboutBox() override { Log("ShowAboutBox"); }
+    // Combinations another program holds: registering them is refused.
+    std::vector<Hotkey> hotkeysHeldElsewhere;
+    bool RegisterHotkey(int id, const Hotkey& hotkey) override {
+        Log("RegisterHotkey:" + std::to_string(id));
+        for (const Hotkey& held : hotkeysHeldElsewhere) {
+            if (held == hotkey) return false;
+        }
+        return true;
+    }
+    void ShowNotice(const std::string& text) override {
+        {
+            std::lock_guard lock(mutex_);
+            notices_.push_back(text);
+        }
+        Log("Notice:" + text);
+    }
+    std::vector<std::string> Notices() {
+        std::lock_guard lock(mutex_);
+        return notices_;
+    }
     // Menus: LoadMenu answers a copy of menuResources[id] (nothing for an
     // id not there); the shown ones are kept; a context menu runs
     // `contextMenuChoice` as the user's pick.
@@ -196,6 +216,7 @@ private:
     CallLog* log_ = nullptr;
     mutable std::mutex mutex_;
     std::vector<std::pair<std::string, std::string>> messageBoxes_;
+    std::vector<std::string> notices_;
     std::atomic<FontHandle> fonts_{0};
 };
 

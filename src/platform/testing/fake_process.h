@@ -4,6 +4,7 @@
 // the calls.
 #include <atomic>
 #include <string>
+#include <utility>
 
 #include "platform/process.h"
 #include "platform/testing/call_log.h"
@@ -32,6 +33,9 @@ public:
         return otherInstanceRuns;
     }
     void InitCommonControls() override { Log("InitCommonControls"); }
+    // Kept for the test to send requests through.
+    ControlAnswerer controlAnswerer;
+    void ServeControlRequests(ControlAnswerer answer) override { controlAnswerer = std::move(answer); }
 
 private:
     void Log(std::string line) {

@@ -331,6 +331,34 @@ void Win32MainWindow::RemoveTrayIcon() {
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
+bool Win32MainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return false;
+    // Held down, a combination would switch again and again.
+    UINT modifiers = MOD_NOREPEAT;
+    if (hotkey.control) modifiers |= MOD_CONTROL;
+    if (hotkey.alt) modifiers |= MOD_ALT;
+    if (hotkey.shift) modifiers |= MOD_SHIFT;
+    if (hotkey.super) modifiers |= MOD_WIN;
+    // The system lets go of it when the window is destroyed.
+    return RegisterHotKey(hwnd, id, modifiers, static_cast<UINT>(hotkey.key)) != FALSE;
+}
+
+void Win32MainWindow::ShowNotice(const std::string& text) {
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    // The balloon only: the icon, its menu and tip stay as they are.
+    data.uFlags = NIF_INFO;
+    const std::wstring wide = Widen(text).substr(0, std::size(data.szInfo) - 1);
+    std::copy(wide.begin(), wide.end(), data.szInfo);
+    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szInfoTitle);
+    data.dwInfoFlags = NIIF_INFO;
+    if (!Shell_NotifyIconW(NIM_MODIFY, &data) && diagnostics_ != nullptr) {
+        diagnostics_->Report("notice not shown (the tray refused it): " + text);
+    }
+}
+
 void Win32MainWindow::Destroy() {
     HWND hwnd = Handle();
     if (hwnd == nullptr || destroyed_) return;
@@ -493,6 +521,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             if (work_.TakeRepaint()) events_->OnRepaintRequest();
             return TRUE;
         case kPostedTaskMessage: work_.RunTasks(); return TRUE;
+        case WM_HOTKEY: events_->OnHotkey(static_cast<int>(wParam)); return TRUE;
         default: return FALSE;
     }
 }

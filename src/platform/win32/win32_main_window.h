@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/diagnostics.h"
 #include "platform/drawing.h"
 #include "platform/portable/posted_work.h"
 #include "platform/portable/startup_trace.h"
@@ -66,6 +67,8 @@ public:
     void RemoveRecordingHook() override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
+    void ShowNotice(const std::string& text) override;
+    bool RegisterHotkey(int id, const Hotkey& hotkey) override;
     void Destroy() override;
     bool Exists() override;
     void RunModal(WindowEvents& events) override;
@@ -75,6 +78,8 @@ public:
     void PostDeviceRemoval(std::string path);
     // The start-up trace ends with the window's first paint.
     void SetStartupTrace(StartupTrace* trace) { startupTrace_ = trace; }
+    // Where a notice the tray refused goes on record.
+    void UseDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
 
     // The window handle (null before RunModal creates it and after it ends).
     HWND Handle() const { return hwnd_.load(); }
@@ -111,6 +116,7 @@ private:
     bool destroyed_ = false;
     WindowEvents* events_ = nullptr;
     StartupTrace* startupTrace_ = nullptr;
+    Diagnostics* diagnostics_ = nullptr;
     HDC paintDc_ = nullptr;
     std::unique_ptr<Drawing> paintDrawing_;
     MessageHook hook_;

@@ -49,6 +49,12 @@ void Win32Process::InitCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
+void Win32Process::ServeControlRequests(ControlAnswerer answer) {
+    if (controlPipe_ || !post_ || diagnostics_ == nullptr) return;
+    controlPipe_ = std::make_unique<ControlPipeServer>(post_, *diagnostics_, std::move(answer));
+    controlPipe_->Start();
+}
+
 std::string Win32Process::ModuleFileName() { return ModulePath(); }
 
 }  // namespace vx::platform

@@ -1,7 +1,10 @@
 #pragma once
 // Single-instance lock, the running instance's window, the module path and
 // the common controls.
+#include <memory>
+
 #include "platform/process.h"
+#include "platform/win32/win32_control_pipe.h"
 
 namespace vx::platform {
 
@@ -17,8 +20,17 @@ public:
     void CloseSingleInstanceLock() override;
     bool RestoreWindowByTitle(const std::string& title) override;
     void InitCommonControls() override;
+    // Serves vx230ctl's pipe; the requests run through `post`.
+    void ServeControlRequests(ControlAnswerer answer) override;
+    void UseForControlRequests(InterfaceThreadPoster post, Diagnostics& diagnostics) {
+        post_ = std::move(post);
+        diagnostics_ = &diagnostics;
+    }
 
 private:
+    InterfaceThreadPoster post_;
+    Diagnostics* diagnostics_ = nullptr;
+    std::unique_ptr<ControlPipeServer> controlPipe_;
     // The mutex handle (a HANDLE); held until the process ends on the first
     // instance's path.
     void* lock_ = nullptr;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The .deb of the Linux program: made by cpack in the build folder, it holds
-# the program, the read-only data, the menu entry and icon, the autostart
+# the program and vx230ctl, the read-only data, the menu entry and icon, the autostart
 # entry and the udev rule with exactly its one line.
 # Usage: check_package.sh BUILD_DIR
 set -uo pipefail
@@ -12,7 +12,7 @@ deb=$(ls vx230_*_amd64.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || { echo "FAIL: no .deb"; exit 1; }
 files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 failed=0
-for path in ./usr/bin/vx230 ./usr/share/vx230/config.ini ./usr/share/vx230/Macro_EN.dat ./usr/share/vx230/Macro_CN.dat \
+for path in ./usr/bin/vx230 ./usr/bin/vx230ctl ./usr/share/vx230/config.ini ./usr/share/vx230/Macro_EN.dat ./usr/share/vx230/Macro_CN.dat \
   ./usr/share/vx230/constMacro.dat ./usr/share/vx230/skins/INI_EN/skin_main_en.ini ./usr/share/vx230/help/index.html \
   ./usr/share/applications/vx230.desktop ./usr/share/icons/hicolor/48x48/apps/vx230.png \
   ./usr/share/vx230/autostart/vx230-autostart.desktop ./usr/lib/udev/rules.d/70-vx230.rules; do

@@ -2,7 +2,8 @@
 # The .deb installed as on a user's machine (dpkg -i, missing dependencies
 # from apt), then the installed vx230 started with no mouse in a fresh home:
 # the plug-in message in both languages, the program ending when it is
-# closed, and the user's tree filled with links into /usr/share/vx230. A
+# closed, and the user's tree filled with links into /usr/share/vx230;
+# /usr/bin/vx230ctl, which finds no program running. A
 # package this test installed is removed again at the end.
 # Usage: installed_package.sh BUILD_DIR   (root only: exits 77, skipped, otherwise)
 set -uo pipefail
@@ -26,6 +27,10 @@ fi
 [ "$(dpkg-query -W -f='${Status}' vx230 2>/dev/null)" = "install ok installed" ] || fail "the package is not installed"
 echo "installed: $(dpkg-query -W -f='${Package} ${Version}' vx230 2>/dev/null)"
 [ -x /usr/bin/vx230 ] || fail "/usr/bin/vx230 is missing"
+[ "$(/usr/bin/vx230ctl --version 2>/dev/null)" = "vx230ctl $(dpkg-query -W -f='${Version}' vx230 2>/dev/null)" ] ||
+  fail "/usr/bin/vx230ctl --version"
+mkdir -p "$build/no-session" && XDG_RUNTIME_DIR=$build/no-session /usr/bin/vx230ctl status >/dev/null 2>&1
+[ "$?" -eq 2 ] || fail "the installed vx230ctl, no program running: not exit 2"
 
 if [ "$failed" -eq 0 ]; then
   VX_LINUX_PROGRAM=/usr/bin/vx230 "$root/tests/e2e/run_e2e.sh" --linux no_mouse_en no_mouse_cn || failed=1

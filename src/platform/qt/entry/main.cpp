@@ -110,6 +110,9 @@ int main(int argc, char** argv) {
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 
+    process.UseDiagnostics(diagnostics);
+    window.UseDiagnostics(diagnostics);
+
     PosixFileSystem files;
     LinuxSystemSettings systemSettings(diagnostics);
     LinuxThreads threads(diagnostics);

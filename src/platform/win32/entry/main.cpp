@@ -3,6 +3,7 @@
 // mouse (controlled through simmouse.cmd beside the exe).
 #include "platform/win32/windows_api.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -60,6 +61,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32HidApi hid([&window]() -> void* { return window.Handle(); });
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
+
+    window.UseDiagnostics(diagnostics);
+    // vx230ctl's requests run on the interface thread, as clicks do.
+    process.UseForControlRequests([&window](std::function<void()> task) { window.Post(std::move(task)); }, diagnostics);
 
     Win32FileSystem files;
     Win32SystemSettings systemSettings;

@@ -1,0 +1,75 @@
+// ctlsend: sends one line as it is to the running program's control pipe,
+// past vx230ctl's own checks, and prints the answer line (the end-to-end
+// tests' way to send bad and oversized requests); or prints who may open
+// the pipe.
+//   ctlsend.exe LINE          the line
+//   ctlsend.exe --long N      N letters 'a' as one line
+//   ctlsend.exe --dacl        "dacl=<the pipe's DACL>" and "user=<our SID>"
+#include <windows.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/win32/text_convert.h"
+#include "platform/win32/win32_control_pipe.h"
+
+namespace {
+
+std::string UserSid() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    std::string text;
+    LPWSTR sid = nullptr;
+    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size) &&
+        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid)) {
+        text = vx::platform::Narrow(sid);
+        LocalFree(sid);
+    }
+    CloseHandle(token);
+    return text;
+}
+
+int PrintDacl() {
+    HANDLE pipe = CreateFileW(vx::platform::ControlPipeName().c_str(), GENERIC_READ | READ_CONTROL, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (pipe == INVALID_HANDLE_VALUE) return 2;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    PACL dacl = nullptr;
+    LPWSTR sddl = nullptr;
+    int code = 3;
+    if (GetSecurityInfo(pipe, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                        &descriptor) == ERROR_SUCCESS &&
+        ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &sddl, nullptr)) {
+        std::cout << "dacl=" << vx::platform::Narrow(sddl) << "\nuser=" << UserSid() << "\n";
+        LocalFree(sddl);
+        code = 0;
+    }
+    if (descriptor != nullptr) LocalFree(descriptor);
+    CloseHandle(pipe);
+    return code;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 1;
+    std::string line = vx::platform::Narrow(argv[1]);
+    if (line == "--dacl") return PrintDacl();
+    if (line == "--long" && argc == 3) line = std::string(std::wcstoul(argv[2], nullptr, 10), 'a');
+    const vx::platform::PipeExchange exchange = vx::platform::ExchangeOverControlPipe(line);
+    if (exchange.outcome != vx::platform::PipeOutcome::Answered) {
+        std::cout << "no answer: " << exchange.text << "\n";
+        return 2;
+    }
+    std::cout << exchange.text << "\n";
+    return 0;
+}
