@@ -12,7 +12,6 @@ vx_folder_sources(VX_APP_SOURCES src/app
   application.cpp
   auto_switch.cpp
   auto_switch_feature.cpp
-  auto_switch_profile.cpp
   control_client.cpp
   control_protocol.cpp
   control_requests.cpp

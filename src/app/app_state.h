@@ -29,9 +29,10 @@ struct AppState {
     ui::WindowResources window;
     // Set once the exit sequence has begun; start-up stops at once then.
     bool shutdownStarted = false;
-    // What the AutoSwitch hotkey does, set by the per-program profiles
-    // (interface thread); empty: that hotkey is not registered.
-    std::function<void()> toggleAutoSwitch;
+    // The per-program profiles' on/off switch, for vx230ctl's status and
+    // the AutoSwitch hotkey (interface thread); set by that feature.
+    std::function<bool()> autoSwitchOn;
+    std::function<void(bool)> setAutoSwitchOn;
 };
 
 }  // namespace vx::app

@@ -1,6 +1,6 @@
 #include "app/auto_switch_feature.h"
 
-#include "app/auto_switch_profile.h"
+#include "app/profile_switch.h"
 #include "platform/portable/program_rules_dialog_model.h"
 #include "settings/auto_switch_file.h"
 #include "settings/settings_file.h"
@@ -54,7 +54,9 @@ std::int32_t AutoSwitchFeature::ProfileInMouse() {
 bool AutoSwitchFeature::MacroPlaying() { return state_.device.ActionRunning.load(std::memory_order_acquire); }
 
 void AutoSwitchFeature::SwitchProfileAndApply(std::int32_t number) {
-    app::SwitchProfileAndApply(state_, platform_, subsystems_, number);
+    if (app::SwitchAndApplyProfile(state_, platform_, subsystems_, number)) {
+        NoticeProfileApplied(state_, platform_, number);
+    }
 }
 
 }  // namespace vx::app

@@ -21,7 +21,8 @@ Answer Status(AppState& state, platform::Platform& platform) {
                   {{"mouse", state.device.link.MouseConnected ? "connected" : "absent"},
                    {"profile", Number(settings.CurrentConfigNumber.load())},
                    {"applied", Number(settings::ReadCurrentConfigNumber(platform.profiles, settings.ConfigPath))},
-                   {"language", settings::UsesEnglish(settings.UiLanguage) ? "en" : "cn"}},
+                   {"language", settings::UsesEnglish(settings.UiLanguage) ? "en" : "cn"},
+                   {"autoswitch", state.autoSwitchOn && state.autoSwitchOn() ? "on" : "off"}},
                   {}};
 }
 
@@ -51,7 +52,10 @@ Answer CarryOut(AppState& state, platform::Platform& platform, Subsystems& subsy
     switch (request.verb) {
         case Verb::Status: return Status(state, platform);
         case Verb::Profile:
-            SwitchAndApplyProfile(state, platform, subsystems, request.profile);
+            if (!SwitchAndApplyProfile(state, platform, subsystems, request.profile)) {
+                return Refusal(state.shutdownStarted ? "profile: the program is ending"
+                                                     : "profile: the mouse is not connected");
+            }
             return Applied(state, platform);
         case Verb::Apply:
             subsystems.ApplyConfiguration();

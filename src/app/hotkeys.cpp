@@ -22,7 +22,7 @@ void RegisterHotkeys(AppState& state, platform::Platform& platform) {
             continue;
         }
         // Without the per-program profiles there is nothing to turn on.
-        if (action == HotkeyAction::AutoSwitch && !state.toggleAutoSwitch) continue;
+        if (action == HotkeyAction::AutoSwitch && !state.setAutoSwitchOn) continue;
         if (!platform.window.RegisterHotkey(static_cast<int>(action), *parsed.hotkey)) {
             platform.diagnostics.Report("hotkey " + key + "=" + HotkeyText(*parsed.hotkey) +
                                         " refused: another program holds it, or the desktop lets no program take it");
@@ -33,12 +33,11 @@ void RegisterHotkeys(AppState& state, platform::Platform& platform) {
 void OnHotkey(AppState& state, platform::Platform& platform, Subsystems& subsystems, int id) {
     if (state.shutdownStarted) return;
     if (id == static_cast<int>(HotkeyAction::AutoSwitch)) {
-        if (state.toggleAutoSwitch) state.toggleAutoSwitch();
+        if (state.setAutoSwitchOn && state.autoSwitchOn) state.setAutoSwitchOn(!state.autoSwitchOn());
         return;
     }
     if (id < static_cast<int>(HotkeyAction::Profile1) || id > static_cast<int>(HotkeyAction::Profile5)) return;
-    SwitchAndApplyProfile(state, platform, subsystems, id);
-    NoticeProfileApplied(state, platform, id);
+    if (SwitchAndApplyProfile(state, platform, subsystems, id)) NoticeProfileApplied(state, platform, id);
 }
 
 }  // namespace vx::app

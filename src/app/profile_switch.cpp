@@ -5,10 +5,12 @@
 
 namespace vx::app {
 
-void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number) {
+bool SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number) {
+    if (state.shutdownStarted || !state.device.link.MouseConnected || number < 1 || number > 5) return false;
     settings::SwitchConfig(state.settings, platform.profiles, number);
     subsystems.ApplyConfiguration();
     platform.window.Invalidate();
+    return true;
 }
 
 std::string ProfileAppliedText(settings::UiLanguage language, std::int32_t number) {

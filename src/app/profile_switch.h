@@ -15,9 +15,12 @@ namespace vx::app {
 inline constexpr const char* kHotkeysSection = "Hotkeys";
 inline constexpr const char* kNoticeKey = "Notice";
 
-// Profile `number` (1..5) shown and sent to the mouse; unapplied edits of
-// the profile shown are dropped, as a click on another profile drops them.
-void SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number);
+// Profile `number` (1..5) shown and sent to the mouse (the 13 reports,
+// CurConfig and [Config6] written, the window repainted); unapplied edits
+// of the profile shown are dropped, as a click on another profile drops
+// them. False, and nothing done, for a number outside 1..5, without a
+// mouse, or once the program is ending. Interface thread.
+bool SwitchAndApplyProfile(AppState& state, platform::Platform& platform, Subsystems& subsystems, std::int32_t number);
 
 // "Profile N applied" in the interface language.
 std::string ProfileAppliedText(settings::UiLanguage language, std::int32_t number);

@@ -20,6 +20,8 @@ struct Program::Impl {
           autoSwitch(state, p, subsystems) {
         state.settings.ProgramDir = platform::ModuleFolder(p.process.ModuleFileName());
         dialog.AttachAutoSwitch(autoSwitch);
+        state.autoSwitchOn = [this] { return autoSwitch.AutoSwitchOn(); };
+        state.setAutoSwitchOn = [this](bool on) { autoSwitch.SetAutoSwitchOn(on); };
     }
 
     AppState state;

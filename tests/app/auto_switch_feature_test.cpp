@@ -63,7 +63,7 @@ TEST_F(AutoSwitchFeatureTest, ARuleSwitchesAsAProfileClickAndApplyWould) {
     watch.Advance(1000);
     EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 3);
     EXPECT_EQ(state.settings.config.K0, 7);
-    EXPECT_EQ(fakes.log.Take(), (Log{"ApplyConfiguration"}));
+    EXPECT_EQ(fakes.log.Take(), (Log{"ApplyConfiguration", "Invalidate", "Notice:Profile 3 applied"}));
 }
 
 TEST_F(AutoSwitchFeatureTest, NothingSwitchesOnceTheProgramEnds) {

@@ -39,10 +39,13 @@ protected:
 };
 
 TEST_F(ControlRequestsTest, StatusTellsTheMouseTheProfilesAndTheLanguage) {
-    EXPECT_EQ(Ask("VX230CTL/1 status"), "VX230CTL/1 ok mouse=connected profile=2 applied=2 language=en");
+    EXPECT_EQ(Ask("VX230CTL/1 status"),
+              "VX230CTL/1 ok mouse=connected profile=2 applied=2 language=en autoswitch=off");
     state.settings.CurrentConfigNumber = 4;
     state.settings.UiLanguage = settings::UiLanguage::Chinese;
-    EXPECT_EQ(Ask("VX230CTL/1 status"), "VX230CTL/1 ok mouse=connected profile=4 applied=2 language=cn");
+    state.autoSwitchOn = [] { return true; };
+    EXPECT_EQ(Ask("VX230CTL/1 status"),
+              "VX230CTL/1 ok mouse=connected profile=4 applied=2 language=cn autoswitch=on");
     EXPECT_TRUE(fakes.window.Notices().empty());
 }
 

@@ -102,16 +102,20 @@ TEST_F(HotkeysTest, SetOnesAreRegisteredRefusedOnesGoOnRecord) {
                                         "hotkey Profile4=Ctrl+Banana ignored: \"banana\" is no key of 0..9, A..Z, "
                                         "F1..F12"}));
 
-    int toggles = 0;
-    state.toggleAutoSwitch = [&toggles] { ++toggles; };
+    bool on = false;
+    state.autoSwitchOn = [&on] { return on; };
+    state.setAutoSwitchOn = [&on](bool value) { on = value; };
     RegisterHotkeys(state, fakes.Bundle());
     EXPECT_EQ(fakes.log.Take(), (Log{"RegisterHotkey:1", "RegisterHotkey:3", "RegisterHotkey:6"}));
     OnHotkey(state, fakes.Bundle(), subsystems, 6);
-    EXPECT_EQ(toggles, 1);
+    EXPECT_TRUE(on);
+    OnHotkey(state, fakes.Bundle(), subsystems, 6);
+    EXPECT_FALSE(on);
 }
 
 TEST_F(HotkeysTest, AProfileHotkeySwitchesAppliesAndTellsTheUser) {
     Config("Profile4=Ctrl+Alt+4\r\n");
+    state.device.link.MouseConnected = true;
     OnHotkey(state, fakes.Bundle(), subsystems, 4);
     EXPECT_EQ(state.settings.CurrentConfigNumber.load(), 4);
     EXPECT_EQ(state.settings.config.DPI_LEVEL, 2);

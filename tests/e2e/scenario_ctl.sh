@@ -18,7 +18,7 @@ e2e_expect_eq "--version needs no program" "vx230ctl 1.0.0" "$(e2e_ctl --version
 
 e2e_ini_set "$ini" Hotkeys Profile2 Ctrl+Alt+2
 e2e_start_and_wait
-e2e_expect_eq "status before" "mouse=connected profile=1 applied=1 language=en" "$(e2e_ctl status | paste -sd' ')"
+e2e_expect_eq "status before" "mouse=connected profile=1 applied=1 language=en autoswitch=off" "$(e2e_ctl status | paste -sd' ')"
 e2e_expect_eq "status exits 0" "0" "$(e2e_ctl status >/dev/null; echo $?)"
 if [ "$E2E_PLATFORM" = wine ]; then
   # The pipe lets in the user who started the program and nobody else
@@ -37,7 +37,7 @@ sleep 0.5
 e2e_expect_eq "exactly 13 reports" "13" "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "CurConfig=3" "3" "$(e2e_ini_get "$ini" Init CurConfig)"
 e2e_expect_eq "the applied copy is profile 3" "$config3" "$(e2e_section "$ini" Config6)"
-e2e_expect_eq "status after" "mouse=connected profile=3 applied=3 language=en" "$(e2e_ctl status | paste -sd' ')"
+e2e_expect_eq "status after" "mouse=connected profile=3 applied=3 language=en autoswitch=off" "$(e2e_ctl status | paste -sd' ')"
 # Wine's tray shows the balloon as a tooltip window with the notice's text.
 balloon() { [ "$(e2e_wintext --process explorer.exe --title "$1" --count)" -ge 1 ] 2>/dev/null; }
 if [ "$E2E_PLATFORM" = wine ]; then
@@ -64,7 +64,7 @@ e2e_expect_eq "the hotkey wrote CurConfig=2" "2" "$(e2e_ini_get "$ini" Init CurC
 if [ "$E2E_PLATFORM" = wine ]; then
   e2e_expect "the balloon says Profile 2 applied" e2e_eventually 5 balloon "Profile 2 applied"
 fi
-e2e_expect_eq "status after the hotkey" "mouse=connected profile=2 applied=2 language=en" \
+e2e_expect_eq "status after the hotkey" "mouse=connected profile=2 applied=2 language=en autoswitch=off" \
   "$(e2e_ctl status | paste -sd' ')"
 
 before=$(md5sum <"$ini")

@@ -52,7 +52,7 @@ e2e_expect_eq "an oversized line is refused" "VX230CTL/1 error request longer th
   "$(send "VX230CTL/1 export 3 /tmp/$(head -c 5000 /dev/zero | tr '\0' a)")"
 e2e_expect_eq "another version is refused" "VX230CTL/1 error request is not VX230CTL/1" "$(send 'VX230CTL/2 profile 3')"
 e2e_expect_eq "an unknown word is refused" 'VX230CTL/1 error unknown request "reboot"' "$(send 'VX230CTL/1 reboot')"
-e2e_expect_eq "status answers on the raw socket" "VX230CTL/1 ok mouse=connected profile=1 applied=1 language=en" \
+e2e_expect_eq "status answers on the raw socket" "VX230CTL/1 ok mouse=connected profile=1 applied=1 language=en autoswitch=off" \
   "$(send 'VX230CTL/1 status')"
 e2e_expect_eq "bad lines changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
