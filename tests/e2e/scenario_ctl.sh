@@ -56,8 +56,7 @@ e2e_expect_eq "profile 1 now holds profile 3" "$config3" "$(e2e_section "$ini" C
 e2e_expect_eq "what was shown stays" "3" "$(e2e_ctl status | awk -F= '$1 == "profile" { print $2 }')"
 
 from=$(($(e2e_log_lines) + 1))
-xdotool windowfocus "$(e2e_main_window_id)" 2>/dev/null
-sleep 0.3
+xdotool windowfocus --sync "$(e2e_main_window_id)" 2>/dev/null
 xdotool key ctrl+alt+2
 e2e_expect "the hotkey applied: 13 reports" e2e_wait_reports "$from" 13 10
 e2e_expect_eq "the hotkey wrote CurConfig=2" "2" "$(e2e_ini_get "$ini" Init CurConfig)"

@@ -93,7 +93,7 @@ fi
 if ! e2e_wait_window "Per-Program Profiles" 10; then
   e2e_fail "the Per-Program Profiles dialog did not open"
 else
-  sleep 1
+  e2e_wait_settled
   e2e_screenshot program_profiles_dialog
   texts=$(e2e_window_texts "Per-Program Profiles")
   for text in "Switch the profile by the program in front" "Add Program..." "Add Folder..." "Move Up" \
