@@ -27,6 +27,9 @@ struct AppState {
     ui::WindowResources window;
     // Set once the exit sequence has begun; start-up stops at once then.
     bool shutdownStarted = false;
+    // Started in the tray without a mouse: the rest of start-up waits for
+    // the mouse's arrival (interface thread).
+    bool waitingForMouse = false;
 };
 
 }  // namespace vx::app

@@ -44,9 +44,14 @@ void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notific
     ShutdownDriver(state_, platform_, subsystems_);
 }
 
+void CZUV_GMouseDlg::OnDeviceArrived(const platform::DeviceNotification& /*notification*/) {
+    ResumeStartupOnArrival(state_, platform_, subsystems_);
+}
+
 void CZUV_GMouseDlg::OnPowerEvent(platform::PowerEvent /*event*/) {
-    // Suspend and resume alike: the mouse may have lost its settings either way.
-    if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
+    // Suspend and resume alike: the mouse may have lost its settings either
+    // way. A mouse not yet plugged in gets them on its arrival.
+    if (!state_.shutdownStarted && !state_.waitingForMouse) subsystems_.ApplyConfiguration();
 }
 
 platform::ControlColors CZUV_GMouseDlg::OnControlColor() {

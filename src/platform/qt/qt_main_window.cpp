@@ -147,6 +147,7 @@ private:
 QtMainWindow::QtMainWindow(StartVisibility startVisibility, QIcon icon)
     : startVisibility_(startVisibility),
       icon_(std::move(icon)),
+      trayTip_(QString::fromLatin1(kTrayTip)),
       keyFilter_(std::make_unique<KeyFilter>(*this)),
       controls_([this]() -> QWidget* { return surface_.data(); },
                 [this]() -> WindowEvents* { return Exists() ? events_ : nullptr; }) {}
@@ -382,7 +383,7 @@ void QtMainWindow::RemoveRecordingHook() {
 void QtMainWindow::AddTrayIcon() {
     if (!tray_) {
         tray_ = std::make_unique<QSystemTrayIcon>(icon_);
-        tray_->setToolTip(QString::fromLatin1(kTrayTip));
+        tray_->setToolTip(trayTip_);
         QObject::connect(tray_.get(), &QSystemTrayIcon::activated, &dispatcher_,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              if (!Exists()) return;
@@ -399,6 +400,11 @@ void QtMainWindow::AddTrayIcon() {
                          });
     }
     tray_->show();
+}
+
+void QtMainWindow::SetTrayTip(const std::string& tip) {
+    trayTip_ = QString::fromStdString(tip);
+    if (tray_) tray_->setToolTip(trayTip_);
 }
 
 void QtMainWindow::RemoveTrayIcon() {
@@ -451,6 +457,12 @@ void QtMainWindow::RunModal(WindowEvents& events) {
 void QtMainWindow::PostDeviceRemoval(std::string path) {
     Post([this, path = std::move(path)] {
         if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
+}
+
+void QtMainWindow::PostDeviceArrival(std::string path) {
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceArrived(DeviceNotification{true, path});
     });
 }
 

@@ -65,6 +65,8 @@ public:
     void RemoveRecordingHook() override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
+    void SetTrayTip(const std::string& tip) override;
+    bool StartsInTray() override { return startVisibility_ == StartVisibility::TrayOnly; }
     void Destroy() override;
     bool Exists() override { return surface_ != nullptr && !destroyed_; }
     void RunModal(WindowEvents& events) override;
@@ -72,6 +74,9 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the
     // interface thread; dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // Thread-safe: ends up as OnDeviceArrived({true, path}) on the
+    // interface thread; dropped when the window does not exist.
+    void PostDeviceArrival(std::string path);
     // Thread-safe: ends up as OnPowerEvent(event) on the interface thread.
     void PostPowerEvent(PowerEvent event);
     // The start-up trace ends with the window's first paint.
@@ -103,6 +108,7 @@ private:
     bool destroyed_ = false;
     bool recording_ = false;
     std::string title_;
+    QString trayTip_;
     QtFonts fonts_;
     QtEditorControls controls_;
     std::unique_ptr<Drawing> paintDrawing_;

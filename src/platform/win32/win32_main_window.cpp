@@ -36,7 +36,7 @@ std::atomic<Win32MainWindow*> hookedWindow{nullptr};
 
 Point PointFrom(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
-NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon) {
+NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon, const std::wstring& tip) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(NOTIFYICONDATAW);
     data.hWnd = hwnd;
@@ -44,7 +44,10 @@ NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon;
-    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szTip);
+    // Cut to the room there is, always ended.
+    const std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
+    std::copy_n(tip.begin(), length, data.szTip);
+    data.szTip[length] = L'\0';
     return data;
 }
 
@@ -65,6 +68,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
     : startVisibility_(startVisibility),
+      trayTip_(kTrayTip),
       instance_(GetModuleHandleW(nullptr)),
       icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))),
       controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })) {}
@@ -320,14 +324,23 @@ INT_PTR Win32MainWindow::ControlColor(HWND control, HDC dc) {
 void Win32MainWindow::AddTrayIcon() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
     Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void Win32MainWindow::SetTrayTip(const std::string& tip) {
+    trayTip_ = Widen(tip);
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    // Fails without effect while there is no icon; AddTrayIcon uses the tip.
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void Win32MainWindow::RemoveTrayIcon() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
@@ -370,6 +383,12 @@ void Win32MainWindow::RunModal(WindowEvents& events) {
 void Win32MainWindow::PostDeviceRemoval(std::string path) {
     Post([this, path = std::move(path)] {
         if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
+}
+
+void Win32MainWindow::PostDeviceArrival(std::string path) {
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceArrived(DeviceNotification{true, path});
     });
 }
 
@@ -455,7 +474,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                                                         PointerEventOf(static_cast<UINT>(lParam), Point{})
                                                             .value_or(PointerEvent{})));
         case WM_DEVICECHANGE:
-            if (wParam == DBT_DEVICEREMOVECOMPLETE && lParam != 0) {
+            if ((wParam == DBT_DEVICEREMOVECOMPLETE || wParam == DBT_DEVICEARRIVAL) && lParam != 0) {
                 const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
                 DeviceNotification notification;
                 notification.isDeviceInterface = header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE;
@@ -463,7 +482,11 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                     const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
                     notification.interfacePath = Narrow(iface->dbcc_name);
                 }
-                events_->OnDeviceRemoved(notification);
+                if (wParam == DBT_DEVICEARRIVAL) {
+                    events_->OnDeviceArrived(notification);
+                } else {
+                    events_->OnDeviceRemoved(notification);
+                }
             }
             return Answer(hwnd, TRUE);
         case WM_POWERBROADCAST:

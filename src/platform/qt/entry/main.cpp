@@ -99,12 +99,14 @@ int main(int argc, char** argv) {
     process.OnRestoreRequest([&window](const std::string& title) { window.RestoreFromOtherInstance(title); });
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
-        *userDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
+        *userDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+        [&window](const std::string& path) { window.PostDeviceArrival(path); }, systemDiagnostics);
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
     LinuxHidApi hid({vx::device::kMouseVendorId, vx::device::kMouseProductId},
-                    [&window](const std::string& path) { window.PostDeviceRemoval(path); });
+                    [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+                    [&window](const std::string& node) { window.PostDeviceArrival(node); });
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 
