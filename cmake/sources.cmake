@@ -98,6 +98,7 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
   hid_descriptor.cpp
   linux_desktop.cpp
   linux_desktop_input.cpp
+  linux_session_start.cpp
 )
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).

@@ -30,11 +30,18 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
         case kCmdExitDriverCn: ShutdownDriver(state_, platform_, subsystems_); break;
         case kCmdShowWindowEn:
         case kCmdShowWindowCn: ShowMainWindow(platform_.window); break;
+        case kCmdSessionStartEn:
+        case kCmdSessionStartCn: ToggleSessionStart(platform_); break;
         default: interface_.OnCommand(commandId); break;
     }
 }
 
 long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::PointerEvent event) {
+    // The check of "Start with the Session" follows the entry as it is now.
+    if (const std::optional<bool> on = StartsWithSession(platform_)) {
+        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartEn, *on);
+        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartCn, *on);
+    }
     return HandleTrayCallback(state_.window.menus.trayMenu.Menu(), platform_.window, iconId, event);
 }
 

@@ -41,6 +41,7 @@ void RunProgram(const BackendServices& services) {
                                             services.clock,   services.threads, services.shell,  services.images,
                                             services.process, services.window,  services.diagnostics};
     platform->startupTrace = services.startupTrace;
+    platform->sessionStart = services.sessionStart;
     auto* program = new Program(*platform);
     program->InitInstance();
 }

@@ -43,6 +43,8 @@ struct BackendServices {
     platform::Diagnostics& diagnostics;
     // With diagnostics on: the start-up steps' times go on record.
     platform::StartupTrace* startupTrace = nullptr;
+    // Where the program itself offers to start with the session (Linux).
+    platform::SessionStart* sessionStart = nullptr;
 };
 
 // Builds the Platform over the backend's services and runs the program

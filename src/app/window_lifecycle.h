@@ -2,6 +2,8 @@
 // The window's life in the notification area and the one exit sequence.
 #include "app/app_state.h"
 #include "app/subsystems.h"
+#include <optional>
+
 #include "platform/platform.h"
 
 namespace vx::app {
@@ -11,6 +13,9 @@ inline constexpr int kCmdExitDriverEn = 32800;
 inline constexpr int kCmdShowWindowEn = 32801;
 inline constexpr int kCmdShowWindowCn = 32837;
 inline constexpr int kCmdExitDriverCn = 32838;
+// The tray menu's "Start with the Session" (only where the program offers it).
+inline constexpr int kCmdSessionStartEn = 32845;
+inline constexpr int kCmdSessionStartCn = 32846;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.
@@ -24,5 +29,11 @@ void ShowMainWindow(platform::MainWindow& window);
 // the interface language).
 long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
                         platform::PointerEvent event);
+
+// Whether the program starts with the session, where it offers that
+// (nothing elsewhere).
+std::optional<bool> StartsWithSession(platform::Platform& platform);
+// Turns the start with the session over; a failure goes on record.
+void ToggleSessionStart(platform::Platform& platform);
 
 }  // namespace vx::app

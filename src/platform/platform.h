@@ -9,6 +9,7 @@
 #include "platform/process.h"
 #include "platform/profile_files.h"
 #include "platform/shell.h"
+#include "platform/session_start.h"
 #include "platform/system_settings.h"
 #include "platform/threads.h"
 #include "platform/window.h"
@@ -31,6 +32,8 @@ struct Platform {
     Diagnostics& diagnostics;
     // Set by the entry when the diagnostics log is on.
     StartupTrace* startupTrace = nullptr;
+    // Where the program offers to start with the session itself (Linux).
+    SessionStart* sessionStart = nullptr;
 };
 
 }  // namespace vx::platform

@@ -147,8 +147,8 @@ private:
 QtMainWindow::QtMainWindow(StartVisibility startVisibility, QIcon icon)
     : startVisibility_(startVisibility),
       icon_(std::move(icon)),
-      trayTip_(QString::fromLatin1(kTrayTip)),
       keyFilter_(std::make_unique<KeyFilter>(*this)),
+      trayTip_(QString::fromLatin1(kTrayTip)),
       controls_([this]() -> QWidget* { return surface_.data(); },
                 [this]() -> WindowEvents* { return Exists() ? events_ : nullptr; }) {}
 
@@ -343,7 +343,8 @@ void QtMainWindow::ShowAboutBox() {
 }
 
 std::unique_ptr<Menu> QtMainWindow::LoadMenu(int resourceId) {
-    std::optional<MenuNode> node = MenuResource(resourceId);
+    // The Linux program offers the start with the session in its tray menu.
+    std::optional<MenuNode> node = MenuResourceWithSessionStart(resourceId);
     if (!node) return nullptr;
     return std::make_unique<TableMenu>(std::move(*node));
 }

@@ -308,6 +308,9 @@ INT_PTR Win32MainWindow::HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam
     const Rect rect{draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom};
     events_->OnDrawMenuItem(static_cast<std::uintptr_t>(draw->itemData), rect, (draw->itemState & ODS_SELECTED) != 0,
                             painter);
+    // The item draws its own submenu arrow: the system's, drawn after this
+    // into the same surface, must not land on it.
+    ExcludeClipRect(draw->hDC, draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom);
     return Answer(hwnd, TRUE);
 }
 

@@ -21,6 +21,7 @@
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
 #include "platform/qt/linux_process.h"
+#include "platform/qt/linux_session_start.h"
 #include "platform/qt/linux_sleep_watch.h"
 #include "platform/qt/linux_system_settings.h"
 #include "platform/qt/linux_threads.h"
@@ -117,13 +118,20 @@ int main(int argc, char** argv) {
     LinuxSleepWatch sleepWatch(diagnostics, [&window](PowerEvent event) { window.PostPowerEvent(event); });
     QtShell shell;
     QtImageDecoder images;
+    // The tray menu's "Start with the Session": an autostart entry that
+    // starts this program, hidden, with the session.
+    std::optional<LinuxSessionStart> sessionStart;
+    if (const std::optional<std::string> autostart =
+            AutostartDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))) {
+        sessionStart.emplace(*autostart + "/" + kTreeName + ".desktop", ExecutablePath());
+    }
 
     if (trace) {
         trace->Mark("window and backends");
         window.SetStartupTrace(&*trace);
     }
     vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
-                         trace ? &*trace : nullptr});
+                         trace ? &*trace : nullptr, sessionStart ? &*sessionStart : nullptr});
 
     // The worker threads never stop and still use the objects above: end
     // the process here rather than destroy those objects under them.
