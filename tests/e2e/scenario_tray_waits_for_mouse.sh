@@ -15,7 +15,7 @@ export VX230_SIM_START_UNPLUGGED=1
 e2e_start --tray --diagnostics
 pid=$E2E_LAST_PID
 # The start-up trace's last step while no mouse is there.
-if ! e2e_eventually 30 grep -q ': waiting for the mouse$' "$E2E_DIR/diagnostics.log" 2>/dev/null; then
+if ! e2e_eventually 30 grep -q ': waiting for the mouse' "$E2E_DIR/diagnostics.log" 2>/dev/null; then
   e2e_fail "the program did not reach the wait for the mouse"
   e2e_finish
 fi

@@ -64,7 +64,11 @@ public:
         if (element == CE_MenuItem) {
             if (QAction* action = ActionOf(option, widget);
                 action != nullptr && action->property(kItemDataProperty).isValid()) {
-                const QRect r = option->rect;
+                // Qt lays an item out wider than the menu it sits in (the room
+                // it keeps for a submenu arrow): the logic draws into what shows.
+                const QRect r = widget != nullptr ? option->rect.intersected(widget->rect().adjusted(
+                                                        kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth))
+                                                  : option->rect;
                 QtMenuItemPainter itemPainter(*painter);
                 painter->save();
                 events_.OnDrawMenuItem(action->property(kItemDataProperty).value<quintptr>(),

@@ -68,10 +68,10 @@ INT_PTR CALLBACK AboutBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 
 Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
     : startVisibility_(startVisibility),
-      trayTip_(kTrayTip),
       instance_(GetModuleHandleW(nullptr)),
       icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))),
-      controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })) {}
+      controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })),
+      trayTip_(kTrayTip) {}
 
 Win32MainWindow::~Win32MainWindow() {
     RemoveRecordingHook();
