@@ -160,9 +160,7 @@ TEST_F(SimControlTest, PlugBringsTheMouseBackAndTellsOfItsArrivalOnce) {
     const HidHandle before = mouse.Open(SimulatedMouse::kFeatureCollectionPath, HidAccess::Write);
     EXPECT_EQ(before, platform::kInvalidHidHandle);
 
-    AppendCommands("plug
-plug
-");
+    AppendCommands("plug\nplug\n");
     control.PollCommands();
     EXPECT_TRUE(mouse.IsPlugged());
     EXPECT_EQ(arrived, (std::vector<std::string>{SimulatedMouse::kFeatureCollectionPath}));
@@ -171,9 +169,7 @@ plug
     EXPECT_TRUE(mouse.SetFeature(write, report.data(), report.size()));
 
     // A handle of the mouse from before an unplug is gone once it is back.
-    AppendCommands("unplug
-plug
-");
+    AppendCommands("unplug\nplug\n");
     control.PollCommands();
     EXPECT_FALSE(mouse.SetFeature(write, report.data(), report.size()));
     EXPECT_EQ(arrived.size(), 2u);

@@ -93,7 +93,9 @@ TEST(OwnerDrawnMenu, SubmenuItemsDrawTheirArrowAndCheckedItemsTheirTick) {
         WhitePixels painter;
         DrawMenuItem(c.record, Rect{0, 0, 100, 20}, c.selected, painter);
         EXPECT_EQ(painter.white.size(), c.whitePixels) << c.record.text;
-        if (c.whitePixels > 0) EXPECT_TRUE(painter.white.count(c.probe)) << c.record.text;
+        if (c.whitePixels > 0) {
+            EXPECT_TRUE(painter.white.count(c.probe)) << c.record.text;
+        }
     }
 }
 
