@@ -1,9 +1,9 @@
 #pragma once
 // The window's life in the notification area and the one exit sequence.
-#include "app/app_state.h"
-#include "app/subsystems.h"
 #include <optional>
 
+#include "app/app_state.h"
+#include "app/subsystems.h"
 #include "platform/platform.h"
 
 namespace vx::app {

@@ -121,7 +121,9 @@ TEST_F(WindowLifecycle, StartWithTheSessionIsCheckedAsItIsAndTurnedOverByItsComm
     FakeSessionStart session;
     fakes.Bundle().sessionStart = &session;
     platform::testing::FakeMenu items;
-    items.Add("Show Window", kCmdShowWindowEn).Add("Start with the Session", kCmdSessionStartEn).Add("Exit Driver", kCmdExitDriverEn);
+    items.Add("Show Window", kCmdShowWindowEn)
+        .Add("Start with the Session", kCmdSessionStartEn)
+        .Add("Exit Driver", kCmdExitDriverEn);
     platform::testing::FakeMenu top;
     top.AddSubmenu("Tray", std::make_shared<platform::testing::FakeMenu>(items));
     fakes.window.menuResources[157] = top;

@@ -38,7 +38,8 @@ TEST(LinuxSessionStart, TheEntryStartsThisProgramInTheTrayQuotedAsTheFormatWants
 }
 
 TEST(LinuxSessionStart, OnWritesTheEntryAndItsFolderOffRemovesIt) {
-    const fs::path dir = fs::temp_directory_path() / ("vx230-autostart-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const fs::path dir = fs::temp_directory_path() /
+                         ("vx230-autostart-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::remove_all(dir);
     const std::string file = (dir / "autostart" / "vx230.desktop").string();
     LinuxSessionStart start(file, "/usr/bin/vx230");

@@ -137,7 +137,8 @@ TEST(MenuResources, TheSessionStartItemComesJustBeforeExitDriverInTheTrayMenusOn
     }
     const std::optional<MenuNode> events = MenuResourceWithSessionStart(kEventMenuEnglish);
     ASSERT_TRUE(events.has_value());
-    EXPECT_EQ(events->children.front().children.size(), MenuResource(kEventMenuEnglish)->children.front().children.size());
+    EXPECT_EQ(events->children.front().children.size(),
+              MenuResource(kEventMenuEnglish)->children.front().children.size());
 }
 
 }  // namespace
