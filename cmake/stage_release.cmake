@@ -60,6 +60,14 @@ if(INSTALLER)
   string(APPEND nsh "!macroend\n")
   get_filename_component(parent ${STAGE_DIR} DIRECTORY)
   file(WRITE ${parent}/factory_sections.nsh "${nsh}")
+  # The programs the uninstaller removes: those of the release.
+  set(nsh "; Made by stage_release.cmake from the release's programs.\n!macro VX_DELETE_PROGRAMS\n")
+  foreach(program IN LISTS staged)
+    get_filename_component(name ${program} NAME)
+    string(APPEND nsh "  Delete \"$INSTDIR\\${name}\"\n")
+  endforeach()
+  string(APPEND nsh "!macroend\n")
+  file(WRITE ${parent}/programs.nsh "${nsh}")
 
   file(REMOVE ${INSTALLER})
   set(test_build)
@@ -67,7 +75,8 @@ if(INSTALLER)
     set(test_build -DVX_TEST_BUILD)
   endif()
   execute_process(COMMAND ${MAKENSIS} -INPUTCHARSET UTF8 -V1 -DVX_VERSION=${VERSION} -DVX_TREE=${STAGE_DIR}
-                          -DVX_FACTORY_SECTIONS=${parent}/factory_sections.nsh ${test_build}
+                          -DVX_FACTORY_SECTIONS=${parent}/factory_sections.nsh -DVX_PROGRAMS=${parent}/programs.nsh
+                          ${test_build}
                           -DVX_PUBLISHER=${PUBLISHER} -DVX_COPYRIGHT=${COPYRIGHT} -DVX_SIGN=${sign}
                           -DVX_ICON=${SOURCE_DIR}/src/platform/win32/resources/app.ico -DVX_OUTFILE=${INSTALLER}
                           ${SOURCE_DIR}/packaging/installer.nsi

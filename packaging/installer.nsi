@@ -2,6 +2,7 @@
 ; (cmake/windows_release.cmake):
 ;   makensis -INPUTCHARSET UTF8 -DVX_VERSION=1.0.0 -DVX_TREE=<run-time tree>
 ;            -DVX_ICON=<app.ico> -DVX_FACTORY_SECTIONS=<factory_sections.nsh>
+;            -DVX_PROGRAMS=<programs.nsh>
 ;            -DVX_OUTFILE=<setup.exe> -DVX_PUBLISHER=<name> -DVX_COPYRIGHT=<line>
 ;            -DVX_SIGN=<signer>
 ;            [-DVX_TEST_BUILD] installer.nsi
@@ -22,8 +23,8 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
-!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON | VX_FACTORY_SECTIONS | VX_PUBLISHER | VX_COPYRIGHT | VX_SIGN
-  !error "VX_VERSION, VX_TREE, VX_OUTFILE, VX_ICON, VX_FACTORY_SECTIONS, VX_PUBLISHER, VX_COPYRIGHT and VX_SIGN must be defined"
+!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON | VX_FACTORY_SECTIONS | VX_PROGRAMS | VX_PUBLISHER | VX_COPYRIGHT | VX_SIGN
+  !error "VX_VERSION, VX_TREE, VX_OUTFILE, VX_ICON, VX_FACTORY_SECTIONS, VX_PROGRAMS, VX_PUBLISHER, VX_COPYRIGHT and VX_SIGN must be defined"
 !endif
 
 !ifdef VX_TEST_BUILD
@@ -157,6 +158,8 @@ FunctionEnd
   ${EndIf}
 !macroend
 !include "${VX_FACTORY_SECTIONS}"
+; VX_DELETE_PROGRAMS: a Delete line per program of the release.
+!include "${VX_PROGRAMS}"
 
 Function AddFactorySections
   ClearErrors
@@ -296,7 +299,7 @@ Section "Uninstall"
     StrCpy $R0 "remove"
   ${EndIf}
 
-  Delete "$INSTDIR\${VX_EXE}"
+  !insertmacro VX_DELETE_PROGRAMS
   Delete "$INSTDIR\constMacro.dat"
   Delete "$INSTDIR\LICENSE.txt"
 !ifdef VX_TEST_BUILD
