@@ -75,6 +75,10 @@ add_test(NAME qt_rules_dialog_tests COMMAND qt_rules_dialog_tests)
 add_test(NAME linux_package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/check_package.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(linux_package PROPERTIES TIMEOUT 300)
 
+# lintian on that .deb (skipped where lintian is not installed).
+add_test(NAME linux_lintian COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/lintian.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(linux_lintian PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 DEPENDS linux_package)
+
 # The .deb installed and its program run (root only; skipped otherwise).
 add_test(NAME linux_installed_package
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/linux/installed_package.sh ${CMAKE_BINARY_DIR})

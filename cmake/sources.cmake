@@ -111,6 +111,7 @@ vx_folder_sources(VX_LINUX_DESKTOP_SOURCES src/platform/qt
   linux_control_socket.cpp
   linux_desktop.cpp
   linux_desktop_input.cpp
+  linux_session_start.cpp
 )
 
 # The Linux program's backend over Qt 6 Widgets (the linux preset only).

@@ -2,7 +2,15 @@
 ; (cmake/windows_release.cmake):
 ;   makensis -INPUTCHARSET UTF8 -DVX_VERSION=1.0.0 -DVX_TREE=<run-time tree>
 ;            -DVX_ICON=<app.ico> -DVX_FACTORY_SECTIONS=<factory_sections.nsh>
-;            -DVX_OUTFILE=<setup.exe> installer.nsi
+;            -DVX_PROGRAMS=<programs.nsh>
+;            -DVX_OUTFILE=<setup.exe> -DVX_PUBLISHER=<name> -DVX_COPYRIGHT=<line>
+;            -DVX_SIGN=<signer>
+;            [-DVX_TEST_BUILD] installer.nsi
+; VX_SIGN is the command that signs one file in place (packaging/sign.sh);
+; the installer and the uninstaller it writes go through it. VX_TEST_BUILD
+; makes the installer of the simulated-mouse program: named, titled and
+; installed apart from the real one, and its uninstall also removes the
+; simulated mouse's files.
 ;
 ; A per-user install: the program writes config.ini and the macro files
 ; beside its exe, so it lives in the user's own, writable folder and needs no
@@ -15,13 +23,20 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
-!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON | VX_FACTORY_SECTIONS
-  !error "VX_VERSION, VX_TREE, VX_OUTFILE, VX_ICON and VX_FACTORY_SECTIONS must be defined"
+!ifndef VX_VERSION | VX_TREE | VX_OUTFILE | VX_ICON | VX_FACTORY_SECTIONS | VX_PROGRAMS | VX_PUBLISHER | VX_COPYRIGHT | VX_SIGN
+  !error "VX_VERSION, VX_TREE, VX_OUTFILE, VX_ICON, VX_FACTORY_SECTIONS, VX_PROGRAMS, VX_PUBLISHER, VX_COPYRIGHT and VX_SIGN must be defined"
 !endif
 
-!define VX_PRODUCT "VX230 Gaming Mouse Driver"
+!ifdef VX_TEST_BUILD
+  !define VX_PRODUCT "VX230 Gaming Mouse Driver (test build, simulated mouse)"
+  !define VX_KEY_NAME "VX230-test"
+  !define VX_DISPLAY_VERSION "${VX_VERSION} (test build)"
+!else
+  !define VX_PRODUCT "VX230 Gaming Mouse Driver"
+  !define VX_KEY_NAME "VX230"
+  !define VX_DISPLAY_VERSION "${VX_VERSION}"
+!endif
 !define VX_EXE "ZUV_GMouse.exe"
-!define VX_KEY_NAME "VX230"
 !define VX_UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${VX_KEY_NAME}"
 !define VX_RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define VX_SETTINGS_KEY "Software\${VX_KEY_NAME}"
@@ -33,7 +48,7 @@ ManifestDPIAware true
 
 Name "${VX_PRODUCT}"
 OutFile "${VX_OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\VX230"
+InstallDir "$LOCALAPPDATA\Programs\${VX_KEY_NAME}"
 ; An upgrade goes where the last install went.
 InstallDirRegKey HKCU "${VX_UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${VX_PRODUCT} ${VX_VERSION}"
@@ -42,6 +57,12 @@ VIAddVersionKey /LANG=0 "ProductName" "${VX_PRODUCT}"
 VIAddVersionKey /LANG=0 "FileDescription" "${VX_PRODUCT} Setup"
 VIAddVersionKey /LANG=0 "FileVersion" "${VX_VERSION}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VX_VERSION}"
+VIAddVersionKey /LANG=0 "CompanyName" "${VX_PUBLISHER}"
+VIAddVersionKey /LANG=0 "LegalCopyright" "${VX_COPYRIGHT}"
+
+; Signed as they are written (a no-op without a certificate).
+!finalize '${VX_SIGN} "%1"'
+!uninstfinalize '${VX_SIGN} "%1"'
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
@@ -55,11 +76,17 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VX_VERSION}"
 !define MUI_LANGDLL_REGISTRY_KEY "${VX_SETTINGS_KEY}"
 !define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${VX_EXE}"
+!define MUI_WELCOMEPAGE_TITLE "$(WelcomeTitle)"
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 
 !insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${VX_TREE}/LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; The run box is not offered when the driver was running before: it is
+; started again already.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW HideRunWhenRestarted
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -68,6 +95,10 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${VX_VERSION}"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 !insertmacro MUI_RESERVEFILE_LANGDLL
 
+LangString WelcomeTitle ${LANG_ENGLISH} "${VX_PRODUCT} ${VX_VERSION}"
+LangString WelcomeTitle ${LANG_SIMPCHINESE} "VX230 游戏鼠标驱动 ${VX_VERSION}"
+LangString WelcomeText ${LANG_ENGLISH} "This installs the driver of the VX230 gaming mouse for your Windows account: the program that sends the mouse its buttons, DPI levels, lighting and macros, with its user guide.$\r$\n$\r$\nNo administrator rights are needed. Installing over an earlier version keeps your settings and macros; a running driver is ended first and started again afterwards.$\r$\n$\r$\nClick Next to continue."
+LangString WelcomeText ${LANG_SIMPCHINESE} "本程序为您的 Windows 帐户安装 VX230 游戏鼠标驱动：设置鼠标按键、DPI 档位、灯光和宏的程序，以及使用说明。$\r$\n$\r$\n无需管理员权限。覆盖安装时保留您的设置和宏；正在运行的驱动会先关闭，安装后重新启动。$\r$\n$\r$\n单击“下一步”继续。"
 LangString SecProgram ${LANG_ENGLISH} "Program"
 LangString SecProgram ${LANG_SIMPCHINESE} "驱动程序"
 LangString SecAutostart ${LANG_ENGLISH} "Start with Windows"
@@ -79,6 +110,9 @@ LangString DescAutostart ${LANG_SIMPCHINESE} "登录 Windows 时在通知区域�
 LangString KeepData ${LANG_ENGLISH} "Keep your settings (config.ini) and macros for a later install?"
 LangString KeepData ${LANG_SIMPCHINESE} "是否保留您的设置 (config.ini) 和宏，以便以后再次安装时使用？"
 
+; 1 when the install ended a running driver, which it then starts again.
+Var WasRunning
+
 ; Ends a running copy of the program through its own exit command.
 !macro VX_END_RUNNING_PROGRAM UN
 Function ${UN}EndRunningProgram
@@ -86,6 +120,7 @@ Function ${UN}EndRunningProgram
   ${If} $0 == 0
     Return
   ${EndIf}
+  StrCpy $WasRunning 1
   SendMessage $0 ${WM_COMMAND} ${VX_EXIT_COMMAND} 0 /TIMEOUT=5000
   StrCpy $1 0
   ${DoWhile} $0 != 0
@@ -123,6 +158,8 @@ FunctionEnd
   ${EndIf}
 !macroend
 !include "${VX_FACTORY_SECTIONS}"
+; VX_DELETE_PROGRAMS: a Delete line per program of the release.
+!include "${VX_PROGRAMS}"
 
 Function AddFactorySections
   ClearErrors
@@ -183,7 +220,13 @@ Section "!$(SecProgram)" SecProgramId
 
   ; Apps & Features, for this user only.
   WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "DisplayName" "${VX_PRODUCT}"
-  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "DisplayVersion" "${VX_VERSION}"
+  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "DisplayVersion" "${VX_DISPLAY_VERSION}"
+  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "Publisher" "${VX_PUBLISHER}"
+  ; The user guide installed with the program.
+  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "URLInfoAbout" "$INSTDIR\help\index.html"
+  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "HelpLink" "$INSTDIR\help\index.html"
+  ${GetTime} "" "L" $0 $1 $2 $3 $4 $5 $6
+  WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "InstallDate" "$2$1$0"
   WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${VX_EXE}"
   WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${VX_UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
@@ -213,6 +256,21 @@ Section "-RemoveAutostart"
   ${EndIf}
 SectionEnd
 
+; A driver the install ended starts again as at sign-in (only the tray
+; icon), so the mouse's buttons keep working without a new sign-in.
+Section "-RestartDriver"
+  ${If} $WasRunning == 1
+    Exec '"$INSTDIR\${VX_EXE}" --tray'
+  ${EndIf}
+SectionEnd
+
+Function HideRunWhenRestarted
+  ${If} $WasRunning == 1
+    ShowWindow $mui.FinishPage.Run 0
+    SendMessage $mui.FinishPage.Run ${BM_SETCHECK} 0 0
+  ${EndIf}
+FunctionEnd
+
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${SecProgramId} $(DescProgram)
   !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostartId} $(DescAutostart)
@@ -241,9 +299,14 @@ Section "Uninstall"
     StrCpy $R0 "remove"
   ${EndIf}
 
-  Delete "$INSTDIR\${VX_EXE}"
-  Delete "$INSTDIR\vx230ctl.exe"
+  !insertmacro VX_DELETE_PROGRAMS
   Delete "$INSTDIR\constMacro.dat"
+  Delete "$INSTDIR\LICENSE.txt"
+!ifdef VX_TEST_BUILD
+  ; The simulated mouse's command and report files.
+  Delete "$INSTDIR\simmouse.cmd"
+  Delete "$INSTDIR\simmouse.log"
+!endif
   Delete "$INSTDIR\diagnostics.log"
   RMDir /r "$INSTDIR\skins"
   RMDir /r "$INSTDIR\help"

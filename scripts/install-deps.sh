@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libhidapi-dev libudev-dev pkg-config dpkg-dev file
   xclip gsettings-desktop-schemas libglib2.0-bin
   dbus-daemon dbus-bin libx11-dev libxi-dev libxcb1-dev xinput
+  lintian osslsigncode openssl chromium
 )
 
 # The Chinese locale: with it Wine uses code page 936, as a Chinese Windows

@@ -33,6 +33,9 @@ struct AppState {
     // the AutoSwitch hotkey (interface thread); set by that feature.
     std::function<bool()> autoSwitchOn;
     std::function<void(bool)> setAutoSwitchOn;
+    // Started in the tray without a mouse: the rest of start-up waits for
+    // the mouse's arrival (interface thread).
+    bool waitingForMouse = false;
 };
 
 }  // namespace vx::app

@@ -39,11 +39,18 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
         case kCmdProgramRulesCn:
             if (autoSwitch_ != nullptr) autoSwitch_->OpenDialog();
             break;
+        case kCmdSessionStartEn:
+        case kCmdSessionStartCn: ToggleSessionStart(platform_); break;
         default: interface_.OnCommand(commandId); break;
     }
 }
 
 long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::PointerEvent event) {
+    // The check of "Start with the Session" follows the entry as it is now.
+    if (const std::optional<bool> on = StartsWithSession(platform_)) {
+        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartEn, *on);
+        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartCn, *on);
+    }
     return HandleTrayCallback(state_.window.menus.trayMenu.Menu(), platform_.window, iconId, event);
 }
 
@@ -53,9 +60,14 @@ void CZUV_GMouseDlg::OnDeviceRemoved(const platform::DeviceNotification& notific
     ShutdownDriver(state_, platform_, subsystems_);
 }
 
+void CZUV_GMouseDlg::OnDeviceArrived(const platform::DeviceNotification& /*notification*/) {
+    ResumeStartupOnArrival(state_, platform_, subsystems_);
+}
+
 void CZUV_GMouseDlg::OnPowerEvent(platform::PowerEvent /*event*/) {
-    // Suspend and resume alike: the mouse may have lost its settings either way.
-    if (!state_.shutdownStarted) subsystems_.ApplyConfiguration();
+    // Suspend and resume alike: the mouse may have lost its settings either
+    // way. A mouse not yet plugged in gets them on its arrival.
+    if (!state_.shutdownStarted && !state_.waitingForMouse) subsystems_.ApplyConfiguration();
 }
 
 void CZUV_GMouseDlg::OnHotkey(int id) { app::OnHotkey(state_, platform_, subsystems_, id); }

@@ -40,6 +40,7 @@ public:
     void OnCommand(int commandId) override;
     long OnTrayCallback(int iconId, platform::PointerEvent event) override;
     void OnDeviceRemoved(const platform::DeviceNotification& notification) override;
+    void OnDeviceArrived(const platform::DeviceNotification& notification) override;
     void OnPowerEvent(platform::PowerEvent event) override;
     void OnHotkey(int id) override;
     void OnMouseMove(Point p) override { interface_.OnMouseMove(p); }

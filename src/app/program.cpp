@@ -54,6 +54,7 @@ void RunProgram(const BackendServices& services) {
     platform->startupTrace = services.startupTrace;
     platform->foreground = services.foreground;
     platform->rulesDialog = services.rulesDialog;
+    platform->sessionStart = services.sessionStart;
     auto* program = new Program(*platform);
     program->InitInstance();
 }

@@ -49,6 +49,8 @@ struct BackendServices {
     // The per-program profiles, where the backend has a watch and a dialog.
     platform::ForegroundWatch* foreground = nullptr;
     platform::ProgramRulesDialog* rulesDialog = nullptr;
+    // Where the program itself offers to start with the session (Linux).
+    platform::SessionStart* sessionStart = nullptr;
 };
 
 // Builds the Platform over the backend's services and runs the program

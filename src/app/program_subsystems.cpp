@@ -53,6 +53,8 @@ void ProgramSubsystems::LoadLanguageMenus(settings::UiLanguage language) {
 
 bool ProgramSubsystems::FindMouse() { return device::FindMouse(state_.device, platform_.hid); }
 
+void ProgramSubsystems::WatchForMouse() { platform_.hid.RegisterForNotifications(); }
+
 bool ProgramSubsystems::IsMouseNotification(const platform::DeviceNotification& notification) {
     return device::IsMouseNotification(state_.device.link, notification);
 }

@@ -24,6 +24,7 @@ public:
     void ResetMacroInterfaceState() override;
     void LoadLanguageMenus(settings::UiLanguage language) override;
     bool FindMouse() override;
+    void WatchForMouse() override;
     bool IsMouseNotification(const platform::DeviceNotification& notification) override;
     void ApplyConfiguration() override;
     void ReleaseAllAndSendDriverExit() override;

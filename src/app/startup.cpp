@@ -17,6 +17,12 @@ std::string PlugInMessage(settings::UiLanguage language) {
     return std::string("请插入【") + kWindowTitle + "】USB鼠标";
 }
 
+std::string TrayTip(settings::UiLanguage language, bool waitingForMouse) {
+    if (!waitingForMouse) return kWindowTitle;
+    if (settings::UsesEnglish(language)) return std::string(kWindowTitle) + ": waiting for the VX230 to be plugged in";
+    return "VX230 游戏鼠标驱动：等待插入 VX230 鼠标";
+}
+
 std::string NothingToImportMessage(settings::UiLanguage language) {
     if (settings::UsesEnglish(language)) return "This file holds no configuration: nothing was imported.";
     return "此文件中没有配置,未导入任何内容。";
@@ -99,6 +105,17 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     state.device.link.MouseConnected = subsystems.FindMouse();
     platform::TraceStartup(platform.startupTrace, "mouse looked for");
     if (!state.device.link.MouseConnected) {
+        if (window.StartsInTray()) {
+            // Started with the session, often before the mouse is plugged
+            // in: no message, the tray icon says it waits, the arrival ends
+            // start-up.
+            state.waitingForMouse = true;
+            subsystems.WatchForMouse();
+            window.SetTrayTip(TrayTip(settings.UiLanguage, true));
+            window.AddTrayIcon();
+            platform::TraceStartup(platform.startupTrace, "waiting for the mouse");
+            return;
+        }
         window.MessageBox(PlugInMessage(settings.UiLanguage), "");
         ShutdownDriver(state, platform, subsystems);
         return;
@@ -111,6 +128,23 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     // Only now is there a profile shown and a mouse to send it to.
     ServeControlRequests(state, platform, subsystems);
     RegisterHotkeys(state, platform);
+}
+
+void ResumeStartupOnArrival(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
+    if (!state.waitingForMouse || state.shutdownStarted) return;
+    const device::DeviceLink& link = state.device.link;
+    // One arrival per interface: the mouse counts once both of its
+    // collections have come and been tried, as at a start with it present.
+    const bool found = subsystems.FindMouse();
+    if (!found || link.ReadChannel.state == device::ChannelState::Unopened ||
+        link.WriteChannel.state == device::ChannelState::Unopened) {
+        return;
+    }
+    state.device.link.MouseConnected = true;
+    state.waitingForMouse = false;
+    platform.clock.SleepMs(5);
+    subsystems.ApplyConfiguration();
+    platform.window.SetTrayTip(TrayTip(state.settings.UiLanguage, false));
 }
 
 }  // namespace vx::app

@@ -31,6 +31,9 @@ public:
     virtual void ResetMacroInterfaceState() = 0;  // menuOpen, clickedLine
     virtual void LoadLanguageMenus(settings::UiLanguage language) = 0;
     virtual bool FindMouse() = 0;
+    // Asks for a notification whenever a HID interface arrives, so a mouse
+    // plugged in later is found (OnDeviceArrived).
+    virtual void WatchForMouse() = 0;
     virtual bool IsMouseNotification(const platform::DeviceNotification& notification) = 0;
     virtual void ApplyConfiguration() = 0;
     // Playback stopped for good with every key and button it holds let go,

@@ -46,4 +46,19 @@ long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, 
     return 0;
 }
 
+std::optional<bool> StartsWithSession(platform::Platform& platform) {
+    if (platform.sessionStart == nullptr) return std::nullopt;
+    return platform.sessionStart->IsOn();
+}
+
+void ToggleSessionStart(platform::Platform& platform) {
+    if (platform.sessionStart == nullptr) return;
+    const bool on = !platform.sessionStart->IsOn();
+    if (const std::optional<std::string> problem = platform.sessionStart->Set(on)) {
+        platform.diagnostics.Report(std::string(on ? "start with the session not turned on: "
+                                                   : "start with the session not turned off: ") +
+                                    *problem);
+    }
+}
+
 }  // namespace vx::app

@@ -1,5 +1,7 @@
 #pragma once
 // The window's life in the notification area and the one exit sequence.
+#include <optional>
+
 #include "app/app_state.h"
 #include "app/subsystems.h"
 #include "platform/platform.h"
@@ -13,6 +15,9 @@ inline constexpr int kCmdShowWindowCn = 32837;
 inline constexpr int kCmdExitDriverCn = 32838;
 inline constexpr int kCmdProgramRulesEn = 32845;
 inline constexpr int kCmdProgramRulesCn = 32846;
+// The tray menu's "Start with the Session" (only where the program offers it).
+inline constexpr int kCmdSessionStartEn = 32847;
+inline constexpr int kCmdSessionStartCn = 32848;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.
@@ -26,5 +31,11 @@ void ShowMainWindow(platform::MainWindow& window);
 // the interface language).
 long HandleTrayCallback(platform::Menu* trayMenu, platform::MainWindow& window, int iconId,
                         platform::PointerEvent event);
+
+// Whether the program starts with the session, where it offers that
+// (nothing elsewhere).
+std::optional<bool> StartsWithSession(platform::Platform& platform);
+// Turns the start with the session over; a failure goes on record.
+void ToggleSessionStart(platform::Platform& platform);
 
 }  // namespace vx::app

@@ -31,6 +31,7 @@ void OpenReadChannel(DeviceLink& link, platform::HidApi& hid, const platform::Hi
     // The listener is already running: it sees handle and length together.
     link.readEndpointStorage = ReadEndpoint{link.ReadChannel.handle, caps.inputReportLength};
     link.readEndpoint.store(&link.readEndpointStorage, std::memory_order_release);
+    link.readEndpoint.notify_all();
 }
 
 void OpenWriteChannel(DeviceSession& session, platform::HidApi& hid, const platform::HidCaps& caps,

@@ -63,6 +63,9 @@ void InputListenerStep(WorkerContext& context, InputBuffer& buffer) {
 }
 
 void InputListener(WorkerContext& context) {
+    // Nothing can be read before discovery opens the read channel (a start
+    // in the tray that waits for the mouse): asleep until it is published.
+    context.session.link.readEndpoint.wait(nullptr, std::memory_order_acquire);
     InputBuffer buffer{};
     while (!context.session.player.workersStop.load(std::memory_order_acquire)) {
         InputListenerStep(context, buffer);

@@ -4,6 +4,11 @@
 #include "device/input_listener.h"
 
 namespace vx::device {
+namespace {
+// Published in place of a read channel never opened, so that a listener
+// still waiting for one wakes and sees the stop.
+const ReadEndpoint kNoReadChannel{};
+}  // namespace
 
 void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& session, const macro::MacroStore& macros,
                         platform::Platform& platform, const std::function<void()>& requestRepaint) {
@@ -30,6 +35,10 @@ void StartDeviceWorkers(settings::SettingsStore& settings, DeviceSession& sessio
 void StopDeviceWorkers(DeviceSession& session) {
     session.player.workersStop.store(true, std::memory_order_release);
     session.player.wake.Notify();
+    const ReadEndpoint* unpublished = nullptr;
+    if (session.link.readEndpoint.compare_exchange_strong(unpublished, &kNoReadChannel, std::memory_order_acq_rel)) {
+        session.link.readEndpoint.notify_all();
+    }
 }
 
 }  // namespace vx::device

@@ -11,6 +11,7 @@
 #include "platform/profile_files.h"
 #include "platform/program_rules_dialog.h"
 #include "platform/shell.h"
+#include "platform/session_start.h"
 #include "platform/system_settings.h"
 #include "platform/threads.h"
 #include "platform/window.h"
@@ -36,6 +37,8 @@ struct Platform {
     // The per-program profiles' watch and dialog, where the backend has them.
     ForegroundWatch* foreground = nullptr;
     ProgramRulesDialog* rulesDialog = nullptr;
+    // Where the program offers to start with the session itself (Linux).
+    SessionStart* sessionStart = nullptr;
 };
 
 }  // namespace vx::platform

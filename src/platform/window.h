@@ -57,6 +57,8 @@ public:
     // A button of the pointer on the tray icon (its position is not used).
     virtual long OnTrayCallback(int /*iconId*/, PointerEvent /*event*/) { return 0; }
     virtual void OnDeviceRemoved(const DeviceNotification& /*notification*/) {}
+    // A HID interface arrived (after Subsystems::WatchForMouse's registration).
+    virtual void OnDeviceArrived(const DeviceNotification& /*notification*/) {}
     // Every power event sends the configuration again.
     virtual void OnPowerEvent(PowerEvent /*event*/) {}
     // Every pointer event over the window; the default hands moves, left
@@ -165,6 +167,11 @@ public:
     // A short notice beside the tray icon or from the desktop, that goes
     // away on its own; nothing where the system has no such thing.
     virtual void ShowNotice(const std::string& /*text*/) {}
+    // The tray icon's tooltip, now and when it is added later.
+    virtual void SetTrayTip(const std::string& tip) = 0;
+    // Whether the program was started to show only its tray icon (--tray,
+    // the start with the session).
+    virtual bool StartsInTray() = 0;
     // Ends the modal run once the current message is handled.
     virtual void Destroy() = 0;
     virtual bool Exists() = 0;

@@ -12,6 +12,10 @@ constexpr platform::Color kCyan{0, 255, 255};
 constexpr platform::Color kItemBackground{0, 120, 153};
 constexpr int kSeparatorIndent = 25;
 constexpr int kTextIndent = 10;
+constexpr int kCheckIndent = 1;
+// The arrow's left edge from the item's right end, in the check-mark room
+// the system adds to owner-drawn items.
+constexpr int kArrowInset = 9;
 
 int GradientStep(int start, int end, int height) { return static_cast<int>(static_cast<double>(end - start) / height); }
 
@@ -77,6 +81,29 @@ void DrawMenuItem(const MenuItemRecord& record, const Rect& rect, bool selected,
         painter.FillRect(rect, kItemBackground);
     }
     painter.Text(Rect{rect.left + kTextIndent, rect.top, rect.right, rect.bottom}, record.text, kWhite);
+    const int middle = (rect.top + rect.bottom) / 2;
+    if (record.id == platform::kSubmenuItemId) {
+        // A right-pointing triangle, 5 pixels wide and 9 high.
+        const int x = rect.right - kArrowInset;
+        for (int dy = -4; dy <= 4; ++dy) {
+            const int width = 5 - (dy < 0 ? -dy : dy);
+            painter.FillRect(Rect{x, middle + dy, x + width, middle + dy + 1}, kWhite);
+        }
+    }
+    if (record.checked) {
+        // A tick two pixels thick: down three steps, then up five.
+        constexpr int kTick[8] = {0, 1, 2, 1, 0, -1, -2, -3};
+        for (int i = 0; i < 8; ++i) {
+            const int x = rect.left + kCheckIndent + i;
+            painter.FillRect(Rect{x, middle + kTick[i], x + 1, middle + kTick[i] + 2}, kWhite);
+        }
+    }
+}
+
+void OwnerDrawnMenu::SetChecked(int id, bool checked) {
+    for (std::size_t i = 0; i < used_; ++i) {
+        if (records_[i].id == id) records_[i].checked = checked;
+    }
 }
 
 const MenuItemRecord* OwnerDrawnMenu::RecordFor(std::uintptr_t itemData) const {

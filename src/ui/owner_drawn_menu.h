@@ -17,6 +17,7 @@ namespace vx::ui {
 struct MenuItemRecord {
     std::string text;     // as stored in the menu, trailing blanks included
     std::int32_t id = 0;  // command id, 0 separator, -1 opens a submenu
+    bool checked = false;  // drawn with a check mark
 };
 
 class OwnerDrawnMenu {
@@ -34,6 +35,8 @@ public:
     // The record an item of this menu was given as data; null for any
     // other value, so a stray item never reads outside the table.
     const MenuItemRecord* RecordFor(std::uintptr_t itemData) const;
+    // Checks or clears every item with the command id.
+    void SetChecked(int id, bool checked);
 
 private:
     void MakeOwnerDrawn(platform::Menu& menu);
@@ -59,6 +62,9 @@ void LoadLanguageMenus(LanguageMenus& menus, platform::MainWindow& window, setti
 // 8 pixels per character (UTF-16 units, blanks included) by 20, or 1 pixel
 // high for a separator.
 platform::MenuItemSize MeasureMenuItem(const MenuItemRecord& record);
+// The item in the program's look; an item that opens a submenu gets a white
+// arrow at its right end (where the system would draw its own), a checked
+// one a white check mark before its text.
 void DrawMenuItem(const MenuItemRecord& record, const Rect& rect, bool selected, platform::MenuItemPainter& painter);
 
 }  // namespace vx::ui

@@ -34,6 +34,7 @@ public:
         log_.Add("FindMouse");
         return mousePresent;
     }
+    void WatchForMouse() override { log_.Add("WatchForMouse"); }
     bool IsMouseNotification(const platform::DeviceNotification& n) override {
         return n.isDeviceInterface && n.interfacePath == mousePath;
     }

@@ -115,6 +115,56 @@ TEST_F(StartupSequence, WithoutAMouseShowsThePlugInMessageThenEndsTheProgram) {
     EXPECT_FALSE(fakes.window.Exists());
 }
 
+TEST_F(StartupSequence, StartedInTheTrayWithoutAMouseWaitsThereWithoutAMessage) {
+    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=0\r\n");
+    fakes.window.startsInTray = true;
+    subsystems.mousePresent = false;
+    const Log log = Run();
+    const auto find = IndexOf(log, "FindMouse");
+    ASSERT_GE(find, 0);
+    const Log tail(log.begin() + find + 1, log.end());
+    EXPECT_EQ(tail, (Log{"WatchForMouse", "SetTrayTip:VX230 游戏鼠标驱动：等待插入 VX230 鼠标", "AddTrayIcon"}));
+    EXPECT_TRUE(state.waitingForMouse);
+    EXPECT_TRUE(fakes.window.Exists());
+    EXPECT_EQ(TrayTip(settings::UiLanguage::English, true),
+              "VX230 Gaming Mouse Driver: waiting for the VX230 to be plugged in");
+}
+
+TEST_F(StartupSequence, TheMouseArrivingEndsTheStartUpOnceBothCollectionsAreThere) {
+    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=1\r\n");
+    fakes.window.startsInTray = true;
+    subsystems.mousePresent = false;
+    CZUV_GMouseDlg dialog(state, fakes.Bundle(), subsystems, noInterface);
+    InitInstance(fakes.Bundle(), dialog);
+    const platform::DeviceNotification arrival{true, "\\\\?\\hid#vid_18f8&pid_1286&mi_00"};
+
+    // A power event while waiting has no mouse to send to.
+    fakes.log.Take();
+    dialog.OnPowerEvent(platform::PowerEvent::Resume);
+    EXPECT_EQ(fakes.log.Lines(), Log{});
+
+    // Another device, or the mouse's first interface alone: still waiting.
+    dialog.OnDeviceArrived(arrival);
+    subsystems.mousePresent = true;
+    state.device.link.ReadChannel.state = device::ChannelState::Open;
+    dialog.OnDeviceArrived(arrival);
+    EXPECT_EQ(fakes.log.Lines(), (Log{"FindMouse", "FindMouse"}));
+    EXPECT_TRUE(state.waitingForMouse);
+
+    fakes.log.Take();
+    state.device.link.WriteChannel.state = device::ChannelState::Open;
+    dialog.OnDeviceArrived(arrival);
+    EXPECT_EQ(fakes.log.Lines(),
+              (Log{"FindMouse", "Sleep:5", "ApplyConfiguration", "SetTrayTip:VX230 Gaming Mouse Driver"}));
+    EXPECT_FALSE(state.waitingForMouse);
+    EXPECT_TRUE(state.device.link.MouseConnected);
+
+    // Later arrivals (another device, the mouse's other interfaces) change nothing.
+    fakes.log.Take();
+    dialog.OnDeviceArrived(arrival);
+    EXPECT_EQ(fakes.log.Lines(), Log{});
+}
+
 TEST_F(StartupSequence, PlugInMessageFollowsTheChineseInterface) {
     WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=0\r\n");
     subsystems.mousePresent = false;

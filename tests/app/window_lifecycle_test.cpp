@@ -103,6 +103,57 @@ TEST_F(WindowLifecycle, ShowCommandsOfBothLanguagesShowTheWindow) {
     EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore", "Show:Show", "Show:Restore"}));
 }
 
+// The start with the session as the Linux program offers it.
+struct FakeSessionStart : platform::SessionStart {
+    bool on = false;
+    std::optional<std::string> refusal;
+    std::vector<bool> sets;
+    bool IsOn() override { return on; }
+    std::optional<std::string> Set(bool value) override {
+        sets.push_back(value);
+        if (refusal) return refusal;
+        on = value;
+        return std::nullopt;
+    }
+};
+
+TEST_F(WindowLifecycle, StartWithTheSessionIsCheckedAsItIsAndTurnedOverByItsCommand) {
+    FakeSessionStart session;
+    fakes.Bundle().sessionStart = &session;
+    platform::testing::FakeMenu items;
+    items.Add("Show Window", kCmdShowWindowEn)
+        .Add("Start with the Session", kCmdSessionStartEn)
+        .Add("Exit Driver", kCmdExitDriverEn);
+    platform::testing::FakeMenu top;
+    top.AddSubmenu("Tray", std::make_shared<platform::testing::FakeMenu>(items));
+    fakes.window.menuResources[157] = top;
+    ui::LoadLanguageMenus(state.window.menus, fakes.window, settings::UiLanguage::English);
+    const auto checked = [this] { return state.window.menus.trayMenu.Record(2).checked; };
+
+    session.on = true;  // written by an earlier run
+    dialog.OnTrayCallback(kTrayIconId, kRightRelease);
+    EXPECT_TRUE(checked());
+    dialog.OnCommand(kCmdSessionStartEn);
+    dialog.OnCommand(kCmdSessionStartCn);
+    EXPECT_EQ(session.sets, (std::vector<bool>{false, true}));
+    session.on = false;  // removed by hand meanwhile
+    dialog.OnTrayCallback(kTrayIconId, kRightRelease);
+    EXPECT_FALSE(checked());
+
+    session.refusal = "/home/u/.config/autostart not made: Permission denied";
+    dialog.OnCommand(kCmdSessionStartEn);
+    EXPECT_EQ(fakes.diagnostics.Lines(),
+              (std::vector<std::string>{"start with the session not turned on: /home/u/.config/autostart not made: "
+                                        "Permission denied"}));
+    EXPECT_TRUE(probe.commands.empty());
+}
+
+TEST_F(WindowLifecycle, WithoutASessionStartItsCommandDoesNothing) {
+    dialog.OnCommand(kCmdSessionStartEn);
+    EXPECT_TRUE(TakeLog().empty());
+    EXPECT_TRUE(fakes.diagnostics.Lines().empty());
+}
+
 TEST_F(WindowLifecycle, OtherCommandsGoToTheInterface) {
     dialog.OnCommand(32790);
     EXPECT_EQ(probe.commands, (std::vector<int>{32790}));

@@ -10,6 +10,7 @@
 #include "device/action_player.h"
 #include "device/device_session.h"
 #include "device/input_listener.h"
+#include "device/discovery.h"
 #include "device/workers.h"
 #include "ui/macro_editor.h"
 #include "macro/macro_store.h"
@@ -153,6 +154,52 @@ TEST_F(WorkerThreadsTest, TheMacroCanBeEditedWhileItPlays) {
     ASSERT_TRUE(WaitFor([this] { return !session.ActionRunning.load(); }));
     EXPECT_EQ(macros.user[0].eventCount, 2);
     EXPECT_EQ(Sent().back(), (std::vector<std::uint8_t>{7, 0x15, 0, 0, 0, 0, 0, 0}));
+}
+
+// Started in the tray with no mouse: the workers run, but the listener has
+// nothing to read and sleeps (no time-out) until discovery publishes the
+// read channel, or until the workers are stopped.
+class WorkersBeforeTheMouse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fakes.threads.startForReal = true;
+        StartDeviceWorkers(settings, session, macros, fakes.Bundle());
+    }
+    void TearDown() override {
+        StopDeviceWorkers(session);
+        mouse.Unplug();  // ends a blocking read, if the listener reads
+        fakes.threads.JoinAll();
+    }
+
+    platform::testing::SteadyClock clock;
+    SimulatedMouse mouse{clock};
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
+    platform::testing::TestPlatform fakes{mouse, clock};
+};
+
+TEST_F(WorkersBeforeTheMouse, TheListenerReadsOnlyOnceDiscoveryOpensTheReadChannel) {
+    const auto write = mouse.Open(SimulatedMouse::kFeatureCollectionPath, platform::HidAccess::Write);
+    const std::uint8_t reportPresses[8] = {7, 0x10, 1, 0, 0, 0, 0, 0};
+    mouse.SetFeature(write, reportPresses, sizeof reportPresses);
+    mouse.Press(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(session.PendingEventCode.load(), 0);  // queued, not read
+
+    ASSERT_TRUE(FindMouse(session, mouse));
+    const auto until = Steady::now() + std::chrono::seconds(5);
+    while (session.PendingEventCode.load() == 0 && Steady::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_EQ(session.PendingEventCode.load(), 0xF1);
+}
+
+TEST_F(WorkersBeforeTheMouse, StoppingEndsAListenerThatNeverHadAReadChannel) {
+    StopDeviceWorkers(session);
+    fakes.threads.JoinAll();  // returns: both workers ended
+    EXPECT_NE(session.link.readEndpoint.load(), nullptr);
+    EXPECT_EQ(session.link.readEndpoint.load()->handle, platform::kInvalidHidHandle);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(SimCommandTest, ParsesTheFourCommands) {
+TEST(SimCommandTest, ParsesTheFiveCommands) {
     const auto press = ParseSimCommand("press 3");
     ASSERT_TRUE(press);
     EXPECT_EQ(press->kind, SimCommand::Kind::Press);
@@ -35,6 +35,9 @@ TEST(SimCommandTest, ParsesTheFourCommands) {
     const auto unplug = ParseSimCommand("unplug");
     ASSERT_TRUE(unplug);
     EXPECT_EQ(unplug->kind, SimCommand::Kind::Unplug);
+    const auto plug = ParseSimCommand("Plug");
+    ASSERT_TRUE(plug);
+    EXPECT_EQ(plug->kind, SimCommand::Kind::Plug);
 }
 
 TEST(SimCommandTest, BlankLinesAreNeitherCommandsNorProblems) {
@@ -69,6 +72,7 @@ TEST(SimCommandTest, EveryOtherLineIsRefusedWithItsProblem) {
         {"input zz", "input: \"zz\" is not a hex byte"},
         {"input 06 100", "input: \"100\" is not a hex byte"},
         {"unplug now", "unplug takes no argument"},
+        {"plug 1", "plug takes no argument"},
         {"jump 1", "unknown command \"jump\""},
         {longLine, "a line of 1030 bytes, longer than 1024"},
         {std::string("press \0\x01\xFF", 9), "a line of 9 bytes that are not plain text"},
@@ -147,6 +151,30 @@ TEST_F(SimControlTest, CommandsAppendedAfterTheStartDriveTheMouse) {
     EXPECT_EQ(removed, (std::vector<std::string>{SimulatedMouse::kFeatureCollectionPath}));
 }
 
+TEST_F(SimControlTest, PlugBringsTheMouseBackAndTellsOfItsArrivalOnce) {
+    SimulatedMouse mouse(clock);
+    mouse.Unplug();
+    std::vector<std::string> arrived;
+    SimMouseControl control(mouse, dir.string(), nullptr, [&](const std::string& path) { arrived.push_back(path); });
+    control.StartWithoutPoller();
+    const HidHandle before = mouse.Open(SimulatedMouse::kFeatureCollectionPath, HidAccess::Write);
+    EXPECT_EQ(before, platform::kInvalidHidHandle);
+
+    AppendCommands("plug\nplug\n");
+    control.PollCommands();
+    EXPECT_TRUE(mouse.IsPlugged());
+    EXPECT_EQ(arrived, (std::vector<std::string>{SimulatedMouse::kFeatureCollectionPath}));
+    const HidHandle write = mouse.Open(SimulatedMouse::kFeatureCollectionPath, HidAccess::Write);
+    const Bytes report{7, 0x11, 1, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(mouse.SetFeature(write, report.data(), report.size()));
+
+    // A handle of the mouse from before an unplug is gone once it is back.
+    AppendCommands("unplug\nplug\n");
+    control.PollCommands();
+    EXPECT_FALSE(mouse.SetFeature(write, report.data(), report.size()));
+    EXPECT_EQ(arrived.size(), 2u);
+}
+
 TEST_F(SimControlTest, AFileWrittenAfreshIsReadFromItsStart) {
     AppendCommands("input 06 F1 01\ninput 06 F2");  // history, then a line being written
     SimulatedMouse mouse(clock);
@@ -209,7 +237,7 @@ TEST_F(SimControlTest, FactoryStartsLoggingAtTheFirstEnumerationAndPollsByItself
     auto removedPath = removal.get_future();
     testing::RecordingDiagnostics next;
     std::unique_ptr<SimulatedBackend> backend = CreateSimulatedMouseWithControl(
-        dir.string(), clock, [&](const std::string& path) { removal.set_value(path); }, next);
+        dir.string(), clock, [&](const std::string& path) { removal.set_value(path); }, nullptr, next);
     backend->Log().Report("before the log starts");
     EXPECT_FALSE(fs::exists(dir / "simmouse.log"));
 

@@ -532,11 +532,14 @@ e2e_cancel_file_dialog() {
 
 # --- The installer ------------------------------------------------------
 
-E2E_UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\VX230'
+# The installer over the simulated-mouse program (same script as the
+# release installer, built by the windows preset in release-sim/) is a test
+# build: its own name, folder, entries and start-with-Windows value.
+E2E_INSTALL_NAME=VX230-test
+E2E_PRODUCT='VX230 Gaming Mouse Driver (test build, simulated mouse)'
+E2E_UNINSTALL_KEY="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$E2E_INSTALL_NAME"
 E2E_RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
-# The installer over the simulated-mouse program (same script as the
-# release installer, built by the windows preset in release-sim/).
 e2e_installer() {
   ls "$E2E_WIN_BUILD"/release-sim/ZUV_GMouse-sim-*-setup.exe 2>/dev/null | head -1
 }

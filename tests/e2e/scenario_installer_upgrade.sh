@@ -3,7 +3,7 @@
 # user's config.ini and macro files byte for byte; a factory section the
 # user's config.ini lacks is added at its end, after the user's bytes, which
 # stay as they were; a running program is
-# ended through its own exit first; /NOAUTOSTART drops the start-with-Windows
+# ended through its own exit first and started again afterwards (--tray); /NOAUTOSTART drops the start-with-Windows
 # entry. A silent uninstall with /REMOVEDATA removes the settings and macros
 # too, and with them the folder. (Installer over the simulated-mouse program.)
 source "$(dirname "$0")/lib.sh"
@@ -13,7 +13,7 @@ setup=$(e2e_installer)
 tree=${setup%-setup.exe}
 e2e_fresh_prefix
 e2e_run_setup "$setup" /S
-inst=$(e2e_windows_folder LOCALAPPDATA)/Programs/VX230
+inst=$(e2e_windows_folder LOCALAPPDATA)/Programs/$E2E_INSTALL_NAME
 [ -f "$inst/ZUV_GMouse.exe" ] || { e2e_fail "the first install failed"; e2e_finish; }
 
 # The user's changes, and an older program in place.
@@ -36,7 +36,7 @@ e2e_run_setup "$setup" /S
 e2e_expect_eq "config.ini and the macro files kept byte for byte" "$sha_user" "$(cd "$inst" && sha256sum $user_files)"
 e2e_expect "the program is replaced" cmp -s "$tree/ZUV_GMouse.exe" "$inst/ZUV_GMouse.exe"
 e2e_expect "missing skin files are back" diff -rq "$tree/skins" "$inst/skins"
-e2e_expect "start with Windows still there" test -n "$(e2e_reg_value "$E2E_RUN_KEY" VX230)"
+e2e_expect "start with Windows still there" test -n "$(e2e_reg_value "$E2E_RUN_KEY" "$E2E_INSTALL_NAME")"
 
 # A factory section missing from the user's file (as after an upgrade that
 # brings new ones) is added after the user's bytes.
@@ -57,19 +57,40 @@ e2e_expect_eq "only [CfgReset4] is added" "[CfgReset4]" \
   "$(tail -c +$((size + 1)) "$inst/config.ini" | tr -d '\r' | grep '^\[')"
 e2e_expect_eq "the user's DPI step is kept" "7" "$(e2e_ini_get "$inst/config.ini" Config1 DPI_SET0)"
 
-# Over a running program, without the start-with-Windows entry.
+# Over a running program, without the start-with-Windows entry: the old
+# driver ends through its exit, the new one starts again hidden, as at
+# sign-in, and configures the mouse (the installer does not wait for it).
 E2E_DIR=$inst
 e2e_start_and_wait
 pid=$E2E_LAST_PID
-e2e_run_setup "$setup" /S /NOAUTOSTART
+timeout 120 wine "$setup" /S /NOAUTOSTART >/dev/null 2>&1
 if e2e_wait_exit "$pid" 5; then
   e2e_expect_eq "the running program ended through its exit" "0" "$E2E_EXIT_CODE"
 else
   e2e_fail "the running program was not ended"
 fi
+restarted=0
+for _ in $(seq 1 100); do
+  # The new driver's log starts afresh: its start-up reports and no exit.
+  if [ "$(e2e_window_count "$E2E_TITLE")" = 1 ] && [ "$(e2e_reports_from 1 | wc -l)" -ge 13 ] &&
+    ! e2e_reports_from 1 | grep -q '^07 20'; then
+    restarted=1
+    break
+  fi
+  sleep 0.2
+done
+e2e_expect_eq "the upgrade started the driver again and it sent its 13 start-up reports" 1 "$restarted"
+e2e_expect_eq "the restarted driver shows no window (--tray)" 0 "$(e2e_visible_window_count "$E2E_TITLE")"
+echo unplug >>"$inst/simmouse.cmd"
+for _ in $(seq 1 75); do
+  [ "$(e2e_window_count "$E2E_TITLE")" = 0 ] && break
+  sleep 0.2
+done
+e2e_expect_eq "the restarted driver ended on unplug" 0 "$(e2e_window_count "$E2E_TITLE")"
+timeout 30 wineserver -w
 e2e_expect_eq "the user's DPI step is still there" "7" "$(e2e_ini_get "$inst/config.ini" Config1 DPI_SET0)"
 e2e_expect "the program is in place" cmp -s "$tree/ZUV_GMouse.exe" "$inst/ZUV_GMouse.exe"
-e2e_expect_eq "no start-with-Windows entry after /NOAUTOSTART" "" "$(e2e_reg_value "$E2E_RUN_KEY" VX230)"
+e2e_expect_eq "no start-with-Windows entry after /NOAUTOSTART" "" "$(e2e_reg_value "$E2E_RUN_KEY" "$E2E_INSTALL_NAME")"
 e2e_expect "the Apps & Features entry stays" test -n "$(e2e_reg_value "$E2E_UNINSTALL_KEY" DisplayName)"
 
 # The simulated mouse's files and Wine's logs of this test are not the

@@ -50,6 +50,10 @@ for exe in "$E2E_ROOT/dist/$E2E_EXE" "$E2E_ROOT/dist-sim/$E2E_EXE"; do
   e2e_expect_eq "$which: ProductName" "ProductName=VX230 Gaming Mouse Driver" "$(grep '^ProductName=' <<<"$block")"
   e2e_expect_eq "$which: FileDescription" "FileDescription=VX230 Gaming Mouse Driver" \
     "$(grep '^FileDescription=' <<<"$block")"
+  e2e_expect_eq "$which: CompanyName" "CompanyName=the VX230 companion program authors" \
+    "$(grep '^CompanyName=' <<<"$block")"
+  e2e_expect_eq "$which: LegalCopyright, the licence's line" \
+    "LegalCopyright=$(sed -n 's/^Copyright/Copyright/p' "$E2E_ROOT/LICENSE")" "$(grep '^LegalCopyright=' <<<"$block")"
   manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" 2>/dev/null)
   e2e_expect "$which: manifest is well-formed XML" python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parseString(sys.argv[1])' "$manifest"
   e2e_expect "$which: manifest asks for common controls 6" \
@@ -69,6 +73,7 @@ e2e_expect "the zip holds the production program" cmp -s "$E2E_DIR/unzipped/ZUV_
 e2e_expect "the zip holds vx230ctl.exe" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/vx230ctl.exe" \
   "$E2E_ROOT/dist/vx230ctl.exe"
 e2e_expect "the zip holds the factory data, as shipped in data/" \
-  diff -r -x "$E2E_EXE" -x vx230ctl.exe "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
+  diff -r -x "$E2E_EXE" -x vx230ctl.exe -x LICENSE.txt "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
+e2e_expect "the zip holds the licence" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/LICENSE.txt" "$E2E_ROOT/LICENSE"
 e2e_expect "the installer is named with the version" test -f "$release/ZUV_GMouse-$version-setup.exe"
 e2e_finish

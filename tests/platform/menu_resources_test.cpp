@@ -117,5 +117,29 @@ TEST(MenuResources, TableMenuServesTheTreeAndKeepsOwnerDrawnMarks) {
     EXPECT_EQ(table.ItemId(0), kSubmenuItemId);
 }
 
+TEST(MenuResources, TheSessionStartItemComesJustBeforeExitDriverInTheTrayMenusOnly) {
+    const struct {
+        int resourceId;
+        std::string text;
+        int id;
+    } kCases[] = {
+        {kTrayMenuEnglish, "Start with the Session", 32845},
+        {kTrayMenuChinese, "随系统启动", 32846},
+    };
+    for (const auto& c : kCases) {
+        const std::vector<MenuNode> plain = MenuResource(c.resourceId)->children.front().children;
+        const std::vector<MenuNode> items = MenuResourceWithSessionStart(c.resourceId)->children.front().children;
+        ASSERT_EQ(items.size(), plain.size() + 1) << c.resourceId;
+        const MenuNode& added = items[items.size() - 2];
+        EXPECT_EQ(added.text, c.text);
+        EXPECT_EQ(added.id, c.id);
+        EXPECT_EQ(items.back().id, plain.back().id);  // Exit Driver stays last
+    }
+    const std::optional<MenuNode> events = MenuResourceWithSessionStart(kEventMenuEnglish);
+    ASSERT_TRUE(events.has_value());
+    EXPECT_EQ(events->children.front().children.size(),
+              MenuResource(kEventMenuEnglish)->children.front().children.size());
+}
+
 }  // namespace
 }  // namespace vx::platform

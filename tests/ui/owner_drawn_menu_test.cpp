@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,65 @@ TEST(OwnerDrawnMenu, DrawingSeparatorsPlainAndSelectedItems) {
     EXPECT_EQ(selected.rows[1].second, (Color{0, 14, 255}));
     EXPECT_EQ(selected.rows.back().second, (Color{0, 14 * 17, 255}));
     EXPECT_EQ(selected.calls.front(), "outline");
+}
+
+// The white pixels the fills of an item leave, as "x,y" in a set.
+class WhitePixels : public platform::MenuItemPainter {
+public:
+    std::set<std::pair<int, int>> white;
+    void OutlineRect(const Rect&) override {}
+    void FillRect(const Rect& r, Color c) override {
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                if (c == Color{255, 255, 255}) {
+                    white.insert({x, y});
+                } else {
+                    white.erase({x, y});
+                }
+            }
+        }
+    }
+    void Text(const Rect&, std::string_view, Color) override {}
+};
+
+TEST(OwnerDrawnMenu, SubmenuItemsDrawTheirArrowAndCheckedItemsTheirTick) {
+    const struct {
+        MenuItemRecord record;
+        bool selected;
+        std::size_t whitePixels;
+        std::pair<int, int> probe;  // one pixel the mark must cover
+    } kCases[] = {
+        {{"Add Forward", -1}, false, 25, {95, 10}},       // the arrow's tip, 9 px from the right
+        {{"Add Forward", -1}, true, 25, {91, 6}},         // on the gradient too
+        {{"Delete", 32781}, false, 0, {-1, -1}},          // nothing on a plain item
+        {{"Start with the Session", 32845, true}, false, 16, {3, 12}},  // the tick's lowest step
+    };
+    for (const auto& c : kCases) {
+        WhitePixels painter;
+        DrawMenuItem(c.record, Rect{0, 0, 100, 20}, c.selected, painter);
+        EXPECT_EQ(painter.white.size(), c.whitePixels) << c.record.text;
+        if (c.whitePixels > 0) {
+            EXPECT_TRUE(painter.white.count(c.probe)) << c.record.text;
+        }
+    }
+}
+
+TEST(OwnerDrawnMenu, CheckingAnItemMarksEveryRecordWithItsId) {
+    platform::testing::FakeMainWindow window;
+    auto popup = std::make_shared<platform::testing::FakeMenu>();
+    popup->Add("Show Window", 32801).Add("Start with the Session", 32845).Add("Exit Driver", 32800);
+    platform::testing::FakeMenu top;
+    top.AddSubmenu("Tray", popup);
+    window.menuResources[platform::kTrayMenuEnglish] = top;
+    OwnerDrawnMenu menu;
+    menu.Load(window, platform::kTrayMenuEnglish);
+    menu.SetChecked(32845, true);
+    ASSERT_EQ(menu.RecordsInUse(), 4u);
+    std::vector<bool> checked;
+    for (std::size_t i = 0; i < menu.RecordsInUse(); ++i) checked.push_back(menu.Record(i).checked);
+    EXPECT_EQ(std::count(checked.begin(), checked.end(), true), 1);
+    menu.SetChecked(32845, false);
+    for (std::size_t i = 0; i < menu.RecordsInUse(); ++i) EXPECT_FALSE(menu.Record(i).checked);
 }
 
 TEST(OwnerDrawnMenu, LoadingMakesEveryItemOwnerDrawnAndStartsTheTableAgain) {

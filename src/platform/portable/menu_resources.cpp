@@ -58,6 +58,16 @@ std::optional<MenuNode> MenuResource(int resourceId) {
     }
 }
 
+std::optional<MenuNode> MenuResourceWithSessionStart(int resourceId) {
+    std::optional<MenuNode> menu = MenuResource(resourceId);
+    if (!menu || (resourceId != kTrayMenuEnglish && resourceId != kTrayMenuChinese)) return menu;
+    // Ids as app/window_lifecycle.h names them.
+    MenuNode item = resourceId == kTrayMenuEnglish ? Item("Start with the Session", 32845) : Item("随系统启动", 32846);
+    std::vector<MenuNode>& items = menu->children.front().children;
+    items.insert(items.empty() ? items.end() : items.end() - 1, std::move(item));
+    return menu;
+}
+
 std::vector<int> MenuResourceIds() {
     return {kEventMenuEnglish, kTrayMenuEnglish, kEventMenuChinese, kTrayMenuChinese};
 }

@@ -25,6 +25,11 @@ struct MenuNode {
 // popups), or nothing for an id that is no menu.
 std::optional<MenuNode> MenuResource(int resourceId);
 
+// The same, where the program offers to start with the session itself
+// (Linux): the tray menus get the checkable "Start with the Session" item
+// just before "Exit Driver".
+std::optional<MenuNode> MenuResourceWithSessionStart(int resourceId);
+
 // Resource ids of the menus MenuResource knows.
 std::vector<int> MenuResourceIds();
 

@@ -48,8 +48,9 @@ HidCaps FallbackCaps(const hid_device_info& info) {
 
 }  // namespace
 
-LinuxHidApi::LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved)
-    : device_(device), onRemoved_(std::move(onRemoved)) {
+LinuxHidApi::LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved,
+                         std::function<void(const std::string& node)> onArrived)
+    : device_(device), onRemoved_(std::move(onRemoved)), onArrived_(std::move(onArrived)) {
     // hidapi wants its one-time set-up before any thread uses it.
     hid_init();
 }
@@ -180,8 +181,18 @@ void LinuxHidApi::Watch() {
             if (poll(fds, 2, -1) < 0 && errno != EINTR) break;
             if ((fds[1].revents & POLLIN) != 0) break;
             if ((fds[0].revents & POLLIN) == 0) continue;
-            while (udev_device* device = udev_monitor_receive_device(monitor)) udev_device_unref(device);
+            std::vector<std::string> arrived;
+            while (udev_device* device = udev_monitor_receive_device(monitor)) {
+                const char* action = udev_device_get_action(device);
+                const char* node = udev_device_get_devnode(device);
+                if (action != nullptr && node != nullptr && std::strcmp(action, "add") == 0) arrived.push_back(node);
+                udev_device_unref(device);
+            }
             ReportRemovedNodes();
+            // udev reports a node once its rules ran: its permissions are set.
+            if (onArrived_) {
+                for (const std::string& node : arrived) onArrived_(node);
+            }
         }
     } else {
         std::unique_lock stopLock(stopMutex_);

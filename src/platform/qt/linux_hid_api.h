@@ -5,7 +5,8 @@
 // can carry several, so each gets a path of its own, "<node>#<n>". A
 // removal of a node handed out is learnt from udev (a thread asleep on its
 // netlink monitor until a hidraw node comes or goes) or from a failed read;
-// without udev the thread looks every half second.
+// without udev the thread looks every half second. The same monitor tells
+// of each hidraw node that arrives.
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -24,8 +25,11 @@ namespace vx::platform {
 class LinuxHidApi final : public HidApi {
 public:
     // Lists only the hidraw nodes of `device`; `onRemoved` gets each
-    // vanished interface path, from the watch thread or the reading one.
-    LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved);
+    // vanished interface path, from the watch thread or the reading one;
+    // `onArrived` each hidraw node udev reports added, from the watch thread
+    // (once RegisterForNotifications started it).
+    LinuxHidApi(HidAttributes device, std::function<void(const std::string& path)> onRemoved,
+                std::function<void(const std::string& node)> onArrived = {});
     ~LinuxHidApi() override;
     LinuxHidApi(const LinuxHidApi&) = delete;
     LinuxHidApi& operator=(const LinuxHidApi&) = delete;
@@ -59,6 +63,7 @@ private:
 
     HidAttributes device_;
     std::function<void(const std::string&)> onRemoved_;
+    std::function<void(const std::string&)> onArrived_;
     std::mutex mutex_;
     std::vector<Collection> snapshot_;
     std::map<HidHandle, OpenDevice> open_;

@@ -149,6 +149,7 @@ QtMainWindow::QtMainWindow(StartVisibility startVisibility, QIcon icon)
     : startVisibility_(startVisibility),
       icon_(std::move(icon)),
       keyFilter_(std::make_unique<KeyFilter>(*this)),
+      trayTip_(QString::fromLatin1(kTrayTip)),
       controls_([this]() -> QWidget* { return surface_.data(); },
                 [this]() -> WindowEvents* { return Exists() ? events_ : nullptr; }) {}
 
@@ -343,7 +344,8 @@ void QtMainWindow::ShowAboutBox() {
 }
 
 std::unique_ptr<Menu> QtMainWindow::LoadMenu(int resourceId) {
-    std::optional<MenuNode> node = MenuResource(resourceId);
+    // The Linux program offers the start with the session in its tray menu.
+    std::optional<MenuNode> node = MenuResourceWithSessionStart(resourceId);
     if (!node) return nullptr;
     return std::make_unique<TableMenu>(std::move(*node));
 }
@@ -396,7 +398,7 @@ void QtMainWindow::ShowNotice(const std::string& text) { ShowDesktopNotice(kTray
 void QtMainWindow::AddTrayIcon() {
     if (!tray_) {
         tray_ = std::make_unique<QSystemTrayIcon>(icon_);
-        tray_->setToolTip(QString::fromLatin1(kTrayTip));
+        tray_->setToolTip(trayTip_);
         QObject::connect(tray_.get(), &QSystemTrayIcon::activated, &dispatcher_,
                          [this](QSystemTrayIcon::ActivationReason reason) {
                              if (!Exists()) return;
@@ -413,6 +415,11 @@ void QtMainWindow::AddTrayIcon() {
                          });
     }
     tray_->show();
+}
+
+void QtMainWindow::SetTrayTip(const std::string& tip) {
+    trayTip_ = QString::fromStdString(tip);
+    if (tray_) tray_->setToolTip(trayTip_);
 }
 
 void QtMainWindow::RemoveTrayIcon() {
@@ -465,6 +472,12 @@ void QtMainWindow::RunModal(WindowEvents& events) {
 void QtMainWindow::PostDeviceRemoval(std::string path) {
     Post([this, path = std::move(path)] {
         if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
+}
+
+void QtMainWindow::PostDeviceArrival(std::string path) {
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceArrived(DeviceNotification{true, path});
     });
 }
 

@@ -71,6 +71,8 @@ public:
     void ShowNotice(const std::string& text) override;
     // Where a notice the desktop refused goes on record.
     void UseDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
+    void SetTrayTip(const std::string& tip) override;
+    bool StartsInTray() override { return startVisibility_ == StartVisibility::TrayOnly; }
     void Destroy() override;
     bool Exists() override { return surface_ != nullptr && !destroyed_; }
     void RunModal(WindowEvents& events) override;
@@ -78,6 +80,9 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the
     // interface thread; dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // Thread-safe: ends up as OnDeviceArrived({true, path}) on the
+    // interface thread; dropped when the window does not exist.
+    void PostDeviceArrival(std::string path);
     // Thread-safe: ends up as OnPowerEvent(event) on the interface thread.
     void PostPowerEvent(PowerEvent event);
     // The start-up trace ends with the window's first paint.
@@ -111,6 +116,7 @@ private:
     bool destroyed_ = false;
     bool recording_ = false;
     std::string title_;
+    QString trayTip_;
     QtFonts fonts_;
     QtEditorControls controls_;
     std::unique_ptr<Drawing> paintDrawing_;

@@ -55,17 +55,6 @@ QAction* ActionOf(const QStyleOption* option, const QWidget* widget) {
 constexpr int kCheckRoom = 15;
 constexpr int kFrameWidth = 2;
 
-void DrawArrow(QPainter& painter, const QRect& item) {
-    const int x = item.right() - 9;
-    const int y = item.center().y();
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    const QPoint arrow[3] = {QPoint(x, y - 4), QPoint(x + 4, y), QPoint(x, y + 4)};
-    painter.drawPolygon(arrow, 3);
-    painter.restore();
-}
-
 class OwnerDrawnStyle final : public QProxyStyle {
 public:
     explicit OwnerDrawnStyle(WindowEvents& events) : events_(events) {}
@@ -75,16 +64,18 @@ public:
         if (element == CE_MenuItem) {
             if (QAction* action = ActionOf(option, widget);
                 action != nullptr && action->property(kItemDataProperty).isValid()) {
-                const QRect r = option->rect;
+                // Qt lays an item out wider than the menu it sits in (the room
+                // it keeps for a submenu arrow): the logic draws into what shows.
+                const QRect r = widget != nullptr ? option->rect.intersected(widget->rect().adjusted(
+                                                        kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth))
+                                                  : option->rect;
                 QtMenuItemPainter itemPainter(*painter);
                 painter->save();
                 events_.OnDrawMenuItem(action->property(kItemDataProperty).value<quintptr>(),
                                        Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1},
                                        (option->state & State_Selected) != 0, itemPainter);
                 painter->restore();
-                // The system adds the arrow of a submenu to an owner-drawn item.
-                const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-                if (item != nullptr && item->menuItemType == QStyleOptionMenuItem::SubMenu) DrawArrow(*painter, r);
+                // A submenu's arrow is the item's own, drawn by the logic.
                 return;
             }
         }

@@ -157,33 +157,43 @@ ParsedSimLine ParseSimLine(std::string_view line) {
         if (words.size() != 1) return Problem("unplug takes no argument");
         return Command(SimCommand{});
     }
+    if (EqualsLower(verb, "plug")) {
+        if (words.size() != 1) return Problem("plug takes no argument");
+        SimCommand command;
+        command.kind = SimCommand::Kind::Plug;
+        return Command(std::move(command));
+    }
     return Problem("unknown command " + Quoted(verb));
 }
 
 std::optional<SimCommand> ParseSimCommand(std::string_view line) { return ParseSimLine(line).command; }
 
 SimMouseControl::SimMouseControl(SimulatedMouse& mouse, std::string programDir,
-                                 std::function<void(const std::string& path)> onRemoved)
+                                 std::function<void(const std::string& path)> onRemoved,
+                                 std::function<void(const std::string& path)> onArrived)
     : mouse_(mouse),
       logPath_(PathFromUtf8(programDir + "\\simmouse.log")),
       commandPath_(PathFromUtf8(programDir + "\\simmouse.cmd")),
-      onRemoved_(std::move(onRemoved)) {}
+      onRemoved_(std::move(onRemoved)),
+      onArrived_(std::move(onArrived)) {}
 
 SimMouseControl::~SimMouseControl() { Stop(); }
 
 void SimMouseControl::StartWithoutPoller() {
-    {
-        std::lock_guard lock(logMutex_);
-        log_.open(logPath_, std::ios::out | std::ios::trunc | std::ios::binary);
-    }
     // Commands left from an earlier run are history, not requests.
     // A line still being written when the control starts is a new one.
+    // Taken before the log appears: a line written once the log is there
+    // is always a new one.
     const std::string text = ReadCommandFile().value_or(std::string());
     const std::size_t lastEnd = text.rfind('\n');
     const std::size_t start = lastEnd == std::string::npos ? 0 : lastEnd + 1;
     const std::string_view history = std::string_view(text).substr(0, start);
     position_ = ReadPosition{start, HashOf(history),
                              static_cast<std::size_t>(std::count(history.begin(), history.end(), '\n')) + 1};
+    {
+        std::lock_guard lock(logMutex_);
+        log_.open(logPath_, std::ios::out | std::ios::trunc | std::ios::binary);
+    }
     mouse_.SetReportObserver([this](const LoggedReport& report) { WriteLogLine(report); });
 }
 
@@ -288,6 +298,11 @@ void SimMouseControl::Execute(const SimCommand& command) {
             if (!mouse_.IsPlugged()) break;
             mouse_.Unplug();
             if (onRemoved_) onRemoved_(SimulatedMouse::kFeatureCollectionPath);
+            break;
+        case SimCommand::Kind::Plug:
+            if (mouse_.IsPlugged()) break;
+            mouse_.Plug();
+            if (onArrived_) onArrived_(SimulatedMouse::kFeatureCollectionPath);
             break;
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
 // Outside control of the simulated mouse for the simulated program build:
 // every report either way is appended to "<dir>\simmouse.log", and lines
-// appended to "<dir>\simmouse.cmd" press, release, send input or unplug.
+// appended to "<dir>\simmouse.cmd" press, release, send input, unplug or
+// plug in.
 //
 // Log line: "<ms since start, 3 decimals> <OUT|IN> <bytes, upper-case hex>",
 // or "<ms> DIAG <text>" for a failure the program put on record.
 // Commands: "press N", "release N" (N = device button 1..6),
-// "input <hex bytes>", "unplug". Any other line is ignored with one DIAG
+// "input <hex bytes>", "unplug", "plug". Any other line is ignored with one DIAG
 // line naming the problem (blank lines silently); whatever the command file
 // already held when the control started is ignored too.
 #include <condition_variable>
@@ -34,7 +35,7 @@ std::string FormatLogLine(const LoggedReport& report);
 std::string FormatDiagnosticLine(std::int64_t microsSinceStart, std::string_view text);
 
 struct SimCommand {
-    enum class Kind { Press, Release, Input, Unplug };
+    enum class Kind { Press, Release, Input, Unplug, Plug };
     Kind kind = Kind::Unplug;
     int button = 0;
     std::vector<std::uint8_t> bytes;
@@ -61,9 +62,11 @@ public:
     // Only when the system gives no change notification for the file.
     static constexpr int kPollIntervalMs = 20;
 
-    // `onRemoved` gets the mouse's interface path when "unplug" runs.
+    // `onRemoved` gets the mouse's interface path when "unplug" runs,
+    // `onArrived` when "plug" runs.
     SimMouseControl(SimulatedMouse& mouse, std::string programDir,
-                    std::function<void(const std::string& path)> onRemoved);
+                    std::function<void(const std::string& path)> onRemoved,
+                    std::function<void(const std::string& path)> onArrived = {});
     ~SimMouseControl();
     SimMouseControl(const SimMouseControl&) = delete;
     SimMouseControl& operator=(const SimMouseControl&) = delete;
@@ -98,6 +101,7 @@ private:
     const std::filesystem::path logPath_;
     const std::filesystem::path commandPath_;
     std::function<void(const std::string& path)> onRemoved_;
+    std::function<void(const std::string& path)> onArrived_;
 
     std::mutex logMutex_;
     std::ofstream log_;

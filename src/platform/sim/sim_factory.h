@@ -21,13 +21,17 @@ public:
     virtual Diagnostics& Log() = 0;
 };
 
+// The simulated mouse starts unplugged when this environment variable is
+// set (not empty): a "plug" line in simmouse.cmd then plugs it in.
+inline constexpr const char* kStartUnpluggedVariable = "VX230_SIM_START_UNPLUGGED";
+
 // `programDir` is the executable's folder (UTF-8, no trailing separator);
-// `onRemoved` is called from the control's thread with the mouse's
-// interface path when the mouse is unplugged; `next` also receives every
-// diagnostic line. The returned object must outlive every thread that
-// uses it.
+// `onRemoved` and `onArrived` are called from the control's thread with the
+// mouse's interface path when the mouse is unplugged and plugged in; `next`
+// also receives every diagnostic line. The returned object must outlive
+// every thread that uses it.
 std::unique_ptr<SimulatedBackend> CreateSimulatedMouseWithControl(
     const std::string& programDir, Clock& clock, std::function<void(const std::string& path)> onRemoved,
-    Diagnostics& next);
+    std::function<void(const std::string& path)> onArrived, Diagnostics& next);
 
 }  // namespace vx::platform::sim

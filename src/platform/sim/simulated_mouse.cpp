@@ -233,6 +233,14 @@ void SimulatedMouse::Unplug() {
     inputQueued_.notify_all();
 }
 
+void SimulatedMouse::Plug() {
+    std::lock_guard lock(mutex_);
+    if (plugged_) return;
+    plugged_ = true;
+    // What was opened before the unplug belonged to the device that went.
+    std::erase_if(handles_, [](const auto& entry) { return entry.second.interfaceIndex != kUnrelatedIndex; });
+}
+
 bool SimulatedMouse::IsPlugged() const {
     std::lock_guard lock(mutex_);
     return plugged_;

@@ -91,6 +91,9 @@ public:
     void QueueInput(std::vector<std::uint8_t> report);
     // The mouse disappears: reads end, opens and writes fail.
     void Unplug();
+    // The mouse is there again, its firmware state as it was; handles
+    // opened before stay gone.
+    void Plug();
     bool IsPlugged() const;
 
     FirmwareState Firmware() const;

@@ -140,6 +140,13 @@ public:
         ++removeTrayCount;
         Log("RemoveTrayIcon");
     }
+    void SetTrayTip(const std::string& tip) override {
+        trayTip = tip;
+        Log("SetTrayTip:" + tip);
+    }
+    bool StartsInTray() override { return startsInTray; }
+    std::string trayTip;
+    bool startsInTray = false;
     void Destroy() override {
         destroyed = true;
         Log("Destroy");

@@ -36,7 +36,7 @@ std::atomic<Win32MainWindow*> hookedWindow{nullptr};
 
 Point PointFrom(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
-NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon) {
+NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon, const std::wstring& tip) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(NOTIFYICONDATAW);
     data.hWnd = hwnd;
@@ -44,7 +44,10 @@ NOTIFYICONDATAW TrayIconData(HWND hwnd, HICON icon) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon;
-    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szTip);
+    // Cut to the room there is, always ended.
+    const std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
+    std::copy_n(tip.begin(), length, data.szTip);
+    data.szTip[length] = L'\0';
     return data;
 }
 
@@ -67,7 +70,8 @@ Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
     : startVisibility_(startVisibility),
       instance_(GetModuleHandleW(nullptr)),
       icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))),
-      controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })) {}
+      controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })),
+      trayTip_(kTrayTip) {}
 
 Win32MainWindow::~Win32MainWindow() {
     RemoveRecordingHook();
@@ -304,6 +308,9 @@ INT_PTR Win32MainWindow::HandleOwnerDrawnMenu(HWND hwnd, UINT msg, LPARAM lParam
     const Rect rect{draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom};
     events_->OnDrawMenuItem(static_cast<std::uintptr_t>(draw->itemData), rect, (draw->itemState & ODS_SELECTED) != 0,
                             painter);
+    // The item draws its own submenu arrow: the system's, drawn after this
+    // into the same surface, must not land on it.
+    ExcludeClipRect(draw->hDC, draw->rcItem.left, draw->rcItem.top, draw->rcItem.right, draw->rcItem.bottom);
     return Answer(hwnd, TRUE);
 }
 
@@ -320,14 +327,23 @@ INT_PTR Win32MainWindow::ControlColor(HWND control, HDC dc) {
 void Win32MainWindow::AddTrayIcon() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
     Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void Win32MainWindow::SetTrayTip(const std::string& tip) {
+    trayTip_ = Widen(tip);
+    HWND hwnd = Handle();
+    if (hwnd == nullptr) return;
+    // Fails without effect while there is no icon; AddTrayIcon uses the tip.
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void Win32MainWindow::RemoveTrayIcon() {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
@@ -398,6 +414,12 @@ void Win32MainWindow::RunModal(WindowEvents& events) {
 void Win32MainWindow::PostDeviceRemoval(std::string path) {
     Post([this, path = std::move(path)] {
         if (Exists()) events_->OnDeviceRemoved(DeviceNotification{true, path});
+    });
+}
+
+void Win32MainWindow::PostDeviceArrival(std::string path) {
+    Post([this, path = std::move(path)] {
+        if (Exists()) events_->OnDeviceArrived(DeviceNotification{true, path});
     });
 }
 
@@ -483,7 +505,7 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                                                         PointerEventOf(static_cast<UINT>(lParam), Point{})
                                                             .value_or(PointerEvent{})));
         case WM_DEVICECHANGE:
-            if (wParam == DBT_DEVICEREMOVECOMPLETE && lParam != 0) {
+            if ((wParam == DBT_DEVICEREMOVECOMPLETE || wParam == DBT_DEVICEARRIVAL) && lParam != 0) {
                 const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
                 DeviceNotification notification;
                 notification.isDeviceInterface = header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE;
@@ -491,7 +513,11 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
                     const auto* iface = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
                     notification.interfacePath = Narrow(iface->dbcc_name);
                 }
-                events_->OnDeviceRemoved(notification);
+                if (wParam == DBT_DEVICEARRIVAL) {
+                    events_->OnDeviceArrived(notification);
+                } else {
+                    events_->OnDeviceRemoved(notification);
+                }
             }
             return Answer(hwnd, TRUE);
         case WM_POWERBROADCAST:

@@ -69,6 +69,8 @@ public:
     void RemoveTrayIcon() override;
     void ShowNotice(const std::string& text) override;
     bool RegisterHotkey(int id, const Hotkey& hotkey) override;
+    void SetTrayTip(const std::string& tip) override;
+    bool StartsInTray() override { return startVisibility_ == StartVisibility::TrayOnly; }
     void Destroy() override;
     bool Exists() override;
     void RunModal(WindowEvents& events) override;
@@ -76,6 +78,9 @@ public:
     // Thread-safe: ends up as OnDeviceRemoved({true, path}) on the interface
     // thread. Dropped when the window does not exist.
     void PostDeviceRemoval(std::string path);
+    // Thread-safe: ends up as OnDeviceArrived({true, path}) on the interface
+    // thread (the simulated mouse's plug-in).
+    void PostDeviceArrival(std::string path);
     // The start-up trace ends with the window's first paint.
     void SetStartupTrace(StartupTrace* trace) { startupTrace_ = trace; }
     // Where a notice the tray refused goes on record.
@@ -124,6 +129,7 @@ private:
     HHOOK recordingHook_ = nullptr;
     HHOOK messageFilter_ = nullptr;
     std::vector<HFONT> fonts_;
+    std::wstring trayTip_;
 
     PostedWork work_;
 };

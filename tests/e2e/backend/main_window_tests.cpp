@@ -31,6 +31,7 @@ public:
     std::vector<int> commands;
     std::vector<std::pair<int, PointerEvent>> trayEvents;
     std::vector<DeviceNotification> removals;
+    std::vector<DeviceNotification> arrivals;
     std::vector<Point> moves, downs, ups;
     long trayAnswer = 0;
     bool handleSystemCommands = true;
@@ -56,6 +57,7 @@ public:
         removals.push_back(notification);
         if (onRemoved) onRemoved(notification);
     }
+    void OnDeviceArrived(const DeviceNotification& notification) override { arrivals.push_back(notification); }
     void OnPaint() override {
         if (onPaint) onPaint();
     }
@@ -119,7 +121,7 @@ TEST(Win32MainWindow, RoutesWindowMessagesToEvents) {
     EXPECT_EQ(window.Handle(), nullptr);
 }
 
-TEST(Win32MainWindow, DeviceRemovalIsReportedOnlyForRemovalCompleteAndAlwaysAnswered) {
+TEST(Win32MainWindow, DeviceChangesAreReportedAsArrivalsAndCompletedRemovalsAndAlwaysAnswered) {
     Win32MainWindow window;
     RecordingEvents events;
     LRESULT arrivalAnswer = 0, removalAnswer = 0, volumeAnswer = 0;
@@ -145,6 +147,9 @@ TEST(Win32MainWindow, DeviceRemovalIsReportedOnlyForRemovalCompleteAndAlwaysAnsw
     EXPECT_EQ(arrivalAnswer, TRUE);
     EXPECT_EQ(removalAnswer, TRUE);
     EXPECT_EQ(volumeAnswer, TRUE);
+    ASSERT_EQ(events.arrivals.size(), 1u);
+    EXPECT_TRUE(events.arrivals[0].isDeviceInterface);
+    EXPECT_EQ(events.arrivals[0].interfacePath, "\\\\?\\hid#vid_18f8&pid_1286&col02#7&1");
     ASSERT_EQ(events.removals.size(), 2u);
     EXPECT_TRUE(events.removals[0].isDeviceInterface);
     EXPECT_EQ(events.removals[0].interfacePath, "\\\\?\\hid#vid_18f8&pid_1286&col02#7&1");

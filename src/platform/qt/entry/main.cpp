@@ -22,6 +22,7 @@
 #include "platform/qt/linux_diagnostics.h"
 #include "platform/qt/linux_foreground_watch.h"
 #include "platform/qt/linux_process.h"
+#include "platform/qt/linux_session_start.h"
 #include "platform/qt/linux_sleep_watch.h"
 #include "platform/qt/linux_system_settings.h"
 #include "platform/qt/linux_threads.h"
@@ -101,12 +102,14 @@ int main(int argc, char** argv) {
     process.OnRestoreRequest([&window](const std::string& title) { window.RestoreFromOtherInstance(title); });
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
-        *userDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
+        *userDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+        [&window](const std::string& path) { window.PostDeviceArrival(path); }, systemDiagnostics);
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
     LinuxHidApi hid({vx::device::kMouseVendorId, vx::device::kMouseProductId},
-                    [&window](const std::string& path) { window.PostDeviceRemoval(path); });
+                    [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+                    [&window](const std::string& node) { window.PostDeviceArrival(node); });
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 
@@ -122,13 +125,21 @@ int main(int argc, char** argv) {
     QtImageDecoder images;
     LinuxForegroundWatch foreground(diagnostics);
     QtProgramRulesDialog rulesDialog;
+    // The tray menu's "Start with the Session": an autostart entry that
+    // starts this program, hidden, with the session.
+    std::optional<LinuxSessionStart> sessionStart;
+    if (const std::optional<std::string> autostart =
+            AutostartDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))) {
+        sessionStart.emplace(*autostart + "/" + kTreeName + ".desktop", ExecutablePath());
+    }
 
     if (trace) {
         trace->Mark("window and backends");
         window.SetStartupTrace(&*trace);
     }
     vx::app::RunProgram({files, hid, systemSettings, clock, threads, shell, images, process, window, diagnostics,
-                         trace ? &*trace : nullptr, &foreground, &rulesDialog});
+                         trace ? &*trace : nullptr, &foreground, &rulesDialog,
+                         sessionStart ? &*sessionStart : nullptr});
 
     // The worker threads never stop and still use the objects above: end
     // the process here rather than destroy those objects under them.

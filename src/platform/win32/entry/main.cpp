@@ -54,7 +54,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     Win32MainWindow window(options.trayOnly ? StartVisibility::TrayOnly : StartVisibility::Shown);
 #ifdef VX_SIMULATED_MOUSE
     std::unique_ptr<sim::SimulatedBackend> simulated = sim::CreateSimulatedMouseWithControl(
-        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); }, systemDiagnostics);
+        programDir, clock, [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+        [&window](const std::string& path) { window.PostDeviceArrival(path); }, systemDiagnostics);
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
