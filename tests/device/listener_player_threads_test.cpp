@@ -163,7 +163,7 @@ class WorkersBeforeTheMouse : public ::testing::Test {
 protected:
     void SetUp() override {
         fakes.threads.startForReal = true;
-        StartDeviceWorkers(settings, session, macros, fakes.Bundle());
+        StartDeviceWorkers(settings, session, macros, fakes.Bundle(), [] {});
     }
     void TearDown() override {
         StopDeviceWorkers(session);
