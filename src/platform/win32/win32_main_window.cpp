@@ -363,7 +363,7 @@ bool Win32MainWindow::RegisterHotkey(int id, const Hotkey& hotkey) {
 void Win32MainWindow::ShowNotice(const std::string& text) {
     HWND hwnd = Handle();
     if (hwnd == nullptr) return;
-    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_);
+    NOTIFYICONDATAW data = TrayIconData(hwnd, icon_, trayTip_);
     // The balloon only: the icon, its menu and tip stay as they are.
     data.uFlags = NIF_INFO;
     const std::wstring wide = Widen(text).substr(0, std::size(data.szInfo) - 1);

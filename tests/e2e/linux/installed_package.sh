@@ -27,7 +27,9 @@ fi
 [ "$(dpkg-query -W -f='${Status}' vx230 2>/dev/null)" = "install ok installed" ] || fail "the package is not installed"
 echo "installed: $(dpkg-query -W -f='${Package} ${Version}' vx230 2>/dev/null)"
 [ -x /usr/bin/vx230 ] || fail "/usr/bin/vx230 is missing"
-[ "$(/usr/bin/vx230ctl --version 2>/dev/null)" = "vx230ctl $(dpkg-query -W -f='${Version}' vx230 2>/dev/null)" ] ||
+# The package's version is the program's with the Debian revision after it.
+packaged=$(dpkg-query -W -f='${Version}' vx230 2>/dev/null)
+[ "$(/usr/bin/vx230ctl --version 2>/dev/null)" = "vx230ctl ${packaged%-*}" ] ||
   fail "/usr/bin/vx230ctl --version"
 mkdir -p "$build/no-session" && XDG_RUNTIME_DIR=$build/no-session /usr/bin/vx230ctl status >/dev/null 2>&1
 [ "$?" -eq 2 ] || fail "the installed vx230ctl, no program running: not exit 2"
