@@ -5,16 +5,17 @@
 #include <functional>
 
 #include "device/device_session.h"
-#include "ui/macro_editor.h"
 #include "macro/macro_store.h"
+#include "platform/product.h"
 #include "settings/settings_store.h"
 #include "skin/skin_layout.h"
 #include "ui/interface_state.h"
+#include "ui/macro_editor.h"
 #include "ui/window_resources.h"
 
 namespace vx::app {
 
-inline constexpr const char* kWindowTitle = "VX230 Gaming Mouse Driver";
+inline constexpr const char* kWindowTitle = platform::product::kProductName;
 inline constexpr const char* kMutexName = "CZUV_GMouseApp";
 
 struct AppState {

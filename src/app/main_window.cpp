@@ -4,6 +4,7 @@
 #include "app/hotkeys.h"
 #include "app/startup.h"
 #include "app/window_lifecycle.h"
+#include "platform/menu_commands.h"
 
 namespace vx::app {
 
@@ -31,16 +32,16 @@ bool CZUV_GMouseDlg::OnSystemCommand(platform::SystemCommand command) {
 
 void CZUV_GMouseDlg::OnCommand(int commandId) {
     switch (commandId) {
-        case kCmdExitDriverEn:
-        case kCmdExitDriverCn: ShutdownDriver(state_, platform_, subsystems_); break;
-        case kCmdShowWindowEn:
-        case kCmdShowWindowCn: ShowMainWindow(platform_.window); break;
-        case kCmdProgramRulesEn:
-        case kCmdProgramRulesCn:
+        case platform::menu_command::kExitDriverEn:
+        case platform::menu_command::kExitDriverCn: ShutdownDriver(state_, platform_, subsystems_); break;
+        case platform::menu_command::kShowWindowEn:
+        case platform::menu_command::kShowWindowCn: ShowMainWindow(platform_.window); break;
+        case platform::menu_command::kProgramRulesEn:
+        case platform::menu_command::kProgramRulesCn:
             if (autoSwitch_ != nullptr) autoSwitch_->OpenDialog();
             break;
-        case kCmdSessionStartEn:
-        case kCmdSessionStartCn: ToggleSessionStart(platform_); break;
+        case platform::menu_command::kSessionStartEn:
+        case platform::menu_command::kSessionStartCn: ToggleSessionStart(platform_); break;
         default: interface_.OnCommand(commandId); break;
     }
 }
@@ -48,8 +49,8 @@ void CZUV_GMouseDlg::OnCommand(int commandId) {
 long CZUV_GMouseDlg::OnTrayCallback(int iconId, platform::PointerEvent event) {
     // The check of "Start with the Session" follows the entry as it is now.
     if (const std::optional<bool> on = StartsWithSession(platform_)) {
-        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartEn, *on);
-        state_.window.menus.trayMenu.SetChecked(kCmdSessionStartCn, *on);
+        state_.window.menus.trayMenu.SetChecked(platform::menu_command::kSessionStartEn, *on);
+        state_.window.menus.trayMenu.SetChecked(platform::menu_command::kSessionStartCn, *on);
     }
     return HandleTrayCallback(state_.window.menus.trayMenu.Menu(), platform_.window, iconId, event);
 }

@@ -9,15 +9,6 @@
 namespace vx::app {
 
 inline constexpr int kTrayIconId = 153;
-inline constexpr int kCmdExitDriverEn = 32800;
-inline constexpr int kCmdShowWindowEn = 32801;
-inline constexpr int kCmdShowWindowCn = 32837;
-inline constexpr int kCmdExitDriverCn = 32838;
-inline constexpr int kCmdProgramRulesEn = 32845;
-inline constexpr int kCmdProgramRulesCn = 32846;
-// The tray menu's "Start with the Session" (only where the program offers it).
-inline constexpr int kCmdSessionStartEn = 32847;
-inline constexpr int kCmdSessionStartCn = 32848;
 
 // Removes the tray icon, tells the mouse the driver ends, puts the pointer
 // speed back to 10 and destroys the window, which ends the program.

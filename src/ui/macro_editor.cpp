@@ -6,6 +6,7 @@
 #include "macro/macro_files.h"
 #include "macro/macro_text.h"
 #include "macro/record_edits.h"
+#include "platform/menu_commands.h"
 
 namespace vx::ui {
 namespace {
@@ -234,36 +235,31 @@ void ApplyEditedDelay(const EditorContext& context) {
 }
 
 bool FindEventMenuCommand(int commandId, EventMenuCommand& command) {
-    struct Row {
-        int english;
-        int chinese;
-        EventMenuCommand command;
-    };
     using Kind = EventMenuCommand::Kind;
     using macro::ActionPress;
     using macro::ActionRelease;
-    using macro::MouseLeftCode;
-    using macro::MouseMiddleCode;
-    using macro::MouseRightCode;
-    static constexpr Row kRows[] = {
-        {32802, 32817, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionPress}},
-        {32803, 32818, {Kind::Insert, InsertPlace::Before, MouseLeftCode, ActionRelease}},
-        {32804, 32820, {Kind::Insert, InsertPlace::Before, MouseRightCode, ActionPress}},
-        {32805, 32821, {Kind::Insert, InsertPlace::Before, MouseRightCode, ActionRelease}},
-        {32806, 32823, {Kind::Insert, InsertPlace::Before, MouseMiddleCode, ActionPress}},
-        {32807, 32824, {Kind::Insert, InsertPlace::Before, MouseMiddleCode, ActionRelease}},
-        {32809, 32829, {Kind::Insert, InsertPlace::After, MouseLeftCode, ActionPress}},
-        {32810, 32830, {Kind::Insert, InsertPlace::After, MouseLeftCode, ActionRelease}},
-        {32811, 32831, {Kind::Insert, InsertPlace::After, MouseRightCode, ActionPress}},
-        {32812, 32832, {Kind::Insert, InsertPlace::After, MouseRightCode, ActionRelease}},
-        {32813, 32833, {Kind::Insert, InsertPlace::After, MouseMiddleCode, ActionPress}},
-        {32814, 32834, {Kind::Insert, InsertPlace::After, MouseMiddleCode, ActionRelease}},
-        {32780, 32835, {Kind::ModifyDelay}},
-        {32781, 32836, {Kind::Delete}},
+    using platform::menu_command::InsertIds;
+    struct Button {
+        platform::menu_command::ButtonInsertIds InsertIds::*ids;
+        std::uint8_t code;
     };
-    for (const Row& row : kRows) {
-        if (row.english == commandId || row.chinese == commandId) {
-            command = row.command;
+    static constexpr Button kButtons[] = {{&InsertIds::left, macro::MouseLeftCode},
+                                          {&InsertIds::right, macro::MouseRightCode},
+                                          {&InsertIds::middle, macro::MouseMiddleCode}};
+    for (const platform::menu_command::EventMenuIds& ids :
+         {platform::menu_command::kEventMenuEn, platform::menu_command::kEventMenuCn}) {
+        for (const InsertPlace place : {InsertPlace::Before, InsertPlace::After}) {
+            const InsertIds& insert = place == InsertPlace::Before ? ids.before : ids.after;
+            for (const Button& button : kButtons) {
+                const platform::menu_command::ButtonInsertIds pair = insert.*button.ids;
+                if (commandId == pair.down || commandId == pair.up) {
+                    command = {Kind::Insert, place, button.code, commandId == pair.down ? ActionPress : ActionRelease};
+                    return true;
+                }
+            }
+        }
+        if (commandId == ids.modifyDelay || commandId == ids.remove) {
+            command = {commandId == ids.remove ? Kind::Delete : Kind::ModifyDelay};
             return true;
         }
     }

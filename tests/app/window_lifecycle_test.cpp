@@ -3,17 +3,18 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/window_lifecycle.h"
+#include "platform/menu_commands.h"
 #include "platform/testing/test_platform.h"
 #include "recording_subsystems.h"
 
 namespace vx::app {
 namespace {
 
+using platform::PointerAction;
+using platform::PointerButton;
 using platform::testing::TestPlatform;
 using test_support::Log;
 using test_support::RecordingSubsystems;
-using platform::PointerAction;
-using platform::PointerButton;
 
 constexpr platform::PointerEvent kDoubleClick{PointerAction::DoublePress, PointerButton::Left, {}};
 constexpr platform::PointerEvent kRightRelease{PointerAction::Release, PointerButton::Right, {}};
@@ -59,7 +60,7 @@ TEST_F(WindowLifecycle, TrayDoubleClickShowsTheWindowRestored) {
 TEST_F(WindowLifecycle, TrayRightClickShowsTheOwnerDrawnMenuOfTheInterfaceLanguage) {
     auto tray = [](const char* show, const char* exit) {
         platform::testing::FakeMenu items;
-        items.Add(show, kCmdShowWindowEn).Add(exit, kCmdExitDriverEn);
+        items.Add(show, platform::menu_command::kShowWindowEn).Add(exit, platform::menu_command::kExitDriverEn);
         platform::testing::FakeMenu top;
         top.AddSubmenu("Tray", std::make_shared<platform::testing::FakeMenu>(items));
         return top;
@@ -87,19 +88,20 @@ TEST_F(WindowLifecycle, TrayCallbackForAnotherIconIsAnsweredOneWithoutEffect) {
 }
 
 TEST_F(WindowLifecycle, ExitCommandsOfBothLanguagesRunTheExitSequenceOnce) {
-    for (int command : {kCmdExitDriverEn, kCmdExitDriverCn}) {
+    for (int command : {platform::menu_command::kExitDriverEn, platform::menu_command::kExitDriverCn}) {
         TestPlatform freshFakes;
         RecordingSubsystems freshSubsystems{freshFakes.log};
         AppState freshState;
         CZUV_GMouseDlg freshDialog{freshState, freshFakes.Bundle(), freshSubsystems, probe};
         freshDialog.OnCommand(command);
-        EXPECT_EQ(freshFakes.log.Lines(), (Log{"RemoveTrayIcon", "ReleaseAllAndSendDriverExit", "SetMouseSpeed:10", "Destroy"}));
+        EXPECT_EQ(freshFakes.log.Lines(),
+                  (Log{"RemoveTrayIcon", "ReleaseAllAndSendDriverExit", "SetMouseSpeed:10", "Destroy"}));
     }
 }
 
 TEST_F(WindowLifecycle, ShowCommandsOfBothLanguagesShowTheWindow) {
-    dialog.OnCommand(kCmdShowWindowEn);
-    dialog.OnCommand(kCmdShowWindowCn);
+    dialog.OnCommand(platform::menu_command::kShowWindowEn);
+    dialog.OnCommand(platform::menu_command::kShowWindowCn);
     EXPECT_EQ(TakeLog(), (Log{"Show:Show", "Show:Restore", "Show:Show", "Show:Restore"}));
 }
 
@@ -121,9 +123,9 @@ TEST_F(WindowLifecycle, StartWithTheSessionIsCheckedAsItIsAndTurnedOverByItsComm
     FakeSessionStart session;
     fakes.Bundle().sessionStart = &session;
     platform::testing::FakeMenu items;
-    items.Add("Show Window", kCmdShowWindowEn)
-        .Add("Start with the Session", kCmdSessionStartEn)
-        .Add("Exit Driver", kCmdExitDriverEn);
+    items.Add("Show Window", platform::menu_command::kShowWindowEn)
+        .Add("Start with the Session", platform::menu_command::kSessionStartEn)
+        .Add("Exit Driver", platform::menu_command::kExitDriverEn);
     platform::testing::FakeMenu top;
     top.AddSubmenu("Tray", std::make_shared<platform::testing::FakeMenu>(items));
     fakes.window.menuResources[157] = top;
@@ -133,15 +135,15 @@ TEST_F(WindowLifecycle, StartWithTheSessionIsCheckedAsItIsAndTurnedOverByItsComm
     session.on = true;  // written by an earlier run
     dialog.OnTrayCallback(kTrayIconId, kRightRelease);
     EXPECT_TRUE(checked());
-    dialog.OnCommand(kCmdSessionStartEn);
-    dialog.OnCommand(kCmdSessionStartCn);
+    dialog.OnCommand(platform::menu_command::kSessionStartEn);
+    dialog.OnCommand(platform::menu_command::kSessionStartCn);
     EXPECT_EQ(session.sets, (std::vector<bool>{false, true}));
     session.on = false;  // removed by hand meanwhile
     dialog.OnTrayCallback(kTrayIconId, kRightRelease);
     EXPECT_FALSE(checked());
 
     session.refusal = "/home/u/.config/autostart not made: Permission denied";
-    dialog.OnCommand(kCmdSessionStartEn);
+    dialog.OnCommand(platform::menu_command::kSessionStartEn);
     EXPECT_EQ(fakes.diagnostics.Lines(),
               (std::vector<std::string>{"start with the session not turned on: /home/u/.config/autostart not made: "
                                         "Permission denied"}));
@@ -149,7 +151,7 @@ TEST_F(WindowLifecycle, StartWithTheSessionIsCheckedAsItIsAndTurnedOverByItsComm
 }
 
 TEST_F(WindowLifecycle, WithoutASessionStartItsCommandDoesNothing) {
-    dialog.OnCommand(kCmdSessionStartEn);
+    dialog.OnCommand(platform::menu_command::kSessionStartEn);
     EXPECT_TRUE(TakeLog().empty());
     EXPECT_TRUE(fakes.diagnostics.Lines().empty());
 }

@@ -1,5 +1,7 @@
 #include "platform/portable/menu_resources.h"
 
+#include "platform/menu_commands.h"
+
 namespace vx::platform {
 namespace {
 
@@ -11,39 +13,44 @@ MenuNode Popup(std::string text, std::vector<MenuNode> children) {
 
 MenuNode Bar(std::vector<MenuNode> popups) { return MenuNode{"", 0, std::move(popups)}; }
 
-// Ids and texts of the resource script; the owner-drawn menus size their
-// items by the texts, so the trailing blanks matter.
-MenuNode ButtonPair(std::string button, std::string down, int downId, std::string up, int upId) {
-    return Popup(std::move(button), {Item(std::move(down), downId), Item(std::move(up), upId)});
+// The owner-drawn menus size their items by the texts, so the trailing
+// blanks matter.
+MenuNode ButtonPair(std::string button, std::string down, std::string up, menu_command::ButtonInsertIds ids) {
+    return Popup(std::move(button), {Item(std::move(down), ids.down), Item(std::move(up), ids.up)});
 }
 
 MenuNode EventMenuEnglish() {
-    return Bar({Popup("EventMenu", {Popup("Add Forward", {ButtonPair("Left Button", "Down ", 32802, "Up", 32803),
-                                                          ButtonPair("Right Button", "Down", 32804, "Up", 32805),
-                                                          ButtonPair("Mid Button", "Down", 32806, "Up", 32807)}),
-                                    Popup("Add Backward", {ButtonPair("Left Button", "Down ", 32809, "Up", 32810),
-                                                           ButtonPair("Right Button", "Down", 32811, "Up", 32812),
-                                                           ButtonPair("Mid Button", "Down", 32813, "Up", 32814)}),
-                                    Item("Modify Delay", 32780), Item("Delete", 32781)})});
+    const menu_command::EventMenuIds& ids = menu_command::kEventMenuEn;
+    return Bar({Popup("EventMenu", {Popup("Add Forward", {ButtonPair("Left Button", "Down ", "Up", ids.before.left),
+                                                          ButtonPair("Right Button", "Down", "Up", ids.before.right),
+                                                          ButtonPair("Mid Button", "Down", "Up", ids.before.middle)}),
+                                    Popup("Add Backward", {ButtonPair("Left Button", "Down ", "Up", ids.after.left),
+                                                           ButtonPair("Right Button", "Down", "Up", ids.after.right),
+                                                           ButtonPair("Mid Button", "Down", "Up", ids.after.middle)}),
+                                    Item("Modify Delay", ids.modifyDelay), Item("Delete", ids.remove)})});
 }
 
 MenuNode EventMenuChinese() {
-    return Bar({Popup("EventMenu", {Popup("项前插入    ", {ButtonPair("左键    ", "向下    ", 32817, "向上", 32818),
-                                                           ButtonPair("右键", "向下    ", 32820, "向上", 32821),
-                                                           ButtonPair("中键", "向下    ", 32823, "向上", 32824)}),
-                                    Popup("项后插入", {ButtonPair("左键   ", "向下  ", 32829, "向上", 32830),
-                                                       ButtonPair("右键   ", "向下   ", 32831, "向上", 32832),
-                                                       ButtonPair("中键   ", "向下   ", 32833, "向上", 32834)}),
-                                    Item("修改延迟", 32835), Item("删除", 32836)})});
+    const menu_command::EventMenuIds& ids = menu_command::kEventMenuCn;
+    return Bar({Popup("EventMenu", {Popup("项前插入    ", {ButtonPair("左键    ", "向下    ", "向上", ids.before.left),
+                                                           ButtonPair("右键", "向下    ", "向上", ids.before.right),
+                                                           ButtonPair("中键", "向下    ", "向上", ids.before.middle)}),
+                                    Popup("项后插入", {ButtonPair("左键   ", "向下  ", "向上", ids.after.left),
+                                                       ButtonPair("右键   ", "向下   ", "向上", ids.after.right),
+                                                       ButtonPair("中键   ", "向下   ", "向上", ids.after.middle)}),
+                                    Item("修改延迟", ids.modifyDelay), Item("删除", ids.remove)})});
 }
 
 MenuNode TrayMenuEnglish() {
-    return Bar({Popup("Tray",
-                      {Item("Show Window", 32801), Item("Per-Program Profiles…", 32845), Item("Exit Driver", 32800)})});
+    using namespace menu_command;
+    return Bar({Popup("Tray", {Item("Show Window", kShowWindowEn), Item("Per-Program Profiles…", kProgramRulesEn),
+                               Item("Exit Driver", kExitDriverEn)})});
 }
 
 MenuNode TrayMenuChinese() {
-    return Bar({Popup("Tray", {Item("显示窗口   ", 32837), Item("程序配置…", 32846), Item("关闭驱动", 32838)})});
+    using namespace menu_command;
+    return Bar({Popup("Tray", {Item("显示窗口   ", kShowWindowCn), Item("程序配置…", kProgramRulesCn),
+                               Item("关闭驱动", kExitDriverCn)})});
 }
 
 }  // namespace
@@ -61,15 +68,11 @@ std::optional<MenuNode> MenuResource(int resourceId) {
 std::optional<MenuNode> MenuResourceWithSessionStart(int resourceId) {
     std::optional<MenuNode> menu = MenuResource(resourceId);
     if (!menu || (resourceId != kTrayMenuEnglish && resourceId != kTrayMenuChinese)) return menu;
-    // Ids as app/window_lifecycle.h names them.
-    MenuNode item = resourceId == kTrayMenuEnglish ? Item("Start with the Session", 32845) : Item("随系统启动", 32846);
+    MenuNode item = resourceId == kTrayMenuEnglish ? Item("Start with the Session", menu_command::kSessionStartEn)
+                                                   : Item("随系统启动", menu_command::kSessionStartCn);
     std::vector<MenuNode>& items = menu->children.front().children;
     items.insert(items.empty() ? items.end() : items.end() - 1, std::move(item));
     return menu;
-}
-
-std::vector<int> MenuResourceIds() {
-    return {kEventMenuEnglish, kTrayMenuEnglish, kEventMenuChinese, kTrayMenuChinese};
 }
 
 std::string TableMenu::ItemText(int position) {

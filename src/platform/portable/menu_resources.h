@@ -30,9 +30,6 @@ std::optional<MenuNode> MenuResource(int resourceId);
 // just before "Exit Driver".
 std::optional<MenuNode> MenuResourceWithSessionStart(int resourceId);
 
-// Resource ids of the menus MenuResource knows.
-std::vector<int> MenuResourceIds();
-
 // One level of a menu from the table; owner-drawn marks are kept per item.
 class TableMenu final : public Menu {
 public:

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "platform/product.h"
+
 namespace vx::platform {
 namespace {
 
@@ -23,8 +25,9 @@ void ShowDesktopNotice(const std::string& title, const std::string& text, Diagno
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    call << QStringLiteral("ZUV_GMouse") << 0u << QStringLiteral("input-mouse") << QString::fromStdString(title)
-         << QString::fromStdString(text) << QStringList() << QVariantMap() << kShownForMs;
+    call << QString::fromUtf8(product::kProgramName) << 0u << QStringLiteral("input-mouse")
+         << QString::fromStdString(title) << QString::fromStdString(text) << QStringList() << QVariantMap()
+         << kShownForMs;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, watcher, [diagnostics, text](QDBusPendingCallWatcher* finished) {

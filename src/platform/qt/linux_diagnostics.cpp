@@ -1,7 +1,10 @@
 #include "platform/qt/linux_diagnostics.h"
 
 #include <sys/time.h>
+
 #include <ctime>
+
+#include "platform/product.h"
 
 namespace vx::platform {
 
@@ -16,7 +19,7 @@ LinuxDiagnostics::~LinuxDiagnostics() {
 
 void LinuxDiagnostics::Report(std::string_view line) {
     std::lock_guard lock(mutex_);
-    std::fprintf(stderr, "ZUV_GMouse: %.*s\n", static_cast<int>(line.size()), line.data());
+    std::fprintf(stderr, "%s: %.*s\n", product::kProgramName, static_cast<int>(line.size()), line.data());
     if (file_ == nullptr) return;
     timeval now{};
     gettimeofday(&now, nullptr);

@@ -1,4 +1,5 @@
 #include "platform/qt/linux_session_start.h"
+#include "platform/product.h"
 
 #include <filesystem>
 #include <fstream>
@@ -38,9 +39,12 @@ std::optional<std::string> AutostartDir(const char* xdgConfigHome, const char* h
 }
 
 std::string AutostartEntry(const std::string& executable) {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=VX230 Gaming Mouse Driver\n"
+    return std::string(
+               "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=") +
+           product::kProductName +
+           "\n"
            "Name[zh_CN]=VX230 游戏鼠标驱动\n"
            "Comment=Configures the VX230 when the session starts; only the tray icon shows\n"
            "Comment[zh_CN]=登录时设置 VX230 鼠标，只显示托盘图标\n"

@@ -21,6 +21,7 @@
 
 #include "platform/portable/menu_resources.h"
 #include "platform/portable/program_paths.h"
+#include "platform/product.h"
 #include "platform/qt/desktop_notice.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/qt_keys.h"
@@ -33,8 +34,8 @@ namespace {
 
 constexpr int kTrayIconId = 153;
 constexpr int kAboutStringId = 101;
-constexpr char kApplicationName[] = "ZUV_GMouse";
-constexpr char kTrayTip[] = "VX230 Gaming Mouse Driver";
+constexpr const char* kApplicationName = product::kProgramName;
+constexpr const char* kTrayTip = product::kProductName;
 
 PointerButton ButtonOf(const QMouseEvent* event) {
     switch (event->button()) {
@@ -88,8 +89,8 @@ private:
     void Deliver(PointerAction action, const QMouseEvent* event) {
         if (!owner_.Exists()) return;
         const QPoint p = event->position().toPoint();
-        owner_.events_->OnPointer(PointerEvent{action, action == PointerAction::Move ? PointerButton::None : ButtonOf(event),
-                                               Point{p.x(), p.y()}});
+        owner_.events_->OnPointer(PointerEvent{
+            action, action == PointerAction::Move ? PointerButton::None : ButtonOf(event), Point{p.x(), p.y()}});
     }
 
     QtMainWindow& owner_;
@@ -189,7 +190,7 @@ void QtMainWindow::MessageBox(const std::string& text, const std::string& captio
 }
 
 std::string QtMainWindow::LoadResourceString(int id) {
-    return id == kAboutStringId ? std::string("&About ZUV_GMouse...") : std::string();
+    return id == kAboutStringId ? std::string(product::kAboutMenuItem) : std::string();
 }
 
 void QtMainWindow::AppendSystemMenuItem(const std::string& text, SystemCommand command) {
@@ -328,10 +329,10 @@ void QtMainWindow::Post(std::function<void()> task) {
 
 void QtMainWindow::ShowAboutBox() {
     QDialog box(Exists() ? surface_.data() : nullptr);
-    box.setWindowTitle(QStringLiteral("About ZUV_GMouse"));
+    box.setWindowTitle(QString::fromUtf8(product::kAboutTitle));
     auto* icon = new QLabel;
     icon->setPixmap(icon_.pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("ZUV_GMouse Version 1.0"));
+    auto* text = new QLabel(QString::fromUtf8(product::kAboutVersionLine));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     auto* row = new QHBoxLayout;

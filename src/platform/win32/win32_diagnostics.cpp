@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/product.h"
 #include "platform/win32/text_convert.h"
 
 namespace vx::platform {
@@ -27,7 +28,7 @@ Win32Diagnostics::~Win32Diagnostics() {
 }
 
 void Win32Diagnostics::Report(std::string_view line) {
-    const std::wstring wide = L"ZUV_GMouse: " + Widen(line) + L"\n";
+    const std::wstring wide = Widen(product::kProgramName) + L": " + Widen(line) + L"\n";
     OutputDebugStringW(wide.c_str());
     if (file_ == nullptr) return;
 

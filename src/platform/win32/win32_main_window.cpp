@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <optional>
 
 #include "platform/portable/program_paths.h"
+#include "platform/product.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_controls.h"
@@ -28,7 +30,6 @@ constexpr UINT kTrayIconId = 153;
 constexpr UINT kRepaintMessage = WM_APP + 1;
 constexpr UINT kPostedTaskMessage = WM_APP + 3;
 constexpr UINT kLoopRunningMessage = WM_APP + 4;
-constexpr wchar_t kTrayTip[] = L"VX230 Gaming Mouse Driver";
 
 // Windows hook procedures get no context: the window whose thread
 // installed the hooks is kept here while it runs.
@@ -71,7 +72,7 @@ Win32MainWindow::Win32MainWindow(StartVisibility startVisibility)
       instance_(GetModuleHandleW(nullptr)),
       icon_(LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAIN))),
       controls_(std::make_unique<Win32EditorControls>([this] { return Handle(); })),
-      trayTip_(kTrayTip) {}
+      trayTip_(Widen(product::kProductName)) {}
 
 Win32MainWindow::~Win32MainWindow() {
     RemoveRecordingHook();
@@ -215,7 +216,9 @@ void Win32MainWindow::ShowAboutBox() {
 }
 
 std::unique_ptr<Menu> Win32MainWindow::LoadMenu(int resourceId) {
-    HMENU menu = LoadMenuW(instance_, MAKEINTRESOURCEW(resourceId));
+    const std::optional<MenuNode> table = MenuResource(resourceId);
+    if (!table) return nullptr;
+    HMENU menu = CreateMenuFromTable(*table);
     if (menu == nullptr) return nullptr;
     return std::make_unique<Win32Menu>(menu, true);
 }
@@ -368,7 +371,8 @@ void Win32MainWindow::ShowNotice(const std::string& text) {
     data.uFlags = NIF_INFO;
     const std::wstring wide = Widen(text).substr(0, std::size(data.szInfo) - 1);
     std::copy(wide.begin(), wide.end(), data.szInfo);
-    std::copy(std::begin(kTrayTip), std::end(kTrayTip), data.szInfoTitle);
+    const std::wstring title = Widen(product::kProductName).substr(0, std::size(data.szInfoTitle) - 1);
+    std::copy(title.begin(), title.end(), data.szInfoTitle);
     data.dwInfoFlags = NIIF_INFO;
     if (!Shell_NotifyIconW(NIM_MODIFY, &data) && diagnostics_ != nullptr) {
         diagnostics_->Report("notice not shown (the tray refused it): " + text);
@@ -385,7 +389,8 @@ void Win32MainWindow::Destroy() {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM owner) -> BOOL {
-            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner))
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(hwnd));
@@ -501,9 +506,9 @@ INT_PTR Win32MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             return FALSE;
         case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
         case kTrayCallbackMessage:
-            return Answer(hwnd, events_->OnTrayCallback(static_cast<int>(wParam),
-                                                        PointerEventOf(static_cast<UINT>(lParam), Point{})
-                                                            .value_or(PointerEvent{})));
+            return Answer(hwnd, events_->OnTrayCallback(
+                                    static_cast<int>(wParam),
+                                    PointerEventOf(static_cast<UINT>(lParam), Point{}).value_or(PointerEvent{})));
         case WM_DEVICECHANGE:
             if ((wParam == DBT_DEVICEREMOVECOMPLETE || wParam == DBT_DEVICEARRIVAL) && lParam != 0) {
                 const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);

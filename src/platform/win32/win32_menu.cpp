@@ -9,7 +9,36 @@ namespace {
 
 COLORREF ToColorRef(Color color) { return RGB(color.red, color.green, color.blue); }
 
+// Appends `node`'s items to `menu`; false when the system refused one.
+bool AppendItems(HMENU menu, const MenuNode& node) {
+    for (const MenuNode& item : node.children) {
+        const std::wstring text = Widen(item.text);
+        if (item.id != kSubmenuItemId) {
+            if (!AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id), text.c_str())) return false;
+            continue;
+        }
+        HMENU popup = CreatePopupMenu();
+        if (popup == nullptr) return false;
+        if (!AppendItems(popup, item) ||
+            !AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), text.c_str())) {
+            DestroyMenu(popup);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+HMENU CreateMenuFromTable(const MenuNode& bar) {
+    HMENU menu = CreateMenu();
+    if (menu == nullptr) return nullptr;
+    if (!AppendItems(menu, bar)) {
+        DestroyMenu(menu);
+        return nullptr;
+    }
+    return menu;
+}
 
 Win32Menu::~Win32Menu() {
     if (owned_ && menu_ != nullptr) DestroyMenu(menu_);

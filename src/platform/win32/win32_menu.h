@@ -1,14 +1,19 @@
 #pragma once
-// Menus from the resources, their items made owner-drawn, and the painter
-// that draws one item into the menu's device context.
+// Menus made from the program's menu table, their items made owner-drawn,
+// and the painter that draws one item into the menu's device context.
 #include "platform/win32/windows_api.h"
 
 #include <map>
 #include <memory>
 
 #include "platform/menu.h"
+#include "platform/portable/menu_resources.h"
 
 namespace vx::platform {
+
+// A menu bar holding the table's popups (the caller destroys it); null when
+// the system refused one of the menus.
+HMENU CreateMenuFromTable(const MenuNode& bar);
 
 class Win32Menu : public Menu {
 public:

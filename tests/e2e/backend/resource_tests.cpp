@@ -1,5 +1,6 @@
-// The resources the logic loads by number: menus with their exact item
-// texts (trailing blanks included) and command ids, and the dialog templates.
+// What the logic loads by number: the menus, made from the menu table as
+// the system holds them (exact item texts, trailing blanks included, and
+// command ids), and the dialog templates of the resource script.
 #include "platform/win32/windows_api.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/portable/menu_resources.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/win32_menu.h"
 
 namespace vx::platform {
 namespace {
@@ -27,7 +30,8 @@ void Flatten(HMENU menu, int depth, std::vector<std::string>& out) {
 }
 
 std::vector<std::string> FirstSubmenuItems(int resourceId) {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
+    const std::optional<MenuNode> table = MenuResource(resourceId);
+    HMENU menu = table ? CreateMenuFromTable(*table) : nullptr;
     std::vector<std::string> items;
     if (menu == nullptr) return items;
     if (HMENU first = GetSubMenu(menu, 0)) Flatten(first, 0, items);

@@ -34,6 +34,7 @@
 #ifdef VX_SIMULATED_MOUSE
 #include "platform/sim/sim_factory.h"
 #else
+#include "platform/product.h"
 #include "platform/qt/linux_hid_api.h"
 #endif
 
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     const std::int64_t entryMicros = clock.NowMicros();
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ZUV_GMouse"));
+    QApplication::setApplicationName(QString::fromUtf8(vx::platform::product::kProgramName));
     // Closing the last window is the core's business (it hides to the tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -107,9 +108,10 @@ int main(int argc, char** argv) {
     HidApi& hid = simulated->Hid();
     Diagnostics& diagnostics = simulated->Log();
 #else
-    LinuxHidApi hid({vx::device::kMouseVendorId, vx::device::kMouseProductId},
-                    [&window](const std::string& path) { window.PostDeviceRemoval(path); },
-                    [&window](const std::string& node) { window.PostDeviceArrival(node); });
+    LinuxHidApi hid(
+        {vx::device::kMouseVendorId, vx::device::kMouseProductId},
+        [&window](const std::string& path) { window.PostDeviceRemoval(path); },
+        [&window](const std::string& node) { window.PostDeviceArrival(node); });
     Diagnostics& diagnostics = systemDiagnostics;
 #endif
 

@@ -1,5 +1,7 @@
 // Resource identifiers of the Windows program. The numbers are fixed: the
-// program's logic loads its dialogs, menus, icon and string by them.
+// program's logic loads its dialogs, icon and string by them. The menus
+// are not resources: they are made from the menu table
+// (platform/portable/menu_resources.cpp, ids in platform/menu_commands.h).
 #pragma once
 
 #define IDD_ABOUTBOX      100
@@ -9,51 +11,7 @@
 #define IDD_SUB_MENU      104
 #define IDD_WARNING       105
 #define IDD_PROGRAM_RULES 106
-#define IDR_EVENT_MENU_EN 154
-#define IDR_TRAY_MENU_EN  157
 #define IDI_MAIN          159
-#define IDR_EVENT_MENU_CN 161
-#define IDR_TRAY_MENU_CN  162
-
-// Event-list context menu, English.
-#define ID_EN_FWD_LEFT_DOWN   32802
-#define ID_EN_FWD_LEFT_UP     32803
-#define ID_EN_FWD_RIGHT_DOWN  32804
-#define ID_EN_FWD_RIGHT_UP    32805
-#define ID_EN_FWD_MID_DOWN    32806
-#define ID_EN_FWD_MID_UP      32807
-#define ID_EN_BACK_LEFT_DOWN  32809
-#define ID_EN_BACK_LEFT_UP    32810
-#define ID_EN_BACK_RIGHT_DOWN 32811
-#define ID_EN_BACK_RIGHT_UP   32812
-#define ID_EN_BACK_MID_DOWN   32813
-#define ID_EN_BACK_MID_UP     32814
-#define ID_EN_MODIFY_DELAY    32780
-#define ID_EN_DELETE          32781
-
-// Event-list context menu, Chinese.
-#define ID_CN_FWD_LEFT_DOWN   32817
-#define ID_CN_FWD_LEFT_UP     32818
-#define ID_CN_FWD_RIGHT_DOWN  32820
-#define ID_CN_FWD_RIGHT_UP    32821
-#define ID_CN_FWD_MID_DOWN    32823
-#define ID_CN_FWD_MID_UP      32824
-#define ID_CN_BACK_LEFT_DOWN  32829
-#define ID_CN_BACK_LEFT_UP    32830
-#define ID_CN_BACK_RIGHT_DOWN 32831
-#define ID_CN_BACK_RIGHT_UP   32832
-#define ID_CN_BACK_MID_DOWN   32833
-#define ID_CN_BACK_MID_UP     32834
-#define ID_CN_MODIFY_DELAY    32835
-#define ID_CN_DELETE          32836
-
-// Tray menu.
-#define ID_EN_SHOW_WINDOW 32801
-#define ID_EN_EXIT_DRIVER 32800
-#define ID_CN_SHOW_WINDOW 32837
-#define ID_CN_EXIT_DRIVER 32838
-#define ID_EN_PROGRAM_RULES 32845
-#define ID_CN_PROGRAM_RULES 32846
 
 // The about box's icon control.
 #define IDC_ABOUT_ICON 1000
