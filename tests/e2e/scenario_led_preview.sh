@@ -23,7 +23,8 @@ samples() {
   for ((i = 0; i < $2; i++)); do md5sum <"$E2E_OUT/$1-$i.png"; done | sort -u | wc -l
 }
 
-e2e_repainted xdotool mousemove 60 30  # off any element: no hover
+xdotool mousemove 60 30  # off any element: no hover
+e2e_wait_settled
 before=$(threads)
 e2e_click $main tab_color  # lighting page: the preview thread starts
 one_more() { [ "$(threads)" = "$((before + 1))" ]; }
