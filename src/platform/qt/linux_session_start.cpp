@@ -1,9 +1,10 @@
 #include "platform/qt/linux_session_start.h"
-#include "platform/product.h"
 
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "platform/product.h"
 
 namespace vx::platform {
 namespace {

@@ -18,6 +18,7 @@
 #include "platform/portable/start_options.h"
 #include "platform/portable/startup_trace.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/product.h"
 #include "platform/qt/linux_desktop.h"
 #include "platform/qt/linux_diagnostics.h"
 #include "platform/qt/linux_foreground_watch.h"
@@ -34,7 +35,6 @@
 #ifdef VX_SIMULATED_MOUSE
 #include "platform/sim/sim_factory.h"
 #else
-#include "platform/product.h"
 #include "platform/qt/linux_hid_api.h"
 #endif
 
