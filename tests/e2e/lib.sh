@@ -372,6 +372,21 @@ e2e_changes_page() {
   return 1
 }
 
+# The thirteen reports a start with the shipped config.ini sends (profile 1).
+E2E_FACTORY_START_REPORTS="07 10 01 01 00 00 00 00
+07 10 03 03 00 00 00 00
+07 10 02 02 00 00 00 00
+07 10 04 04 00 00 00 00
+07 10 05 05 00 00 00 00
+07 10 06 06 00 00 00 00
+07 11 00 00 00 00 00 00
+07 09 40 48 0F 00 00 00
+07 09 40 69 0F 00 00 00
+07 09 40 7A 0F 00 00 00
+07 09 40 BB 0F 00 00 00
+07 13 7F 10 0F 00 00 00
+07 12 00 06 00 00 00 00"
+
 # OUT lines of simmouse.log from line FROM on, as bytes only.
 e2e_reports_from() {
   [ -f "$E2E_DIR/simmouse.log" ] || return 0  # not yet written at start

@@ -11,22 +11,9 @@ if ! e2e_wait_window "$E2E_TITLE" 30; then
   e2e_fail "the main window did not appear"
   e2e_finish
 fi
-sleep 2
-expected="07 10 01 01 00 00 00 00
-07 10 03 03 00 00 00 00
-07 10 02 02 00 00 00 00
-07 10 04 04 00 00 00 00
-07 10 05 05 00 00 00 00
-07 10 06 06 00 00 00 00
-07 11 00 00 00 00 00 00
-07 09 40 48 0F 00 00 00
-07 09 40 69 0F 00 00 00
-07 09 40 7A 0F 00 00 00
-07 09 40 BB 0F 00 00 00
-07 13 7F 10 0F 00 00 00
-07 12 00 06 00 00 00 00"
+e2e_wait_reports 1 13 15 || e2e_fail "the start-up apply did not arrive"
 actual=$(awk '$2 == "OUT" { $1 = ""; $2 = ""; sub(/^  /, ""); print }' "$E2E_DIR/simmouse.log" | head -13)
-e2e_expect_eq "the thirteen reports of the apply" "$expected" "$actual"
+e2e_expect_eq "the thirteen reports of the apply" "$E2E_FACTORY_START_REPORTS" "$actual"
 ini=$(tr -d '\r' <"$E2E_DIR/config.ini")
 e2e_expect "CurConfig written" grep -q '^CurConfig=1$' <<<"$ini"
 e2e_expect "the applied copy [Config6] written" grep -q '^\[Config6\]$' <<<"$ini"

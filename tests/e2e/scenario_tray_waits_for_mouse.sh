@@ -31,20 +31,7 @@ else
   e2e_fail "the mouse plugged in was not configured ($(e2e_reports_from 1 | wc -l) reports)"
 fi
 # The same thirteen reports a start with the mouse present sends.
-expected="07 10 01 01 00 00 00 00
-07 10 03 03 00 00 00 00
-07 10 02 02 00 00 00 00
-07 10 04 04 00 00 00 00
-07 10 05 05 00 00 00 00
-07 10 06 06 00 00 00 00
-07 11 00 00 00 00 00 00
-07 09 40 48 0F 00 00 00
-07 09 40 69 0F 00 00 00
-07 09 40 7A 0F 00 00 00
-07 09 40 BB 0F 00 00 00
-07 13 7F 10 0F 00 00 00
-07 12 00 06 00 00 00 00"
-e2e_expect_eq "the thirteen reports of a normal start, and only those" "$expected" "$(e2e_reports_from 1)"
+e2e_expect_eq "the thirteen reports of a normal start, and only those" "$E2E_FACTORY_START_REPORTS" "$(e2e_reports_from 1)"
 e2e_expect_eq "still no window shown" "0" "$(e2e_program_window_count visible)"
 e2e_expect "the program still runs" e2e_is_running "$pid"
 

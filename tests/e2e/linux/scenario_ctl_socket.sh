@@ -27,33 +27,14 @@ stop_bus() { kill "$monitor_pid" "$bus_pid" 2>/dev/null; }
 
 e2e_start_and_wait
 
-# send LINE...: each line straight on the socket, its answer printed.
-send() {
-  python3 - "$socket" "$@" <<'PY'
-import socket, sys
-for line in sys.argv[2:]:
-    s = socket.socket(socket.AF_UNIX)
-    s.settimeout(10)
-    s.connect(sys.argv[1])
-    s.sendall(line.encode() + b"\n")
-    answer = b""
-    while not answer.endswith(b"\n"):
-        chunk = s.recv(4096)
-        if not chunk:
-            break
-        answer += chunk
-    print(answer.decode().rstrip("\n"))
-    s.close()
-PY
-}
 before=$(md5sum <"$ini")
 from=$(($(e2e_log_lines) + 1))
 e2e_expect_eq "an oversized line is refused" "VX230CTL/1 error request longer than 4096 bytes" \
-  "$(send "VX230CTL/1 export 3 /tmp/$(head -c 5000 /dev/zero | tr '\0' a)")"
-e2e_expect_eq "another version is refused" "VX230CTL/1 error request is not VX230CTL/1" "$(send 'VX230CTL/2 profile 3')"
-e2e_expect_eq "an unknown word is refused" 'VX230CTL/1 error unknown request "reboot"' "$(send 'VX230CTL/1 reboot')"
+  "$(e2e_ctl_raw "VX230CTL/1 export 3 /tmp/$(head -c 5000 /dev/zero | tr '\0' a)")"
+e2e_expect_eq "another version is refused" "VX230CTL/1 error request is not VX230CTL/1" "$(e2e_ctl_raw 'VX230CTL/2 profile 3')"
+e2e_expect_eq "an unknown word is refused" 'VX230CTL/1 error unknown request "reboot"' "$(e2e_ctl_raw 'VX230CTL/1 reboot')"
 e2e_expect_eq "status answers on the raw socket" "VX230CTL/1 ok mouse=connected profile=1 applied=1 language=en autoswitch=off" \
-  "$(send 'VX230CTL/1 status')"
+  "$(e2e_ctl_raw 'VX230CTL/1 status')"
 e2e_expect_eq "bad lines changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_expect_eq "and sent nothing" "0" "$(e2e_reports_from "$from" | wc -l)"
 e2e_expect_eq "each refusal on record once" "3" "$(e2e_diag_count 'vx230ctl request refused')"
