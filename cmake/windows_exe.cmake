@@ -1,6 +1,6 @@
 # The two Windows programs, both named ZUV_GMouse.exe, each in its own
-# run-time tree at the top of the source tree: dist/ (real HID) and dist-sim/
-# (the simulated mouse). Also the helpers of the end-to-end tests
+# run-time tree in the build tree: build/windows/dist/ (real HID) and
+# build/windows/dist-sim/ (the simulated mouse). Also the helpers of the end-to-end tests
 # (wintext.exe, standin.exe).
 enable_language(RC)
 
@@ -33,10 +33,10 @@ function(vx_add_windows_program target dist_dir)
   add_dependencies(${target}_tree ${target})
 endfunction()
 
-vx_add_windows_program(ZUV_GMouse ${CMAKE_SOURCE_DIR}/dist ${VX_WIN32_HID_SOURCES})
+vx_add_windows_program(ZUV_GMouse ${CMAKE_BINARY_DIR}/dist ${VX_WIN32_HID_SOURCES})
 target_link_libraries(ZUV_GMouse PRIVATE vx_win32)
 
-vx_add_windows_program(ZUV_GMouse_sim ${CMAKE_SOURCE_DIR}/dist-sim)
+vx_add_windows_program(ZUV_GMouse_sim ${CMAKE_BINARY_DIR}/dist-sim)
 target_compile_definitions(ZUV_GMouse_sim PRIVATE VX_SIMULATED_MOUSE)
 target_link_libraries(ZUV_GMouse_sim PRIVATE vx_sim vx_win32)
 
@@ -45,15 +45,15 @@ target_link_libraries(ZUV_GMouse_sim PRIVATE vx_sim vx_win32)
 add_executable(vx230ctl ${VX_WIN32_CTL_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/control_client.cpp
                ${CMAKE_SOURCE_DIR}/src/app/control_protocol.cpp ${VX_WIN32_DIR}/text_convert.cpp
                ${VX_WIN32_DIR}/win32_control_pipe.cpp)
-set_target_properties(vx230ctl PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/dist)
+set_target_properties(vx230ctl PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
 target_include_directories(vx230ctl PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(vx230ctl PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            VX_VERSION="${PROJECT_VERSION}")
 target_link_options(vx230ctl PRIVATE -municode -static -static-libgcc -static-libstdc++)
 target_link_libraries(vx230ctl PRIVATE advapi32 kernel32)
 add_custom_command(TARGET vx230ctl POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_SOURCE_DIR}/dist-sim
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vx230ctl> ${CMAKE_SOURCE_DIR}/dist-sim/
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/dist-sim
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vx230ctl> ${CMAKE_BINARY_DIR}/dist-sim/
   VERBATIM)
 
 # Sends raw lines to the control pipe (bad and oversized requests).

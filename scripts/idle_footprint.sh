@@ -68,7 +68,7 @@ PY
 # Child: one platform, inside the display; writes the report to FILE.
 if [ "${1:-}" = --platform ]; then
   seconds=$2 file=$3
-  if [ -n "${VX_SIM_TREE:-}" ] && [ "${VX_E2E_PLATFORM:-wine}" = wine ]; then tree=$(realpath --relative-to="$root" "$VX_SIM_TREE"); else tree=dist-sim; fi
+  if [ -n "${VX_SIM_TREE:-}" ] && [ "${VX_E2E_PLATFORM:-wine}" = wine ]; then tree=$(realpath "$VX_SIM_TREE"); else tree=dist-sim; fi
   source tests/e2e/lib.sh
   e2e_begin "footprint-$E2E_PLATFORM" "$tree"
   e2e_start --tray

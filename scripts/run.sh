@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows program and starts it under Wine. No VX230 can be seen
-# through Wine, so this runs the simulated-mouse build (dist-sim/) unless
+# through Wine, so this runs the simulated-mouse build (build/windows/dist-sim/) unless
 # --real is given. With --linux it builds and runs the native Linux program
 # over the simulated mouse instead (--linux --real: the real HID build).
 # Without a display it runs inside a virtual one. Exits with the program's
@@ -31,8 +31,8 @@ if [ "$linux" = 1 ]; then
   exec "$program"
 fi
 
-tree=dist-sim
-[ "$real" = 1 ] && tree=dist
+tree=build/windows/dist-sim
+[ "$real" = 1 ] && tree=build/windows/dist
 export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix} WINEDEBUG=-all
 export LANG=${VX_LANG:-zh_CN.UTF-8}
 

@@ -26,7 +26,7 @@ rm -rf "$out"
 mkdir -p "$out"
 export WINEPREFIX=${VX_WINEPREFIX:-$root/build/wineprefix} WINEDEBUG=-all LANG=zh_CN.UTF-8 QT_QPA_PLATFORM=xcb
 win_build=${VX_WIN_BUILD_DIR:-$root/build/windows}
-sim_tree=${VX_SIM_TREE:-$root/dist-sim}
+sim_tree=${VX_SIM_TREE:-$win_build/dist-sim}
 linux_build=${VX_LINUX_BUILD_DIR:-$root/build/linux}
 title='VX230 Gaming Mouse Driver'
 

@@ -53,11 +53,13 @@ e2e_fail() {
   E2E_FAILED=1
 }
 
-# e2e_begin NAME TREE: TREE is dist (real HID) or dist-sim (simulated mouse).
-# Copies the tree to build/e2e/NAME so the scenario may change its files.
+# e2e_begin NAME TREE: TREE is dist (real HID) or dist-sim (simulated mouse),
+# the run-time trees of the windows build, or a tree's absolute path. Copies
+# the tree to build/e2e/NAME so the scenario may change its files.
 e2e_begin() {
   E2E_NAME=$1
-  local tree=$E2E_ROOT/$2
+  local tree=$2
+  [[ $tree == /* ]] || tree=$E2E_WIN_BUILD/$tree
   E2E_DIR=$E2E_OUT/$E2E_NAME
   trap e2e_cleanup EXIT
   trap 'exit 130' INT TERM

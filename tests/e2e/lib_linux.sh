@@ -95,7 +95,6 @@ e2e_program_window_count() {
 # here: the focus is set directly).
 e2e_give_keyboard() {
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1" 2>/dev/null
-  sleep 0.2
 }
 
 # Copies with Ctrl+C in the window that has the keyboard; prints the clipboard.
@@ -103,8 +102,28 @@ e2e_copy_clipboard() {
   # xclip stays to serve the emptied clipboard: its output must not hold ours.
   printf '' | xclip -selection clipboard >/dev/null 2>&1
   xdotool key ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard 2>/dev/null
+  e2e_clipboard_text
+}
+
+# The clipboard's text once the program has put something there (empty
+# after two seconds).
+e2e_clipboard_text() {
+  local out attempt
+  for attempt in $(seq 1 20); do
+    out=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$out" ] && break
+    sleep 0.1
+  done
+  printf '%s\n' "$out"
+}
+
+# e2e_wait_dialog_gone TITLE: until no window of that title shows.
+e2e_wait_dialog_gone() {
+  local attempt
+  for attempt in $(seq 1 15); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # A message box copies itself on Ctrl+C: its title, its text and its
@@ -193,17 +212,12 @@ e2e_file_dialog() {
     e2e_fail "no $1 dialog appeared"
     return 1
   fi
-  sleep 0.5
+  e2e_wait_settled  # painted: its file name field takes keys
   e2e_give_keyboard "$id"
   xdotool key ctrl+a
   xdotool type --delay 20 "$2"
-  sleep 0.3
   xdotool key Return
-  for attempt in $(seq 1 15); do
-    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || break
-    sleep 0.2
-  done
-  sleep 0.3
+  e2e_wait_dialog_gone "$title"
 }
 
 # e2e_file_dialog_filter KIND: the file type the Qt dialog shows. The type
@@ -213,7 +227,7 @@ e2e_file_dialog_filter() {
   local title id attempt shown=
   if [ "$1" = save ]; then title='^Save As$'; else title='^Open$'; fi
   id=$(e2e_wait_xwindow "$title" 10) || return 1
-  sleep 0.5
+  e2e_wait_settled
   e2e_give_keyboard "$id"
   printf '' | xclip -selection clipboard >/dev/null 2>&1
   xdotool key Tab alt+Down
@@ -225,22 +239,22 @@ e2e_file_dialog_filter() {
   done
   [ -n "$shown" ] || { xdotool key shift+Tab; return 1; }
   xdotool key ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard 2>/dev/null
-  echo
+  e2e_clipboard_text
+  # The open list holds the keyboard until it has closed.
   xdotool key Escape
-  sleep 0.3
+  e2e_eventually 3 e2e_list_closed
   xdotool key shift+Tab
 }
+e2e_list_closed() { [ "$(e2e_x_windows --onlyvisible | wc -l)" -le 2 ]; }
 
 e2e_cancel_file_dialog() {
   local title id
   if [ "$1" = save ]; then title='^Save As$'; else title='^Open$'; fi
   id=$(e2e_wait_xwindow "$title" 10) || { e2e_fail "no $1 dialog appeared"; return 1; }
-  sleep 0.5
+  e2e_wait_settled
   e2e_give_keyboard "$id"
   xdotool key Escape
-  sleep 0.5
+  e2e_wait_dialog_gone "$title"
 }
 
 # No crash: no fatal signal or sanitizer report in the program's output.

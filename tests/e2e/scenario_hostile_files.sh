@@ -62,7 +62,7 @@ run_case() {
   local name=$1 outcome=$2 expected=$3 pid shown=() got i text
   E2E_DIR=$cases_dir/$name
   rm -rf "$E2E_DIR"
-  cp -r "$E2E_ROOT/dist-sim" "$E2E_DIR"
+  cp -r "$E2E_WIN_BUILD/dist-sim" "$E2E_DIR"
   "mutate_$name"
   e2e_log "--- $name"
   e2e_start

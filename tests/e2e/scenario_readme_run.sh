@@ -5,7 +5,7 @@
 # script with exit code 0.
 source "$(dirname "$0")/lib.sh"
 E2E_NAME=readme_run
-tree=$E2E_ROOT/dist-sim
+tree=$E2E_WIN_BUILD/dist-sim
 mkdir -p "$E2E_OUT/$E2E_NAME"
 run_log=$E2E_OUT/$E2E_NAME/run.log
 group_file=$E2E_OUT/$E2E_NAME/group

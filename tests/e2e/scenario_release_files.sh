@@ -41,7 +41,7 @@ walk(0, len(data))
 '
 }
 
-for exe in "$E2E_ROOT/dist/$E2E_EXE" "$E2E_ROOT/dist-sim/$E2E_EXE"; do
+for exe in "$E2E_WIN_BUILD/dist/$E2E_EXE" "$E2E_WIN_BUILD/dist-sim/$E2E_EXE"; do
   which=${exe#$E2E_ROOT/}
   block=$(version_block "$exe")
   e2e_expect_eq "$which: fixed file version" "fixed=$version.0" "$(grep '^fixed=' <<<"$block")"
@@ -69,9 +69,9 @@ e2e_expect "the release zip is named with the version" test -f "$zip"
 rm -rf "$E2E_DIR/unzipped" && mkdir -p "$E2E_DIR/unzipped"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$E2E_DIR/unzipped"
 e2e_expect_eq "the zip holds one folder named with the version" "ZUV_GMouse-$version" "$(ls "$E2E_DIR/unzipped")"
-e2e_expect "the zip holds the production program" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/$E2E_EXE" "$E2E_ROOT/dist/$E2E_EXE"
+e2e_expect "the zip holds the production program" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/$E2E_EXE" "$E2E_WIN_BUILD/dist/$E2E_EXE"
 e2e_expect "the zip holds vx230ctl.exe" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/vx230ctl.exe" \
-  "$E2E_ROOT/dist/vx230ctl.exe"
+  "$E2E_WIN_BUILD/dist/vx230ctl.exe"
 e2e_expect "the zip holds the factory data, as shipped in data/" \
   diff -r -x "$E2E_EXE" -x vx230ctl.exe -x LICENSE.txt "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
 e2e_expect "the zip holds the licence" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/LICENSE.txt" "$E2E_ROOT/LICENSE"

@@ -20,7 +20,7 @@ verify() { osslsigncode verify -CAfile "$keys/cert.pem" -in "$1" >"$E2E_DIR/veri
 
 out=$E2E_DIR/release
 if ! VX_SIGN_CERT=$keys/cert.pem VX_SIGN_KEY=$keys/key.pem cmake -DSOURCE_DIR="$E2E_ROOT" \
-  -DPROGRAMS="$E2E_ROOT/dist/$E2E_EXE" -DSTAGE_DIR="$out/ZUV_GMouse-$version" -DVERSION="$version" \
+  -DPROGRAMS="$E2E_WIN_BUILD/dist/$E2E_EXE" -DSTAGE_DIR="$out/ZUV_GMouse-$version" -DVERSION="$version" \
   -DPUBLISHER="the VX230 companion program authors" -DCOPYRIGHT="Copyright (c) 2026 the VX230 companion program authors" \
   -DZIP="$out/ZUV_GMouse-$version-win64.zip" -DMAKENSIS="$makensis" -DINSTALLER="$out/ZUV_GMouse-$version-setup.exe" \
   -P "$E2E_ROOT/cmake/stage_release.cmake" >"$E2E_DIR/release.log" 2>&1; then
