@@ -4,6 +4,7 @@
 // report the player sends is a keyboard, mouse or consumer report, and no
 // diagnostics line carries the keys of a keyboard report.
 #include <array>
+#include <functional>
 #include <string>
 
 #include "device/action_player.h"
@@ -17,7 +18,6 @@
 #include "platform/portable/portable_profile_files.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_hid_api.h"
-#include "platform/testing/fake_main_window.h"
 #include "platform/testing/fake_shell.h"
 #include "platform/testing/memory_file_system.h"
 #include "platform/testing/recording_diagnostics.h"
@@ -64,14 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingHid hid(session);
     platform::testing::FakeClock clock, listenerClock;
     platform::testing::FakeShell shell;
-    platform::testing::FakeMainWindow window;
+    const std::function<void()> repaint = [] {};
     platform::testing::MemoryFileSystem files;
     platform::testing::RecordingDiagnostics diagnostics;
     platform::PortableProfileFiles profiles(files, diagnostics);
     NoWake wake;
-    device::WorkerContext player{settings, session, macros, hid, clock, shell, window, profiles, diagnostics, wake};
+    device::WorkerContext player{settings, session, macros, hid, clock, shell, repaint, profiles, diagnostics, wake};
     device::WorkerContext listener{settings, session, macros,   hid,         listenerClock,
-                                   shell,    window,  profiles, diagnostics, wake};
+                                   shell,    repaint, profiles, diagnostics, wake};
     device::InputBuffer buffer{};
     settings.ConfigPath = "C:\\VX230\\config.ini";
     session.link.WriteChannel.state = device::ChannelState::Open;
