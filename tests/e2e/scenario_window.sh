@@ -9,6 +9,9 @@ e2e_start_and_wait
 
 read -r x0 y0 < <(e2e_window_origin)
 xdotool mousemove $((x0 + 60)) $((y0 + 30)) mousedown 1   # the logo: no element
+# The drag starts once the program has taken the press; moves before that
+# are not part of it, and nothing on the screen tells when it has.
+sleep 0.3
 # A hand's pace: the move loop of the drag takes the pointer step by step.
 for step in 1 2 3 4 5; do
   xdotool mousemove $((x0 + 60 + 20 * step)) $((y0 + 30 + 10 * step)) sleep 0.1
