@@ -20,23 +20,6 @@
 
 namespace {
 
-std::string UserSid() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<unsigned char> buffer(size);
-    std::string text;
-    LPWSTR sid = nullptr;
-    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size) &&
-        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid)) {
-        text = vx::platform::Narrow(sid);
-        LocalFree(sid);
-    }
-    CloseHandle(token);
-    return text;
-}
-
 int PrintDacl() {
     HANDLE pipe = CreateFileW(vx::platform::ControlPipeName().c_str(), GENERIC_READ | READ_CONTROL, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
@@ -49,7 +32,8 @@ int PrintDacl() {
                         &descriptor) == ERROR_SUCCESS &&
         ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
                                                              &sddl, nullptr)) {
-        std::cout << "dacl=" << vx::platform::Narrow(sddl) << "\nuser=" << UserSid() << "\n";
+        std::cout << "dacl=" << vx::platform::Narrow(sddl)
+                  << "\nuser=" << vx::platform::Narrow(vx::platform::CurrentUserSid()) << "\n";
         LocalFree(sddl);
         code = 0;
     }

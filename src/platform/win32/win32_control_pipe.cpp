@@ -22,21 +22,8 @@ std::string SystemError(DWORD error) { return "system error " + std::to_string(e
 
 // "D:P(A;;GA;;;<the user's SID>)": the user alone, nothing inherited.
 std::wstring OnlyThisUser() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<unsigned char> buffer(size);
-    std::wstring sddl;
-    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
-        LPWSTR sid = nullptr;
-        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid)) {
-            sddl = std::wstring(L"D:P(A;;GA;;;") + sid + L")";
-            LocalFree(sid);
-        }
-    }
-    CloseHandle(token);
-    return sddl;
+    const std::wstring sid = CurrentUserSid();
+    return sid.empty() ? std::wstring() : L"D:P(A;;GA;;;" + sid + L")";
 }
 
 class IoEvent {
@@ -96,6 +83,23 @@ DWORD WINAPI ServeThread(LPVOID server) {
 }
 
 }  // namespace
+
+std::wstring CurrentUserSid() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    std::wstring text;
+    LPWSTR sid = nullptr;
+    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size) &&
+        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid)) {
+        text = sid;
+        LocalFree(sid);
+    }
+    CloseHandle(token);
+    return text;
+}
 
 std::wstring ControlPipeName() {
     DWORD session = 0;

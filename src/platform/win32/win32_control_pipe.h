@@ -13,6 +13,8 @@ namespace vx::platform {
 
 // \\.\pipe\ZUV_GMouse-control-<session id>
 std::wstring ControlPipeName();
+// The running user's SID as text ("S-1-5-..."); empty when the system refuses it.
+std::wstring CurrentUserSid();
 
 // Runs tasks on the interface thread (the main window's posted work).
 using InterfaceThreadPoster = std::function<void(std::function<void()>)>;
