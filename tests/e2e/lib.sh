@@ -389,6 +389,25 @@ E2E_FACTORY_START_REPORTS="07 10 01 01 00 00 00 00
 07 13 7F 10 0F 00 00 00
 07 12 00 06 00 00 00 00"
 
+# e2e_expect_applied_after LABEL PROFILE COMMAND...: COMMAND (e.g. a
+# program brought to the front) makes the program switch to PROFILE and
+# apply it: 13 reports, CurConfig and the applied copy [Config6].
+e2e_expect_applied_after() {
+  local label=$1 profile=$2 from ini=$E2E_DIR/config.ini
+  shift 2
+  from=$(($(e2e_log_lines) + 1))
+  "$@"
+  if ! e2e_wait_reports "$from" 13 10; then
+    e2e_fail "$label in front: no configuration sent"
+    return
+  fi
+  e2e_eventually 5 eval "[ \"\$(e2e_ini_get '$ini' Init CurConfig)\" = $profile ]" ||
+    e2e_fail "$label in front: CurConfig is $(e2e_ini_get "$ini" Init CurConfig), not $profile"
+  e2e_expect_eq "$label in front: the applied copy is profile $profile" "$(e2e_section "$ini" "Config$profile")" \
+    "$(e2e_section "$ini" Config6)"
+  e2e_expect_eq "$label in front: 13 reports" 13 "$(e2e_reports_from "$from" | wc -l)"
+}
+
 # OUT lines of simmouse.log from line FROM on, as bytes only.
 e2e_reports_from() {
   [ -f "$E2E_DIR/simmouse.log" ] || return 0  # not yet written at start

@@ -35,20 +35,7 @@ done
 # front EXE: brings the program's window to the front.
 front() { e2e_wintext --process "$1" --activate >/dev/null; }
 # expect_switch EXE PROFILE: EXE in front applies PROFILE.
-expect_switch() {
-  local from
-  from=$(($(e2e_log_lines) + 1))
-  front "$1"
-  if ! e2e_wait_reports "$from" 13 10; then
-    e2e_fail "$1 in front: no configuration sent"
-    return
-  fi
-  e2e_eventually 5 eval "[ \"\$(e2e_ini_get '$ini' Init CurConfig)\" = $2 ]" ||
-    e2e_fail "$1 in front: CurConfig is $(e2e_ini_get "$ini" Init CurConfig), not $2"
-  e2e_expect_eq "$1 in front: the applied copy is profile $2" "$(e2e_section "$ini" "Config$2")" \
-    "$(e2e_section "$ini" Config6)"
-  e2e_expect_eq "$1 in front: 13 reports" 13 "$(e2e_reports_from "$from" | wc -l)"
-}
+expect_switch() { e2e_expect_applied_after "$1" "$2" front "$1"; }
 
 # Let the start's last window settle first: the plain tool has no rule.
 front plaintool.exe

@@ -35,20 +35,7 @@ open proton steam_app_570 steam_app_570
 open plain vxplain VxPlain
 front() { python3 "$windows" activate "$@"; }
 
-expect_switch() {
-  local from
-  from=$(($(e2e_log_lines) + 1))
-  front "$1"
-  if ! e2e_wait_reports "$from" 13 10; then
-    e2e_fail "$3 in front: no configuration sent"
-    return
-  fi
-  e2e_eventually 5 eval "[ \"\$(e2e_ini_get '$ini' Init CurConfig)\" = $2 ]" ||
-    e2e_fail "$3 in front: CurConfig is $(e2e_ini_get "$ini" Init CurConfig), not $2"
-  e2e_expect_eq "$3 in front: the applied copy is profile $2" "$(e2e_section "$ini" "Config$2")" \
-    "$(e2e_section "$ini" Config6)"
-  e2e_expect_eq "$3 in front: 13 reports" 13 "$(e2e_reports_from "$from" | wc -l)"
-}
+expect_switch() { e2e_expect_applied_after "$3" "$2" front "$1"; }
 
 expect_switch "$game" 3 "the window of class VxGame"
 expect_switch "$proton" 4 "the Proton-like window"
