@@ -7,9 +7,13 @@
 #include "platform/testing/fake_drawing.h"
 #include "platform/testing/fake_image_decoder.h"
 #include "platform/testing/fake_main_window.h"
+#include "skin/skin_elements.h"
 
 namespace vx::ui {
 namespace {
+
+namespace main = skin::elements::main;
+namespace warning = skin::elements::warning;
 
 using platform::PopupTemplate;
 using platform::testing::FakePopupWindow;
@@ -88,9 +92,9 @@ protected:
         decoder.Add("S\\menu_mask.jpg", 200, 300);
         decoder.Add("S\\advanced menu_mask.jpg", 150, 240);
         decoder.Add("S\\warning_mask.jpg", 120, 80);
-        layouts.main[27] = skin::LayoutEntry{300, 100, 90, 20, ""};  // button 2's field
-        layouts.warning[0] = skin::LayoutEntry{10, 50, 40, 20, "Yes"};
-        layouts.warning[1] = skin::LayoutEntry{60, 50, 40, 20, "No"};
+        layouts.main[main::kFunction3] = skin::LayoutEntry{300, 100, 90, 20, ""};  // button 2's field
+        layouts.warning[warning::kContinue] = skin::LayoutEntry{10, 50, 40, 20, "Yes"};
+        layouts.warning[warning::kGiveUp] = skin::LayoutEntry{60, 50, 40, 20, "No"};
         settings.config = Buttons({1, 3, 2, 4, 5, 6});
         macros.userMacroCount = 3;
     }
@@ -124,7 +128,7 @@ protected:
 };
 
 TEST_F(FunctionMenusTest, MenuOpensBelowTheFieldAndASubMenuChoiceAssignsAndCloses) {
-    menus.Open(27);
+    menus.Open(main::kFunction3);
     EXPECT_EQ(window.modalRuns, 0);  // button 0 keeps the primary click
     EXPECT_EQ(ui.menuPosition, (Point{400, 170}));
     EXPECT_EQ(Menu().placed, (Rect{400, 170, 700, 470}));
@@ -149,7 +153,7 @@ TEST_F(FunctionMenusTest, MenuOpensBelowTheFieldAndASubMenuChoiceAssignsAndClose
 }
 
 TEST_F(FunctionMenusTest, HeadingsAssignNothingAndTheSubMenuFollowsTheHoveredRow) {
-    menus.Open(27);
+    menus.Open(main::kFunction3);
     Menu().events.OnMouseMove(Point{5, 7 * 30 + 1});  // heading 8
     Paint(Menu());
     EXPECT_EQ(Popups(PopupTemplate::SubMenu).at(0)->placed.top, 170 - 2 * 30);
@@ -178,12 +182,12 @@ TEST_F(FunctionMenusTest, WarningComesFirstWhenNoOtherButtonKeepsThePrimaryClick
         warning.events.OnMouseMove(Point{70, 55});
         warning.events.OnLeftButtonUp(Point{70, 55});
     };
-    menus.Open(27);
+    menus.Open(main::kFunction3);
     EXPECT_FALSE(menus.IsOpen());
     EXPECT_FALSE(ui.menuOpen);
 
     window.modalScript = [](FakePopupWindow& warning) { warning.events.OnCancelKey(); };
-    menus.Open(27);
+    menus.Open(main::kFunction3);
     EXPECT_FALSE(menus.IsOpen());
 
     window.modalScript = [](FakePopupWindow& warning) {
@@ -191,7 +195,7 @@ TEST_F(FunctionMenusTest, WarningComesFirstWhenNoOtherButtonKeepsThePrimaryClick
         warning.events.OnLeftButtonUp(Point{20, 60});
         EXPECT_EQ(warning.result, kWarningGoOn);
     };
-    menus.Open(27);
+    menus.Open(main::kFunction3);
     EXPECT_TRUE(menus.IsOpen());
     EXPECT_EQ(window.modalRuns, 3);
 }

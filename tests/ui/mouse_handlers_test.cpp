@@ -3,12 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "skin/skin_elements.h"
 #include "ui/mouse_handlers.h"
 
 namespace vx::ui {
 namespace {
 
 using skin::LayoutEntry;
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
 
 // Records repaint requests as text, in order.
 class RecordingRepainter : public Repainter {
@@ -53,19 +57,23 @@ public:
 };
 
 // Main elements in a row of 10-pixel cells: element i at x = 10 i, y 0.
-// Colour element 2 and advanced element 5 share the cell of main element 3.
+// A colour and an advanced element share the cell of main::kApply.
 class PointerHandling : public ::testing::Test {
 protected:
     PointerHandling() {
-        for (int i = 0; i < 124; ++i) layouts.main[static_cast<std::size_t>(i)] = LayoutEntry{10 * i, 0, 10, 10, ""};
-        layouts.color[2] = LayoutEntry{30, 0, 10, 10, ""};
-        layouts.advanced[5] = LayoutEntry{30, 0, 10, 10, ""};
+        for (int i = 0; i < main::kCount; ++i)
+            layouts.main[static_cast<std::size_t>(i)] = LayoutEntry{10 * i, 0, 10, 10, ""};
+        layouts.color[kSharingColour] = CellEntry(main::kApply);
+        layouts.advanced[kSharingAdvanced] = CellEntry(main::kApply);
         // Drawing-only entries never react to the pointer.
-        layouts.color[5] = LayoutEntry{0, 100, 10, 10, ""};
-        layouts.advanced[38] = LayoutEntry{0, 100, 10, 10, ""};
+        layouts.color[color::kPointable.first + color::kPointable.count] = LayoutEntry{0, 100, 10, 10, ""};
+        layouts.advanced[advanced::kPointable.first + advanced::kPointable.count] = LayoutEntry{0, 100, 10, 10, ""};
         region.rects.push_back(Rect{0, 0, 500, 500});
     }
-    static Point CellOfMain(int element) { return Point{10 * element + 5, 5}; }
+    static constexpr int kSharingColour = color::kLedSteady;
+    static constexpr int kSharingAdvanced = advanced::kSetRepeat;
+    static LayoutEntry CellEntry(int mainElement) { return LayoutEntry{10 * mainElement, 0, 10, 10, ""}; }
+    static Point CellOfMain(int element) { return Point{5 + 10 * element, 5}; }
     void Move(Point p) { OnMouseMove(context, p); }
 
     skin::Layouts layouts;
@@ -77,58 +85,58 @@ protected:
     RecordingActions actions;
 };
 
-TEST_F(PointerHandling, MainPageSearchesElementsUpTo114) {
-    Move(CellOfMain(114));
-    EXPECT_EQ(ui.hotMain, 114);
-    Move(CellOfMain(115));
+TEST_F(PointerHandling, MainPageSearchesOnlyItsPageElements) {
+    Move(CellOfMain(main::kPageElements.Last()));
+    EXPECT_EQ(ui.hotMain, main::kPageElements.Last());
+    Move(CellOfMain(main::kPageElements.Last() + 1));
     EXPECT_EQ(ui.hotMain, NoElement);
 }
 
 TEST_F(PointerHandling, OtherPagesSearchOnlyTheCommonElements) {
     for (SkinPage page : {SkinPage::AdvancedPage, SkinPage::ColorPage}) {
         ui.page = page;
-        Move(CellOfMain(19));
-        EXPECT_EQ(ui.hotMain, 19);
-        Move(CellOfMain(20));
+        Move(CellOfMain(main::kCommon.Last()));
+        EXPECT_EQ(ui.hotMain, main::kCommon.Last());
+        Move(CellOfMain(main::kCommon.Last() + 1));
         EXPECT_EQ(ui.hotMain, NoElement);
     }
 }
 
 TEST_F(PointerHandling, AllThreeTablesAreTestedOnEveryPage) {
-    Move(CellOfMain(3));
-    EXPECT_EQ(ui.hotMain, 3);
-    EXPECT_EQ(ui.hotColor, 2);
-    EXPECT_EQ(ui.hotAdvanced, 5);
+    Move(CellOfMain(main::kApply));
+    EXPECT_EQ(ui.hotMain, main::kApply);
+    EXPECT_EQ(ui.hotColor, kSharingColour);
+    EXPECT_EQ(ui.hotAdvanced, kSharingAdvanced);
     Move(Point{5, 105});
     EXPECT_EQ(ui.hotColor, NoElement);
     EXPECT_EQ(ui.hotAdvanced, NoElement);
 }
 
 TEST_F(PointerHandling, EachChangedValueRepaintsAtOnce) {
-    Move(CellOfMain(3));  // main, colour and advanced all change
+    Move(CellOfMain(main::kApply));  // main, colour and advanced all change
     EXPECT_EQ(repainter.log, (std::vector<std::string>{"all", "update", "all", "update", "all", "update"}));
     repainter.log.clear();
-    Move(Point{36, 6});  // same elements
+    Move(Point{10 * main::kApply + 6, 6});  // same elements
     EXPECT_TRUE(repainter.log.empty());
-    Move(CellOfMain(1));  // main changes, colour and advanced leave their cells
+    Move(CellOfMain(main::kProfileLabel));  // main changes, colour and advanced leave their cells
     EXPECT_EQ(repainter.log.size(), 6u);
     repainter.log.clear();
-    Move(CellOfMain(2));  // only main changes
+    Move(CellOfMain(main::kCancel));  // only main changes
     EXPECT_EQ(repainter.log, (std::vector<std::string>{"all", "update"}));
-    EXPECT_EQ(ui.lastHotMain, 2);
+    EXPECT_EQ(ui.lastHotMain, main::kCancel);
     EXPECT_EQ(ui.lastHotColor, NoElement);
 }
 
 TEST_F(PointerHandling, AdvancedPageRepaintsOnlyTheRepaintRegion) {
     ui.page = SkinPage::AdvancedPage;
-    Move(CellOfMain(1));
+    Move(CellOfMain(main::kProfileLabel));
     EXPECT_EQ(repainter.log, (std::vector<std::string>{"region 1", "update"}));
 }
 
 TEST_F(PointerHandling, ButtonDownOverAnElementPressesAndRepaints) {
-    Move(CellOfMain(1));
+    Move(CellOfMain(main::kProfileLabel));
     repainter.log.clear();
-    OnLeftButtonDown(context, settings, actions, CellOfMain(1));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kProfileLabel));
     EXPECT_TRUE(ui.pressed);
     EXPECT_EQ(repainter.log, (std::vector<std::string>{"all"}));
 }
@@ -142,14 +150,14 @@ TEST_F(PointerHandling, ButtonDownOverNothingDoesNotPress) {
 }
 
 TEST_F(PointerHandling, ButtonsUseTheLastMoveNotTheClickPoint) {
-    Move(CellOfMain(11));
+    Move(CellOfMain(main::kTabColor));
     OnLeftButtonDown(context, settings, actions, Point{5, 300});
     EXPECT_EQ(actions.log, (std::vector<std::string>{"color"}));
 }
 
 TEST_F(PointerHandling, ButtonUpReleasesAndRepaintsEvenOverNothing) {
-    Move(CellOfMain(4));
-    OnLeftButtonDown(context, settings, actions, CellOfMain(4));
+    Move(CellOfMain(main::kProfile1));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kProfile1));
     Move(Point{5, 300});
     repainter.log.clear();
     OnLeftButtonUp(context, actions, Point{5, 300});
@@ -158,15 +166,15 @@ TEST_F(PointerHandling, ButtonUpReleasesAndRepaintsEvenOverNothing) {
 }
 
 TEST_F(PointerHandling, LeavingTheWindowKeepsTheHoverAndPressedState) {
-    Move(CellOfMain(6));
-    OnLeftButtonDown(context, settings, actions, CellOfMain(6));
+    Move(CellOfMain(main::kProfile3));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kProfile3));
     // The release happens outside: no handler runs.
     EXPECT_TRUE(ui.pressed);
-    EXPECT_EQ(ui.hotMain, 6);
-    Move(CellOfMain(7));
-    OnLeftButtonUp(context, actions, CellOfMain(7));
+    EXPECT_EQ(ui.hotMain, main::kProfile3);
+    Move(CellOfMain(main::kProfile4));
+    OnLeftButtonUp(context, actions, CellOfMain(main::kProfile4));
     EXPECT_FALSE(ui.pressed);
-    EXPECT_EQ(ui.hotMain, 7);
+    EXPECT_EQ(ui.hotMain, main::kProfile4);
 }
 
 TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
@@ -176,11 +184,11 @@ TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases{
-        {SkinPage::MainPage, 9, {}},         {SkinPage::MainPage, 10, {"advanced"}},
-        {SkinPage::MainPage, 11, {"color"}}, {SkinPage::AdvancedPage, 9, {"main"}},
-        {SkinPage::AdvancedPage, 10, {}},    {SkinPage::AdvancedPage, 11, {"color"}},
-        {SkinPage::ColorPage, 9, {"main"}},  {SkinPage::ColorPage, 10, {"advanced"}},
-        {SkinPage::ColorPage, 11, {}},
+        {SkinPage::MainPage, main::kTabMain, {}},         {SkinPage::MainPage, main::kTabAdvanced, {"advanced"}},
+        {SkinPage::MainPage, main::kTabColor, {"color"}}, {SkinPage::AdvancedPage, main::kTabMain, {"main"}},
+        {SkinPage::AdvancedPage, main::kTabAdvanced, {}}, {SkinPage::AdvancedPage, main::kTabColor, {"color"}},
+        {SkinPage::ColorPage, main::kTabMain, {"main"}},  {SkinPage::ColorPage, main::kTabAdvanced, {"advanced"}},
+        {SkinPage::ColorPage, main::kTabColor, {}},
     };
     for (const Case& c : cases) {
         ui.page = c.page;
@@ -194,8 +202,8 @@ TEST_F(PointerHandling, PageTabsSwitchFromTheOtherPagesOnly) {
 
 TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
     ui.menuOpen = true;
-    Move(CellOfMain(11));
-    OnLeftButtonDown(context, settings, actions, CellOfMain(11));
+    Move(CellOfMain(main::kTabColor));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kTabColor));
     EXPECT_EQ(actions.log, (std::vector<std::string>{"close menu", "color"}));
     EXPECT_FALSE(ui.menuOpen);
 
@@ -203,16 +211,19 @@ TEST_F(PointerHandling, MainPageClickClosesAnOpenFunctionMenuFirst) {
     ui.page = SkinPage::ColorPage;
     ui.menuOpen = true;
     actions.log.clear();
-    Move(CellOfMain(9));
-    OnLeftButtonDown(context, settings, actions, CellOfMain(9));
+    Move(CellOfMain(main::kTabMain));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kTabMain));
     EXPECT_EQ(actions.log, (std::vector<std::string>{"main"}));
     EXPECT_TRUE(ui.menuOpen);
 }
 
 TEST_F(PointerHandling, CommonElementsActOnReleaseOnEveryPage) {
     const std::vector<std::pair<int, std::string>> table{
-        {0, "save"},  {1, ""},        {2, "revert"},  {3, "apply"},  {4, "config 1"}, {8, "config 5"}, {12, "minimize"},
-        {13, "hide"}, {14, "import"}, {15, "export"}, {16, "reset"}, {17, "chinese"}, {18, "english"}, {19, "guide"},
+        {main::kSave, "save"},           {main::kProfileLabel, ""},     {main::kCancel, "revert"},
+        {main::kApply, "apply"},         {main::kProfile1, "config 1"}, {main::kProfile5, "config 5"},
+        {main::kMinimize, "minimize"},   {main::kClose, "hide"},        {main::kImportConfig, "import"},
+        {main::kExportConfig, "export"}, {main::kResetAll, "reset"},    {main::kLangCn, "chinese"},
+        {main::kLangEn, "english"},      {main::kWebsite, "guide"},
     };
     for (SkinPage page : {SkinPage::MainPage, SkinPage::AdvancedPage, SkinPage::ColorPage}) {
         for (const auto& [element, expected] : table) {
@@ -223,7 +234,7 @@ TEST_F(PointerHandling, CommonElementsActOnReleaseOnEveryPage) {
             EXPECT_EQ(actions.log, expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{expected})
                 << "element " << element;
             // Hiding and minimising leave nothing highlighted for when the window comes back.
-            const bool clears = element == 2 || element == 12 || element == 13;
+            const bool clears = element == main::kCancel || element == main::kMinimize || element == main::kClose;
             EXPECT_EQ(ui.hotMain, clears ? NoElement : element);
         }
     }
@@ -239,9 +250,9 @@ TEST_F(PointerHandling, PressOnNoElementMovesTheWindowFromTheClickPoint) {
     for (SkinPage page : {SkinPage::AdvancedPage, SkinPage::ColorPage}) {
         ui.page = page;
         actions.log.clear();
-        Move(CellOfMain(3));
+        Move(CellOfMain(main::kApply));
         ui.hotAdvanced = ui.hotColor = NoElement;
-        OnLeftButtonDown(context, settings, actions, CellOfMain(3));
+        OnLeftButtonDown(context, settings, actions, CellOfMain(main::kApply));
         Move(Point{5, 300});
         OnLeftButtonDown(context, settings, actions, Point{9, 300});
         EXPECT_EQ(actions.log, (std::vector<std::string>{"move 9"}));
@@ -249,17 +260,17 @@ TEST_F(PointerHandling, PressOnNoElementMovesTheWindowFromTheClickPoint) {
 }
 
 TEST_F(PointerHandling, PressesEditTheConfigurationOfTheShownPageOnly) {
-    layouts.color[2] = LayoutEntry{};
-    layouts.advanced[5] = LayoutEntry{};
-    layouts.advanced[8] = LayoutEntry{0, 200, 10, 10, ""};  // pointer speed 0
-    layouts.color[3] = LayoutEntry{20, 200, 10, 10, ""};    // LED mode 3
+    layouts.color[kSharingColour] = LayoutEntry{};
+    layouts.advanced[kSharingAdvanced] = LayoutEntry{};
+    layouts.advanced[advanced::kPointerSpeed_1] = LayoutEntry{0, 200, 10, 10, ""};  // pointer speed 0
+    layouts.color[color::kLedOff] = LayoutEntry{20, 200, 10, 10, ""};               // LED mode 3
     settings.config.DPI_SPEED = 5;
     settings.config.LED_STATUS = 1;
 
-    Move(CellOfMain(42));
-    OnLeftButtonDown(context, settings, actions, CellOfMain(42));
+    Move(CellOfMain(main::kWheelAlternate));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kWheelAlternate));
     EXPECT_EQ(settings.config.WHEEL_STATUS, 1);
-    Move(Point{5, 205});  // advanced element 8, on the main page
+    Move(Point{5, 205});  // a pointer speed step, on the main page
     OnLeftButtonDown(context, settings, actions, Point{5, 205});
     EXPECT_EQ(settings.config.DPI_SPEED, 5);
 
@@ -267,31 +278,33 @@ TEST_F(PointerHandling, PressesEditTheConfigurationOfTheShownPageOnly) {
     Move(Point{5, 205});
     OnLeftButtonDown(context, settings, actions, Point{5, 205});
     EXPECT_EQ(settings.config.DPI_SPEED, 0);
-    Move(Point{25, 205});  // colour element 3, on the advanced page
+    Move(Point{25, 205});  // an LED mode, on the advanced page
     OnLeftButtonDown(context, settings, actions, Point{25, 205});
     EXPECT_EQ(settings.config.LED_STATUS, 1);
 
     ui.page = SkinPage::ColorPage;
     OnLeftButtonDown(context, settings, actions, Point{25, 205});
     EXPECT_EQ(settings.config.LED_STATUS, 3);
-    Move(CellOfMain(42));  // a main-page element is not tested on the colour page
+    Move(CellOfMain(main::kWheelAlternate));  // a main-page element is not tested on the colour page
     settings.config.WHEEL_STATUS = 0;
-    OnLeftButtonDown(context, settings, actions, CellOfMain(42));
+    OnLeftButtonDown(context, settings, actions, CellOfMain(main::kWheelAlternate));
     EXPECT_EQ(settings.config.WHEEL_STATUS, 0);
     // The presses outside the shown page's elements moved the window instead.
-    EXPECT_EQ(actions.log, (std::vector<std::string>{"move 5", "move 25", "move 425"}));
+    EXPECT_EQ(actions.log, (std::vector<std::string>{"move 5", "move 25",
+                                                     "move " + std::to_string(CellOfMain(main::kWheelAlternate).x)}));
 }
 
 TEST_F(PointerHandling, MacroEditorElementsStartTheirOperationsOnlyOnTheAdvancedPage) {
     const std::vector<std::string> expected{"import macros", "export macros", "add macro", "delete macro",
                                             "record",        "commit",        "repeat"};
-    for (int element = 0; element <= 6; ++element) layouts.advanced[static_cast<std::size_t>(element)] =
-        LayoutEntry{10 * element, 300, 10, 10, ""};
+    for (int element = advanced::kImportMacros; element <= advanced::kLoop; ++element) {
+        layouts.advanced[static_cast<std::size_t>(element)] = LayoutEntry{10 * element, 300, 10, 10, ""};
+    }
     for (SkinPage page : {SkinPage::MainPage, SkinPage::AdvancedPage, SkinPage::ColorPage}) {
         ui.page = page;
         actions.log.clear();
-        for (int element = 0; element <= 6; ++element) {
-            const Point p{10 * element + 5, 305};
+        for (int element = advanced::kImportMacros; element <= advanced::kLoop; ++element) {
+            const Point p{5 + 10 * element, 305};
             Move(p);
             OnLeftButtonDown(context, settings, actions, p);
         }

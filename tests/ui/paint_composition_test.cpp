@@ -11,6 +11,9 @@ namespace {
 
 using namespace test_support;
 using Lines = std::vector<std::string>;
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
 
 class PaintComposition : public ::testing::Test {
 protected:
@@ -39,7 +42,7 @@ protected:
 
 TEST_F(PaintComposition, MainPageInItsOrder) {
     PaintInputs in = QuietInputs();
-    in.hotMain = 27;
+    in.hotMain = main::kFunction3;
     in.currentConfigNumber = 2;
     in.config.DPI_LEVEL = 1;
     in.config.DPI_SET0 = 0;
@@ -48,22 +51,23 @@ TEST_F(PaintComposition, MainPageInItsOrder) {
     in.config.WHEEL_STATUS = 1;
     EXPECT_EQ(Paint(in), (Lines{
                              "canvas normal 0,0,1300,130",
-                             "copy over 270,100,10,20",      // hovered function field
-                             "copy down 550,100,10,20",      // selector of level 1
-                             "fill 0,0,255 661,101,8,19",    // level 0: step 0 only
-                             "copy down 460,100,10,20",      // level 0 enabled
-                             "fill 255,0,255 781,101,8,19",  // level 1: steps 0..2
-                             "fill 255,0,255 791,101,8,19", "fill 255,0,255 801,101,8,19",
-                             "copy down 420,100,10,20",   // wheel mode 1
-                             "copy over 1170,100,10,20",  // companion of field 27
-                             "copy down 50,100,10,20",    // configuration 2
-                             "copy down 90,100,10,20",    // the page's tab
-                             "copy down 180,100,10,20",   // English
+                             CopyOf("over", main::kFunction3),
+                             CopyOf("down", main::kDpiSelect2),
+                             FillOf("0,0,255", main::kDpi1_200),
+                             CopyOf("down", main::kDpiEnable1),
+                             FillOf("255,0,255", main::kDpi2_200),
+                             FillOf("255,0,255", main::kDpi2_400),
+                             FillOf("255,0,255", main::kDpi2_600),
+                             CopyOf("down", main::kWheelAlternate),
+                             CopyOf("over", main::kMouseParts.At(main::kButtonRows.IndexOf(main::kFunction3))),
+                             CopyOf("down", main::kProfile2),
+                             CopyOf("down", main::kTabMain),
+                             CopyOf("down", main::kLangEn),
                          }));
 }
 
 TEST_F(PaintComposition, PaintEndsWithTextsThenOneTransfer) {
-    layouts.main[0].caption = "Save";
+    layouts.main[main::kSave].caption = "Save";
     Paint(QuietInputs());
     const Lines all = drawing.Lines();
     ASSERT_GE(all.size(), 3u);
@@ -74,43 +78,43 @@ TEST_F(PaintComposition, PaintEndsWithTextsThenOneTransfer) {
 
 TEST_F(PaintComposition, HoveredElementShowsPressedWhileTheButtonIsHeld) {
     PaintInputs in = QuietInputs();
-    in.hotMain = 41;
+    in.hotMain = main::kWheelStandard;
     in.pressed = true;
-    EXPECT_EQ(Paint(in)[1], "copy down 410,100,10,20");
+    EXPECT_EQ(Paint(in)[1], CopyOf("down", main::kWheelStandard));
     in.pressed = false;
-    EXPECT_EQ(Paint(in)[1], "copy over 410,100,10,20");
+    EXPECT_EQ(Paint(in)[1], CopyOf("over", main::kWheelStandard));
     // The companion lights up from the over picture either way.
-    in.hotMain = 31;
+    in.hotMain = main::kWheelField;
     in.pressed = true;
     const Lines lines = Paint(in);
-    EXPECT_EQ(lines[1], "copy down 310,100,10,20");
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "copy over 1210,100,10,20"), lines.end());
+    EXPECT_EQ(lines[1], CopyOf("down", main::kWheelField));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), CopyOf("over", main::kMouseWheel)), lines.end());
 }
 
 TEST_F(PaintComposition, CommonElementsTakeTheFirstMatchingRule) {
     PaintInputs in = QuietInputs();
     in.currentConfigNumber = 3;
-    in.hotMain = 6;  // the current configuration's element: down, never over
+    in.hotMain = main::kProfile3;  // the current configuration's element: down, never over
     in.language = settings::UiLanguage::Chinese;
-    EXPECT_EQ(Paint(in), (Lines{"canvas normal 0,0,1300,130", "copy over 60,100,10,20",
-                                "copy down 410,100,10,20",  // wheel mode 0
-                                "copy down 60,100,10,20", "copy down 90,100,10,20", "copy down 170,100,10,20"}));
-    in.hotMain = 12;
+    EXPECT_EQ(Paint(in), (Lines{"canvas normal 0,0,1300,130", CopyOf("over", main::kProfile3),
+                                CopyOf("down", main::kWheelStandard), CopyOf("down", main::kProfile3),
+                                CopyOf("down", main::kTabMain), CopyOf("down", main::kLangCn)}));
+    in.hotMain = main::kMinimize;
     in.pressed = true;
     const Lines pressed = Paint(in);
-    EXPECT_EQ(std::count(pressed.begin(), pressed.end(), "copy down 120,100,10,20"), 2);  // hover and rule 2
+    EXPECT_EQ(std::count(pressed.begin(), pressed.end(), CopyOf("down", main::kMinimize)), 2);  // hover and rule 2
 }
 
 TEST_F(PaintComposition, EveryPageShowsTheCurrentConfigurationAndItsOwnTab) {
     PaintInputs in = QuietInputs();
     in.currentConfigNumber = 3;
-    for (auto [page, tab] : {std::pair{SkinPage::MainPage, "90"}, std::pair{SkinPage::AdvancedPage, "100"},
-                             std::pair{SkinPage::ColorPage, "110"}}) {
+    for (auto [page, tab] :
+         {std::pair{SkinPage::MainPage, main::kTabMain}, std::pair{SkinPage::AdvancedPage, main::kTabAdvanced},
+          std::pair{SkinPage::ColorPage, main::kTabColor}}) {
         in.page = page;
         const Lines lines = Paint(in);
         const Lines tail(lines.end() - 3, lines.end());
-        EXPECT_EQ(tail, (Lines{"copy down 60,100,10,20", std::string("copy down ") + tab + ",100,10,20",
-                               "copy down 180,100,10,20"}));
+        EXPECT_EQ(tail, (Lines{CopyOf("down", main::kProfile3), CopyOf("down", tab), CopyOf("down", main::kLangEn)}));
     }
 }
 
@@ -126,17 +130,18 @@ TEST_F(PaintComposition, DpiBarsGrowToTheChosenStep) {
     }
     EXPECT_EQ(level2, 12);
     EXPECT_EQ(level3, 1);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 255,0,0 1011,101,8,19"), lines.end());    // cell 101
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 128,0,255 1021,101,8,19"), lines.end());  // cell 102
+    EXPECT_NE(std::find(lines.begin(), lines.end(), FillOf("255,0,0", main::kDpi3_4800)), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), FillOf("128,0,255", main::kDpi4_200)), lines.end());
 }
 
 TEST_F(PaintComposition, ValuesOutsideTheTablesDrawNothing) {
     PaintInputs in = QuietInputs();
-    in.config.DPI_SET3 = 12;  // would run into the companions 114..
+    in.config.DPI_SET3 = 12;  // would run past the last cell
     in.config.DPI_LEVEL = 70;
     in.config.WHEEL_STATUS = 0;
-    EXPECT_EQ(Paint(in), (Lines{"canvas normal 0,0,1300,130", "copy down 410,100,10,20", "copy down 40,100,10,20",
-                                "copy down 90,100,10,20", "copy down 180,100,10,20"}));
+    EXPECT_EQ(Paint(in),
+              (Lines{"canvas normal 0,0,1300,130", CopyOf("down", main::kWheelStandard),
+                     CopyOf("down", main::kProfile1), CopyOf("down", main::kTabMain), CopyOf("down", main::kLangEn)}));
 }
 
 TEST_F(PaintComposition, DisabledLevelKeepsItsBarButNotItsEnableBox) {
@@ -144,12 +149,12 @@ TEST_F(PaintComposition, DisabledLevelKeepsItsBarButNotItsEnableBox) {
     in.config.DPI_SET1 = 0;
     in.config.DPI_SET_EN1 = false;
     const Lines lines = Paint(in);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "fill 255,0,255 781,101,8,19"), lines.end());
-    EXPECT_EQ(std::find(lines.begin(), lines.end(), "copy down 470,100,10,20"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), FillOf("255,0,255", main::kDpi2_200)), lines.end());
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), CopyOf("down", main::kDpiEnable2)), lines.end());
 }
 
 TEST_F(PaintComposition, AdvancedPageInItsOrder) {
-    layouts.advanced[30] = skin::LayoutEntry{300, 100, 200, 20, ""};
+    layouts.advanced[advanced::kFireSlider] = skin::LayoutEntry{300, 100, 200, 20, ""};
     PaintInputs in = QuietInputs();
     in.page = SkinPage::AdvancedPage;
     in.recording = true;
@@ -158,26 +163,26 @@ TEST_F(PaintComposition, AdvancedPageInItsOrder) {
     in.config.FIRE_TIME = 150;
     in.config.MACRO_MODE2 = 1;
     in.selectedMacroRepeats = true;
-    in.hotAdvanced = 2;
-    in.hotMain = 5;  // the main table's hover is not this page's hovered element
+    in.hotAdvanced = advanced::kAddMacro;
+    in.hotMain = main::kProfile2;  // the main table's hover is not this page's hovered element
     EXPECT_EQ(Paint(in), (Lines{
                              "canvas normal 0,0,1300,130",
-                             "copy over 20,100,10,20",
-                             "copy down 40,100,10,20",    // recording
-                             "copy down 110,100,10,20",   // pointer speed 3
-                             "copy down 270,100,10,20",   // wheel speed 9
-                             "copy down 300,100,100,20",  // rapid fire 150 of 300
-                             "copy down 70,100,10,20",    // macro mode
-                             "copy down 60,100,10,20",    // repeat of the selected macro
-                             "copy down 40,100,10,20",    // configuration 1
-                             "copy over 50,100,10,20",    // common element 5 under the pointer
-                             "copy down 100,100,10,20",
-                             "copy down 180,100,10,20",
+                             CopyOf("over", advanced::kAddMacro),
+                             CopyOf("down", advanced::kRecord),
+                             CopyOf("down", advanced::kPointerSpeed_4),
+                             CopyOf("down", advanced::kScrollSpeed_10),
+                             CopyOf("down", advanced::kFireSlider, 100),  // rapid fire 150 of 300
+                             CopyOf("down", advanced::kHoldMode),
+                             CopyOf("down", advanced::kLoop),  // repeat of the selected macro
+                             CopyOf("down", main::kProfile1),
+                             CopyOf("over", main::kProfile2),  // common element under the pointer
+                             CopyOf("down", main::kTabAdvanced),
+                             CopyOf("down", main::kLangEn),
                          }));
 }
 
 TEST_F(PaintComposition, RapidFireBarCoversTheSliderProportionally) {
-    layouts.advanced[30] = skin::LayoutEntry{300, 100, 200, 20, ""};
+    layouts.advanced[advanced::kFireSlider] = skin::LayoutEntry{300, 100, 200, 20, ""};
     PaintInputs in = QuietInputs();
     in.page = SkinPage::AdvancedPage;
     auto barOf = [&](int fireTime) {
@@ -197,10 +202,10 @@ TEST_F(PaintComposition, RapidFireBarCoversTheSliderProportionally) {
 }
 
 TEST_F(PaintComposition, HeldSliderShowsItsBarNotItsPressedPicture) {
-    layouts.advanced[30] = skin::LayoutEntry{300, 100, 200, 20, ""};
+    layouts.advanced[advanced::kFireSlider] = skin::LayoutEntry{300, 100, 200, 20, ""};
     PaintInputs in = QuietInputs();
     in.page = SkinPage::AdvancedPage;
-    in.hotAdvanced = 30;
+    in.hotAdvanced = advanced::kFireSlider;
     in.pressed = true;
     in.config.FIRE_TIME = 60;
     const Lines lines = Paint(in);
@@ -216,20 +221,20 @@ TEST_F(PaintComposition, ColourPageShowsTheLedModeAndThePreviewState) {
     PaintInputs in = QuietInputs();
     in.page = SkinPage::ColorPage;
     in.config.LED_STATUS = 2;
-    in.hotColor = 4;
+    in.hotColor = color::kLedHint;
     auto overlays = [&](bool dark, int color) {
         in.previewDark = dark;
         in.previewColor = color;
         const Lines lines = Paint(in);
         return Lines(lines.begin() + 1, lines.end() - 3);  // without canvas and common elements
     };
-    const std::string mode = "copy down 20,100,10,20";
-    const std::string hover = "copy over 40,100,10,20";
-    EXPECT_EQ(overlays(true, 2), (Lines{hover, mode, "copy gray 110,100,10,20"}));
-    EXPECT_EQ(overlays(false, 0), (Lines{hover, mode, "copy blue 110,100,10,20"}));
+    const std::string mode = CopyOf("down", color::kLedSteady);
+    const std::string hover = CopyOf("over", color::kLedHint);
+    EXPECT_EQ(overlays(true, 2), (Lines{hover, mode, CopyOf("gray", color::kLedPreview)}));
+    EXPECT_EQ(overlays(false, 0), (Lines{hover, mode, CopyOf("blue", color::kLedPreview)}));
     EXPECT_EQ(overlays(false, 1), (Lines{hover, mode}));
-    EXPECT_EQ(overlays(false, 2), (Lines{hover, mode, "copy over 110,100,10,20"}));
-    EXPECT_EQ(overlays(false, 3), (Lines{hover, mode, "copy down 110,100,10,20"}));
+    EXPECT_EQ(overlays(false, 2), (Lines{hover, mode, CopyOf("over", color::kLedPreview)}));
+    EXPECT_EQ(overlays(false, 3), (Lines{hover, mode, CopyOf("down", color::kLedPreview)}));
     EXPECT_EQ(overlays(false, 9), (Lines{hover, mode}));
     in.config.LED_STATUS = 4;  // not an LED mode
     EXPECT_EQ(overlays(false, 1), (Lines{hover}));

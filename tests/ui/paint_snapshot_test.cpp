@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/skin_elements.h"
 #include "ui/paint_snapshot.h"
 
 namespace vx::ui {
@@ -12,9 +13,9 @@ TEST(PaintSnapshot, CopiesTheStateAPaintReads) {
     InterfaceState ui;
     WindowResources window;
     ui.page = SkinPage::ColorPage;
-    ui.hotMain = 4;
-    ui.hotColor = 2;
-    ui.hotAdvanced = 7;
+    ui.hotMain = skin::elements::main::kProfile1;
+    ui.hotColor = skin::elements::color::kLedSteady;
+    ui.hotAdvanced = skin::elements::advanced::kHoldMode;
     ui.pressed = true;
     settings.CurrentConfigNumber = 5;
     window.EnglishFont = 11;
@@ -29,9 +30,9 @@ TEST(PaintSnapshot, CopiesTheStateAPaintReads) {
     settings.UiLanguage = settings::UiLanguage::English;
     PaintInputs in = SnapshotPaintInputs(ui, settings, session.applied, macros, window);
     EXPECT_EQ(in.page, SkinPage::ColorPage);
-    EXPECT_EQ(in.hotMain, 4);
-    EXPECT_EQ(in.hotColor, 2);
-    EXPECT_EQ(in.hotAdvanced, 7);
+    EXPECT_EQ(in.hotMain, skin::elements::main::kProfile1);
+    EXPECT_EQ(in.hotColor, skin::elements::color::kLedSteady);
+    EXPECT_EQ(in.hotAdvanced, skin::elements::advanced::kHoldMode);
     EXPECT_TRUE(in.pressed);
     EXPECT_EQ(in.currentConfigNumber, 5);
     EXPECT_EQ(in.font, 11);

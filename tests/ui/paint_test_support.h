@@ -5,6 +5,7 @@
 
 #include "platform/testing/fake_drawing.h"
 #include "platform/testing/fake_image_decoder.h"
+#include "skin/skin_elements.h"
 #include "skin/skin_layout.h"
 #include "ui/paint.h"
 #include "ui/skin_images.h"
@@ -49,6 +50,16 @@ inline skin::Layouts SpreadLayouts() {
     spread(layouts.advanced);
     spread(layouts.color);
     return layouts;
+}
+
+// What the fake drawing records for element `element` of a spread layout:
+// a copy of its whole rectangle from a page picture, or a DPI cell's fill,
+// which keeps a one-pixel frame on the left and top.
+inline std::string CopyOf(const std::string& picture, int element, int width = 10) {
+    return "copy " + picture + " " + std::to_string(10 * element) + ",100," + std::to_string(width) + ",20";
+}
+inline std::string FillOf(const std::string& colour, int element) {
+    return "fill " + colour + " " + std::to_string(1 + 10 * element) + ",101,8,19";
 }
 
 // A quiet configuration: every level disabled at step 0 is still a bar,

@@ -10,6 +10,9 @@ namespace {
 
 using namespace test_support;
 using Lines = std::vector<std::string>;
+namespace main = skin::elements::main;
+namespace advanced = skin::elements::advanced;
+namespace color = skin::elements::color;
 
 // The fake measures 7 pixels per character and 14 pixels high.
 class PaintText : public ::testing::Test {
@@ -32,42 +35,48 @@ protected:
 };
 
 TEST_F(PaintText, CaptionsAreCentredWithTruncatingDivision) {
-    layouts.main[3] = skin::LayoutEntry{10, 20, 30, 41, "Apply"};  // 35 x 14 in 30 x 41
-    layouts.main[4] = skin::LayoutEntry{100, 0, 50, 20, "OK"};     // 14 x 14 in 50 x 20
+    layouts.main[main::kApply] = skin::LayoutEntry{10, 20, 30, 41, "Apply"};  // 35 x 14 in 30 x 41
+    layouts.main[main::kProfile1] = skin::LayoutEntry{100, 0, 50, 20, "OK"};  // 14 x 14 in 50 x 20
     EXPECT_EQ(Texts(QuietInputs()), (Lines{"text 255,255,255 8,33 Apply", "text 255,255,255 118,3 OK"}));
 }
 
-TEST_F(PaintText, MainPageDrawsCaptionsUpTo53ExceptTheFunctionFields) {
-    for (int k : {19, 20, 24, 25, 31, 53, 54, 60}) {
+TEST_F(PaintText, MainPageDrawsItsCaptionsExceptTheFunctionFields) {
+    const int last = main::kCaptioned.Last();
+    const int function = main::kFunctionFields.first;
+    for (int k : {main::kWebsite, main::kButtonsHeading, function - 1, function, main::kWheelField, last, last + 1,
+                  main::kDpiColour3}) {
         layouts.main[static_cast<std::size_t>(k)] = skin::LayoutEntry{0, 0, 0, 0, "c" + std::to_string(k)};
     }
     const Lines lines = Texts(QuietInputs());
     Lines texts;
     for (const std::string& line : lines) texts.push_back(line.substr(line.rfind(' ') + 1));
-    EXPECT_EQ(texts, (Lines{"c19", "c20", "c24", "c31", "c53"}));
+    const auto caption = [](int k) { return "c" + std::to_string(k); };
+    EXPECT_EQ(texts, (Lines{caption(main::kWebsite), caption(main::kButtonsHeading), caption(function - 1),
+                            caption(main::kWheelField), caption(last)}));
 }
 
 TEST_F(PaintText, FunctionFieldsShowNamesOrUserMacrosLeftAligned) {
-    for (int k = 25; k <= 30; ++k) {
-        layouts.main[static_cast<std::size_t>(k)] = skin::LayoutEntry{100 * k, 10, 90, 30, "unused"};
+    for (int i = 0; i < main::kFunctionFields.count; ++i) {
+        layouts.main[static_cast<std::size_t>(main::kFunctionFields.At(i))] =
+            skin::LayoutEntry{100 * i, 10, 90, 30, "unused"};
     }
     layouts.functionNames[1] = "Left Click";
     layouts.functionNames[14] = "OFF";
     PaintInputs in = QuietInputs();
     in.userMacroNames[3] = "Combo";
-    in.hotMain = 26;
+    in.hotMain = main::kFunction2;
     in.config.K0 = 1;
     in.config.K1 = 44;  // user macro 3
     in.config.K2 = 0;   // slot 0 is empty
     in.config.K3 = 53;  // past the twelve user macros
     in.config.K4 = -3;
     in.config.K5 = 14;
-    EXPECT_EQ(Texts(in), (Lines{"text 255,255,255 2505,18 Left Click", "text 255,0,0 2605,18 Combo",
-                                "text 255,255,255 3005,18 OFF"}));
+    EXPECT_EQ(Texts(in),
+              (Lines{"text 255,255,255 5,18 Left Click", "text 255,0,0 105,18 Combo", "text 255,255,255 505,18 OFF"}));
 }
 
 TEST_F(PaintText, AdvancedPageReplacesItsLiveCaptionsAndKeepsThem) {
-    for (int j = 0; j < 52; ++j) {
+    for (int j = 0; j < advanced::kCount; ++j) {
         layouts.advanced[static_cast<std::size_t>(j)] = skin::LayoutEntry{0, 0, 0, 0, "a" + std::to_string(j)};
     }
     PaintInputs in = QuietInputs();
@@ -76,20 +85,24 @@ TEST_F(PaintText, AdvancedPageReplacesItsLiveCaptionsAndKeepsThem) {
     in.pressCount = 3;
     in.releaseCount = 12;
     const Lines lines = Texts(in);
-    ASSERT_EQ(lines.size(), 52u);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(advanced::kCount));
     auto textOf = [&](int j) { return lines[static_cast<std::size_t>(j)]; };
-    EXPECT_EQ(textOf(4).substr(textOf(4).rfind(' ') + 1), "Record");
-    EXPECT_EQ(textOf(32).substr(0, 16), "text 255,255,255");
-    EXPECT_EQ(textOf(33).substr(0, 10), "text 0,0,0");
-    EXPECT_EQ(textOf(33).substr(textOf(33).rfind(' ') + 1), "50ms");
-    EXPECT_EQ(textOf(43).substr(textOf(43).rfind(' ') + 1), "[↓]3");
-    EXPECT_EQ(textOf(44).substr(textOf(44).rfind(' ') + 1), "[↑]12");
-    for (int j : {43, 44, 45, 46, 47}) EXPECT_EQ(textOf(j).substr(0, 10), "text 0,0,0") << j;
-    EXPECT_EQ(textOf(48).substr(0, 16), "text 255,255,255");
-    EXPECT_EQ(textOf(51).substr(textOf(51).rfind(' ') + 1), "a51");
+    auto captionOf = [&](int j) { return textOf(j).substr(textOf(j).rfind(' ') + 1); };
+    const std::string white = "text 255,255,255", black = "text 0,0,0";
+    EXPECT_EQ(captionOf(advanced::kRecord), "Record");
+    EXPECT_EQ(textOf(advanced::kFireMinus).substr(0, 16), white);
+    EXPECT_EQ(textOf(advanced::kFireValue).substr(0, 10), black);
+    EXPECT_EQ(captionOf(advanced::kFireValue), "50ms");
+    EXPECT_EQ(captionOf(advanced::kPressCount), "[↓]3");
+    EXPECT_EQ(captionOf(advanced::kReleaseCount), "[↑]12");
+    for (int j = advanced::kDarkCaptions.first; j <= advanced::kDarkCaptions.Last(); ++j) {
+        EXPECT_EQ(textOf(j).substr(0, 10), black) << j;
+    }
+    EXPECT_EQ(textOf(advanced::kDarkCaptions.Last() + 1).substr(0, 16), white);
+    EXPECT_EQ(captionOf(advanced::kScrollFast), "a" + std::to_string(advanced::kScrollFast));
     // The replacements stay in the table until the layout is loaded again.
-    EXPECT_EQ(layouts.advanced[33].caption, "50ms");
-    EXPECT_EQ(layouts.advanced[4].caption, "Record");
+    EXPECT_EQ(layouts.advanced[advanced::kFireValue].caption, "50ms");
+    EXPECT_EQ(layouts.advanced[advanced::kRecord].caption, "Record");
 }
 
 TEST_F(PaintText, RecordCaptionFollowsRecordingAndLanguage) {
@@ -104,13 +117,13 @@ TEST_F(PaintText, RecordCaptionFollowsRecordingAndLanguage) {
         in.language = cases[i].first;
         in.recording = cases[i].second;
         Texts(in);
-        EXPECT_EQ(layouts.advanced[4].caption, expected[i]);
+        EXPECT_EQ(layouts.advanced[advanced::kRecord].caption, expected[i]);
     }
 }
 
 TEST_F(PaintText, ColourPageShowsTheDpiSentForTheActiveLevel) {
-    layouts.color[9] = skin::LayoutEntry{0, 0, 70, 14, "ignored"};
-    layouts.color[12] = skin::LayoutEntry{0, 0, 0, 0, "LED"};
+    layouts.color[color::kDpiValue] = skin::LayoutEntry{0, 0, 70, 14, "ignored"};
+    layouts.color[color::kPreviewHint] = skin::LayoutEntry{0, 0, 0, 0, "LED"};
     PaintInputs in = QuietInputs();
     in.page = SkinPage::ColorPage;
     in.sentDpiCodes = {1, 4, 13, 0};

@@ -43,7 +43,7 @@ TEST(SkinImageCache, PaintWithoutPicturesStillCompletes) {
     SkinImages images(decoder, kTestSkinDir);
     platform::testing::FakeDrawing drawing;
     skin::Layouts layouts = SpreadLayouts();
-    layouts.main[0].caption = "Save";
+    layouts.main[skin::elements::main::kSave].caption = "Save";
     PaintMainWindow(drawing, images, layouts, QuietInputs());
     const auto lines = drawing.Lines();
     // No size known: the canvas takes the window's; every step still runs.
