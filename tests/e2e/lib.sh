@@ -263,7 +263,7 @@ e2e_check_plugin_message() {
     e2e_fail "no message box titled $E2E_APP_NAME appeared"
     return
   fi
-  sleep 0.5  # let the box paint before the screenshot
+  e2e_wait_settled  # the box has painted before the screenshot
   texts=$(e2e_window_texts "$E2E_APP_NAME")
   buttons=$(e2e_window_buttons "$E2E_APP_NAME")
   e2e_expect "message text is exactly [$expected]" grep -qxF -- "$expected" <<<"$texts"
@@ -443,7 +443,7 @@ e2e_start_and_wait() {
     e2e_fail "the program did not start up"
     e2e_finish
   fi
-  sleep 0.5
+  e2e_wait_settled
 }
 
 # e2e_wait_xwindow REGEX [SECONDS]: waits for an X window whose name
@@ -481,12 +481,20 @@ e2e_file_dialog() {
   done
   xdotool key Return
   # Until the dialog is gone (a question about replacing a file keeps a
-  # window of that title: the caller answers it).
+  # window of that title: the caller answers it) and the window beneath has
+  # repainted.
+  e2e_wait_dialog_gone "$title"
+  e2e_wait_settled
+}
+
+# e2e_wait_dialog_gone TITLE: until no window of that title shows.
+e2e_wait_dialog_gone() {
+  local attempt
   for attempt in $(seq 1 15); do
-    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || break
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
     sleep 0.2
   done
-  sleep 0.3
+  return 1
 }
 
 # e2e_screen_hash: a digest of the screen's pixels (the pointer is not
@@ -561,9 +569,18 @@ e2e_cancel_file_dialog() {
   local title
   if [ "$1" = save ]; then title='^(Save As|另存为)$'; else title='^(Open|打开)$'; fi
   e2e_wait_xwindow "$title" 10 >/dev/null || { e2e_fail "no $1 dialog appeared"; return 1; }
-  sleep 0.5
+  sleep 0.5  # a dialog still loading drops keys
   xdotool key Escape
-  sleep 0.5
+  e2e_wait_dialog_gone "$title" || e2e_fail "the $1 dialog stayed after Escape"
+  e2e_wait_settled
+}
+
+# e2e_input_handled MAIN_LAYOUT: returns once the program has handled the
+# input sent before, seen from the main page: it goes to the advanced page
+# and back, and a page is switched only after the input queued before it.
+e2e_input_handled() {
+  e2e_click "$1" tab_advanced
+  e2e_click "$1" tab_main
 }
 
 # --- The installer ------------------------------------------------------

@@ -116,16 +116,6 @@ e2e_clipboard_text() {
   printf '%s\n' "$out"
 }
 
-# e2e_wait_dialog_gone TITLE: until no window of that title shows.
-e2e_wait_dialog_gone() {
-  local attempt
-  for attempt in $(seq 1 15); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  return 1
-}
-
 # A message box copies itself on Ctrl+C: its title, its text and its
 # buttons between dashed lines.
 e2e_message_box_copy() {

@@ -42,7 +42,6 @@ e2e_click $main profile1
 e2e_click $main import_config  # Import the file of profile 2
 e2e_expect_eq "the import dialog's file type" "All Files(*.ini)" "$(e2e_file_dialog_filter open)"
 e2e_file_dialog open "$E2E_DIR/exported.ini"
-sleep 0.5
 e2e_click $main save  # Save: profile 1 now holds the imported values
 imported() { [ "$(e2e_section "$ini" Config1)" = "$(e2e_section "$ini" Config2)" ]; }
 e2e_eventually 5 imported
@@ -54,7 +53,7 @@ e2e_cancel_file_dialog open
 e2e_click $main export_config  # Export, cancelled
 e2e_cancel_file_dialog save
 e2e_click $main save
-sleep 0.5
+e2e_input_handled $main
 e2e_expect_eq "cancelled dialogs changed nothing" "$before" "$(md5sum <"$ini")"
 e2e_screenshot exchange-after
 echo unplug >>"$E2E_DIR/simmouse.cmd"

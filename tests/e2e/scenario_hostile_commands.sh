@@ -18,7 +18,8 @@ for shown in '"--trayX"' '"two words"' '"/tray"' "\"${long_arg:0:40}\" (cut, 300
     grep -qF "argument ignored: $shown" "$E2E_DIR/diagnostics.log"
 done
 
-sleep 1  # the control reads only lines added after it started
+# The simulated mouse's log stands (the start-up reports are in it), so
+# every line added to simmouse.cmd from now on is read.
 from=$(($(wc -l <"$log") + 1))
 # Each line and the problem its DIAG line must name.
 cases=(

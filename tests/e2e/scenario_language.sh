@@ -54,7 +54,7 @@ e2e_wait_exit "$pid" 15 || e2e_fail "the program did not end on unplug"
 : >"$E2E_DIR/simmouse.log"
 e2e_start_and_wait
 xdotool mousemove 1000 700
-sleep 0.5
+e2e_wait_settled
 e2e_screenshot language-restart
 panel language-restart
 e2e_expect "the next start-up is in Chinese" eval '! differ language-main-cn language-restart'

@@ -27,7 +27,7 @@ if [ "${1:-}" = --shoot ]; then
     xdotool mousemove $((ox + 60)) $((oy + 30))
     sleep 0.3
     xdotool mousemove 1270 790
-    sleep 0.8
+    e2e_wait_settled
     e2e_screenshot "paint_compare-$1-full"
     convert "$E2E_OUT/paint_compare-$1-full.png" -crop "800x520+$ox+$oy" +repage "$2/$1.png"
   }

@@ -15,7 +15,7 @@ e2e_click $main wheel_alternate  # an edit: alternate wheel mode
 e2e_click $main profile1
 e2e_click $main profile3  # back to profile 3
 e2e_click $main save
-sleep 0.5
+e2e_input_handled $main
 e2e_expect_eq "the edit of profile 3 was discarded" "$config3" "$(e2e_section "$ini" Config3)"
 e2e_expect_eq "switching alone keeps CurConfig" "1" "$(e2e_ini_get "$ini" Init CurConfig)"
 
@@ -28,7 +28,8 @@ e2e_expect_eq "Apply wrote the applied copy" "$config3" "$(e2e_section "$ini" Co
 e2e_click $main wheel_standard  # an unapplied edit
 e2e_click $main wheel_alternate
 e2e_click $main cancel  # Cancel: back to the applied copy, window hidden
-sleep 0.5
+hidden() { [ "$(e2e_visible_window_count "$E2E_TITLE")" = 0 ]; }
+e2e_eventually 5 hidden
 e2e_expect_eq "Cancel hid the window" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
 e2e_expect_eq "the program still runs" "1" "$(e2e_window_count "$E2E_TITLE")"
 e2e_close_window "$E2E_TITLE" 2>/dev/null

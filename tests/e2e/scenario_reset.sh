@@ -21,7 +21,12 @@ e2e_click $main tab_main
 from=$(($(e2e_log_lines) + 1))
 e2e_click $main reset_all  # Reset
 e2e_wait_reports "$from" 13 10
-sleep 0.5
+same() { [ "$(e2e_section "$1" "$2")" = "$(e2e_section "$3" "$4")" ]; }
+reset_written() {
+  same "$ini" Config4 "$ini" CfgReset4 && same "$ini" Config6 "$ini" Config4 &&
+    same "$E2E_DIR/skins/INI_EN/defMacro.dat" Macros "$E2E_DIR/Macro_EN.dat" Macros
+}
+e2e_eventually 5 reset_written
 
 expected="K0=1
 K1=3

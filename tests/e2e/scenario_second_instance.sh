@@ -12,7 +12,8 @@ if ! e2e_wait_window "$E2E_TITLE" 30; then
   e2e_finish
 fi
 e2e_close_window "$E2E_TITLE"
-sleep 1
+shown() { [ "$(e2e_visible_window_count "$E2E_TITLE")" = "$1" ]; }
+e2e_eventually 5 shown 0
 e2e_expect_eq "a close request hides the window" "0" "$(e2e_visible_window_count "$E2E_TITLE")"
 
 e2e_start
@@ -22,7 +23,7 @@ if e2e_wait_exit "$second" 15; then
 else
   e2e_fail "the second instance is still running"
 fi
-sleep 0.5
+e2e_eventually 5 shown 1
 e2e_expect "the first instance still runs" e2e_is_running "$first"
 e2e_expect_eq "one main window in all" "1" "$(e2e_window_count "$E2E_TITLE")"
 e2e_expect_eq "the main window is shown again" "1" "$(e2e_visible_window_count "$E2E_TITLE")"

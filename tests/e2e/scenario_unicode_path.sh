@@ -30,7 +30,6 @@ e2e_expect_eq "[Config7] holds profile 1" "$(e2e_section "$ini" Config1)" "$(e2e
 e2e_ini_set "$exported.ini" Config7 FIRE_TIME 77
 e2e_click $main import_config  # Import it back, then Save
 e2e_file_dialog open "$exported.ini"
-sleep 0.5
 e2e_click $main save
 imported() { [ "$(e2e_ini_get "$ini" Config1 FIRE_TIME)" = 77 ]; }
 e2e_expect "Import read the file with a Chinese name" e2e_eventually 5 imported

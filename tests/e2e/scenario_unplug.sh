@@ -11,7 +11,8 @@ if ! e2e_wait_window "$E2E_TITLE" 30; then
   e2e_fail "the main window did not appear (is the simulated mouse found?)"
   e2e_finish
 fi
-sleep 1  # the simulated mouse's control reads only lines added after it started
+# Lines added once the simulated mouse logs its reports are read.
+e2e_wait_reports 1 13 15 || e2e_fail "the start-up reports were not sent"
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 if e2e_wait_exit "$pid" 15; then
   e2e_expect_eq "the program ended normally" "0" "$E2E_EXIT_CODE"

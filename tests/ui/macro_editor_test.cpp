@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "macro/event_lines.h"
+#include "ui/macro_editor.h"
 #include "macro/macro_files.h"
 #include "platform/testing/fake_main_window.h"
 #include "platform/testing/map_profile_files.h"
-#include "ui/macro_editor.h"
 
 namespace vx::ui {
 namespace {
@@ -63,30 +63,12 @@ protected:
 };
 
 TEST(EventLines, KeyNamesFollowTheTable) {
-    const std::vector<std::pair<std::uint8_t, std::string>> cases{{0x04, "A"},
-                                                                  {0x1D, "Z"},
-                                                                  {0x1E, "1"},
-                                                                  {0x26, "9"},
-                                                                  {0x27, "0"},
-                                                                  {0x3A, "F1"},
-                                                                  {0x45, "F12"},
-                                                                  {0x68, "F13"},
-                                                                  {0x73, "F24"},
-                                                                  {0x59, "NUMPAD1"},
-                                                                  {0x61, "NUMPAD9"},
-                                                                  {0x62, "NUMPAD0"},
-                                                                  {0x31, "\\|"},
-                                                                  {0x34, " ' "},
-                                                                  {0xE1, "LSHIFT"},
-                                                                  {0xF0, "L-KEY"},
-                                                                  {0xF2, "M-KEY"},
-                                                                  {0x9C, "CLEAR"},
-                                                                  {0x35, "NON-AVAILABLE"},
-                                                                  {0x00, "NON-AVAILABLE"},
-                                                                  {0x58, "NON-AVAILABLE"},
-                                                                  {0x9D, "NON-AVAILABLE"},
-                                                                  {0xE8, "NON-AVAILABLE"},
-                                                                  {0xF3, "NON-AVAILABLE"}};
+    const std::vector<std::pair<std::uint8_t, std::string>> cases{
+        {0x04, "A"},       {0x1D, "Z"},       {0x1E, "1"},        {0x26, "9"},         {0x27, "0"},
+        {0x3A, "F1"},      {0x45, "F12"},     {0x68, "F13"},      {0x73, "F24"},       {0x59, "NUMPAD1"},
+        {0x61, "NUMPAD9"}, {0x62, "NUMPAD0"}, {0x31, "\\|"},      {0x34, " ' "},       {0xE1, "LSHIFT"},
+        {0xF0, "L-KEY"},   {0xF2, "M-KEY"},   {0x9C, "CLEAR"},    {0x35, "NON-AVAILABLE"}, {0x00, "NON-AVAILABLE"},
+        {0x58, "NON-AVAILABLE"}, {0x9D, "NON-AVAILABLE"}, {0xE8, "NON-AVAILABLE"}, {0xF3, "NON-AVAILABLE"}};
     for (const auto& [code, name] : cases) EXPECT_EQ(KeyName(code), name) << int(code);
     EXPECT_EQ(EventLineText({kA, ActionPress}), "[↓]A");
     EXPECT_EQ(EventLineText({kA, ActionRelease}), "[↑]A");

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/macro_recorder.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/fake_main_window.h"
-#include "ui/macro_recorder.h"
 
 namespace vx::ui {
 namespace {
@@ -88,7 +88,7 @@ TEST_F(RecorderTest, StopEndsTheRecordingEvenWhenTheMacroListWasEmptied) {
 TEST_F(RecorderTest, UnknownReleasesPressLimitsAndATenthHeldKeyAreHandedOn) {
     StartRecording(context, window);
     EXPECT_EQ(Key(kKeyUp, kVkB, 0), KeyEventOutcome::HandedOn);  // held before the start
-    EXPECT_EQ(Recorded().events[0].code, 0x05);                  // its code is left in the unused slot
+    EXPECT_EQ(Recorded().events[0].code, 0x05);  // its code is left in the unused slot
     RecordKeyEvent(context, clock, Event(kKeyDown, kVkLShift, true));
     EXPECT_EQ(events.lines.back(), "[↓]LSHIFT");
     for (std::uint32_t vk = 0x30; vk < 0x38; ++vk) Key(kKeyDown, vk, 20);  // nine held
@@ -124,15 +124,10 @@ TEST_F(RecorderTest, PausesAcrossMidnightAndBeyondSixteenBits) {
 TEST_F(RecorderTest, EnterEscapeAndF10AreConsumedRecordingOrNot) {
     for (bool recording : {false, true}) {
         if (recording) StartRecording(context, window);
-        for (const auto& [event, consumed] :
-             std::vector<std::pair<KeyEvent, bool>>{{Event(kKeyDown, 0x0D), true},
-                                                    {Event(kKeyDown, 0x1B), true},
-                                                    {Event(kKeyDown, 0x79, true), true},
-                                                    {Event(KeyAction::Character, 'y'), false},
-                                                    {Event(KeyAction::Character, 'Y'), false},
-                                                    {Event(kKeyDown, 0x0D, true), false},
-                                                    {Event(kKeyDown, 0x41), false},
-                                                    {Event(kKeyUp, 0x0D), false}}) {
+        for (const auto& [event, consumed] : std::vector<std::pair<KeyEvent, bool>>{
+                 {Event(kKeyDown, 0x0D), true}, {Event(kKeyDown, 0x1B), true}, {Event(kKeyDown, 0x79, true), true},
+                 {Event(KeyAction::Character, 'y'), false}, {Event(KeyAction::Character, 'Y'), false},
+                 {Event(kKeyDown, 0x0D, true), false}, {Event(kKeyDown, 0x41), false}, {Event(kKeyUp, 0x0D), false}}) {
             // While recording, a key up of a key never pressed goes to the window.
             const bool expected = consumed && !(recording && event.action == kKeyUp);
             EXPECT_EQ(FilterKey(context, clock, event), expected)

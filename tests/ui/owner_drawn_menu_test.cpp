@@ -84,9 +84,9 @@ TEST(OwnerDrawnMenu, SubmenuItemsDrawTheirArrowAndCheckedItemsTheirTick) {
         std::size_t whitePixels;
         std::pair<int, int> probe;  // one pixel the mark must cover
     } kCases[] = {
-        {{"Add Forward", -1}, false, 25, {95, 10}},                     // the arrow's tip, 9 px from the right
-        {{"Add Forward", -1}, true, 25, {91, 6}},                       // on the gradient too
-        {{"Delete", 32781}, false, 0, {-1, -1}},                        // nothing on a plain item
+        {{"Add Forward", -1}, false, 25, {95, 10}},       // the arrow's tip, 9 px from the right
+        {{"Add Forward", -1}, true, 25, {91, 6}},         // on the gradient too
+        {{"Delete", 32781}, false, 0, {-1, -1}},          // nothing on a plain item
         {{"Start with the Session", 32845, true}, false, 16, {3, 12}},  // the tick's lowest step
     };
     for (const auto& c : kCases) {
