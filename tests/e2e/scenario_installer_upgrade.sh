@@ -20,17 +20,14 @@ inst=$(e2e_windows_folder LOCALAPPDATA)/Programs/$E2E_INSTALL_NAME
 e2e_ini_set "$inst/config.ini" Config1 DPI_SET0 7
 e2e_ini_set "$inst/config.ini" Config2 LED_STATUS 3
 e2e_ini_set "$inst/config.ini" Init CurConfig 2
-python3 - "$inst/Macro_EN.dat" <<'PY'
-import sys
-data = bytearray(open(sys.argv[1], 'rb').read())
-data[100:104] = b'\x01\x02\x03\x04'
-open(sys.argv[1], 'wb').write(data)
-PY
+printf '\x01\x02\x03\x04' | dd of="$inst/Macro_EN.dat" bs=1 seek=100 conv=notrunc status=none
 echo 'an older program' >"$inst/ZUV_GMouse.exe"
 rm -rf "$inst/skins/INI_CN"
 user_files="config.ini Macro_EN.dat Macro_CN.dat"
 sha_user=$(cd "$inst" && sha256sum $user_files)
-e2e_expect "the test changed config.ini" eval "! cmp -s '$tree/config.ini' '$inst/config.ini'"
+for file in config.ini Macro_EN.dat; do
+  e2e_expect "the test changed $file" eval "! cmp -s '$tree/$file' '$inst/$file'"
+done
 
 e2e_run_setup "$setup" /S
 e2e_expect_eq "config.ini and the macro files kept byte for byte" "$sha_user" "$(cd "$inst" && sha256sum $user_files)"
@@ -40,11 +37,7 @@ e2e_expect "start with Windows still there" test -n "$(e2e_reg_value "$E2E_RUN_K
 
 # A factory section missing from the user's file (as after an upgrade that
 # brings new ones) is added after the user's bytes.
-python3 - "$inst/config.ini" <<'PY'
-import re, sys
-text = open(sys.argv[1], 'rb').read().decode('ascii')
-open(sys.argv[1], 'wb').write(re.sub(r'\[CfgReset4\]\r?\n(?:[^\[].*\r?\n)*', '', text).encode('ascii'))
-PY
+python3 "$E2E_ROOT/tests/e2e/vxfiles.py" ini-drop-section "$inst/config.ini" CfgReset4
 e2e_expect_eq "the test removed [CfgReset4]" "" "$(e2e_section "$inst/config.ini" CfgReset4)"
 user_copy=$E2E_OUT/$E2E_NAME/user-config.ini
 cp "$inst/config.ini" "$user_copy"

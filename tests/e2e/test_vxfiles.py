@@ -41,6 +41,12 @@ class FilesTest(unittest.TestCase):
             self.assertEqual(len(changed), 1, encoding)
             vxfiles.ini_set(path, 'NewSection', 'Key', 'v')
             self.assertEqual(vxfiles.ini_get(path, 'NewSection', 'Key'), 'v', encoding)
+            before = vxfiles.read_text(path)[0].split('\r\n')
+            vxfiles.ini_drop_section(path, 'cfgreset4')
+            start = before.index('[CfgReset4]')
+            end = next(i for i in range(start + 1, len(before)) if before[i].startswith('['))
+            self.assertEqual(open(path, 'rb').read()[:len(bom)], bom)
+            self.assertEqual(vxfiles.read_text(path)[0].split('\r\n'), before[:start] + before[end:], encoding)
 
     def test_layout_entries_match_the_skin_table(self):
         path = os.path.join(ROOT, 'data', 'skins', 'INI_EN', 'skin_main_en.ini')

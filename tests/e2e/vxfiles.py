@@ -6,6 +6,7 @@ files and the macro files (1064-byte records, three decimal digits a byte).
 As a command, for the shell scenarios:
     vxfiles.py ini-get FILE SECTION KEY
     vxfiles.py ini-set FILE SECTION KEY VALUE
+    vxfiles.py ini-drop-section FILE SECTION
     vxfiles.py layout-entry FILE SECTION KEY      -> "X Y W H"
     vxfiles.py layout-masks FILE...               -> ImageMagick -draw rectangles
     vxfiles.py macro-record FILE SLOT             -> "name count code,action,delay ..."
@@ -79,7 +80,25 @@ def ini_set(path, section, key, value):
         if not seen:
             out.append(f'[{section}]')
         out.append(f'{key}={value}')
-    open(path, 'wb').write(bom + (newline.join(out) + newline).encode(encoding, 'surrogateescape'))
+    _write_lines(path, out, encoding, bom, newline)
+
+
+def ini_drop_section(path, section):
+    """Removes a section and its lines, keeping every other byte."""
+    text, encoding, bom = read_text(path)
+    newline = '\r\n' if '\r\n' in text or not text else '\n'
+    out, inside = [], False
+    for line in text.splitlines():
+        name = _section_of(line)
+        if name is not None:
+            inside = name == section.lower()
+        if not inside:
+            out.append(line)
+    _write_lines(path, out, encoding, bom, newline)
+
+
+def _write_lines(path, lines, encoding, bom, newline):
+    open(path, 'wb').write(bom + (newline.join(lines) + newline).encode(encoding, 'surrogateescape'))
 
 
 # --- layout files ------------------------------------------------------------
@@ -197,6 +216,8 @@ def main(argv):
             print(value)
     elif verb == 'ini-set':
         ini_set(*args)
+    elif verb == 'ini-drop-section':
+        ini_drop_section(*args)
     elif verb == 'layout-entry':
         rect = layout_entry(*args)
         if rect is not None:
