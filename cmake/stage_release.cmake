@@ -3,6 +3,7 @@
 #   cmake -DSOURCE_DIR=<repo> -DPROGRAMS=<exe>[|<exe>...] -DSTAGE_DIR=<folder>
 #         -DVERSION=<x.y.z> -DPUBLISHER=<name> -DCOPYRIGHT=<line> [-DZIP=<file.zip>]
 #         [-DMAKENSIS=<makensis> -DINSTALLER=<setup.exe> [-DTEST_BUILD=ON]]
+#         [-DRUNTIME_NOTICES=<file>]
 #         -P stage_release.cmake
 # STAGE_DIR is the tree: the programs and what stage_run_tree.cmake copies.
 # The zip holds it as one folder named like STAGE_DIR. The programs, the

@@ -7,6 +7,12 @@ enable_language(RC)
 set(VX_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
 set(VX_APP_RC ${VX_WIN32_DIR}/resources/app.rc)
 set(VX_EXE_LINK_FLAGS -municode -mwindows -static -static-libgcc -static-libstdc++)
+# The licences of the mingw-w64 runtime and winpthreads linked in by -static,
+# as Debian's package of the cross compiler records them.
+set(VX_RUNTIME_NOTICES /usr/share/doc/mingw-w64-common/copyright)
+if(NOT EXISTS ${VX_RUNTIME_NOTICES})
+  message(FATAL_ERROR "${VX_RUNTIME_NOTICES} is missing: install mingw-w64-common")
+endif()
 
 # The resource script includes the icon and resource.h beside it, and the
 # version header and manifest made here from the project's version.
@@ -28,7 +34,7 @@ function(vx_add_windows_program target dist_dir)
   # relink): settings file, macro files, skins.
   add_custom_target(${target}_tree ALL
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DDIST_DIR=${dist_dir}
-            -P ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
+            -DRUNTIME_NOTICES=${VX_RUNTIME_NOTICES} -P ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
     VERBATIM)
   add_dependencies(${target}_tree ${target})
 endfunction()

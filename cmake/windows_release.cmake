@@ -9,7 +9,8 @@ file(GLOB_RECURSE VX_RELEASE_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
 set(VX_RELEASE_INPUTS ${VX_RELEASE_DATA} ${CMAKE_SOURCE_DIR}/packaging/installer.nsi
     ${CMAKE_SOURCE_DIR}/cmake/stage_release.cmake ${CMAKE_SOURCE_DIR}/cmake/stage_run_tree.cmake
     ${CMAKE_SOURCE_DIR}/src/platform/win32/resources/app.ico ${CMAKE_SOURCE_DIR}/LICENSE
-    ${CMAKE_SOURCE_DIR}/packaging/sign.sh)
+    ${CMAKE_SOURCE_DIR}/packaging/sign.sh ${CMAKE_SOURCE_DIR}/packaging/third-party-notices.txt
+    ${VX_RUNTIME_NOTICES})
 
 find_program(VX_MAKENSIS makensis)
 if(NOT VX_MAKENSIS)
@@ -28,7 +29,8 @@ function(vx_add_release target folder name)
   endforeach()
   list(JOIN files "|" files)
   set(args -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DPROGRAMS=${files} -DSTAGE_DIR=${dir}/${name}
-           -DVERSION=${PROJECT_VERSION} -DPUBLISHER=${VX_AUTHORS} -DCOPYRIGHT=${VX_COPYRIGHT})
+           -DVERSION=${PROJECT_VERSION} -DPUBLISHER=${VX_AUTHORS} -DCOPYRIGHT=${VX_COPYRIGHT}
+           -DRUNTIME_NOTICES=${VX_RUNTIME_NOTICES})
   if(arg_ZIP)
     list(APPEND args -DZIP=${dir}/${name}-win64.zip)
     list(APPEND outputs ${dir}/${name}-win64.zip)

@@ -302,6 +302,7 @@ Section "Uninstall"
   !insertmacro VX_DELETE_PROGRAMS
   Delete "$INSTDIR\constMacro.dat"
   Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
 !ifdef VX_TEST_BUILD
   ; The simulated mouse's command and report files.
   Delete "$INSTDIR\simmouse.cmd"

@@ -61,7 +61,7 @@ e2e_expect "the simulated mouse wrote its files" test -f "$inst/simmouse.log" -a
 e2e_run_setup "$inst/Uninstall.exe" /S
 e2e_expect "the program is removed" test ! -e "$inst/ZUV_GMouse.exe"
 e2e_expect "vx230ctl.exe is removed" test ! -e "$inst/vx230ctl.exe"
-e2e_expect "the licence is removed" test ! -e "$inst/LICENSE.txt"
+e2e_expect "the licence and the notices are removed" test ! -e "$inst/LICENSE.txt" -a ! -e "$inst/THIRD-PARTY-NOTICES.txt"
 e2e_expect "the simulated mouse's files are removed" test ! -e "$inst/simmouse.log" -a ! -e "$inst/simmouse.cmd"
 e2e_expect "the uninstaller is removed" test ! -e "$inst/Uninstall.exe"
 e2e_expect "skins and user guide are removed" test ! -e "$inst/skins" -a ! -e "$inst/help"

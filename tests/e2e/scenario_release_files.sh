@@ -73,7 +73,9 @@ e2e_expect "the zip holds the production program" cmp -s "$E2E_DIR/unzipped/ZUV_
 e2e_expect "the zip holds vx230ctl.exe" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/vx230ctl.exe" \
   "$E2E_WIN_BUILD/dist/vx230ctl.exe"
 e2e_expect "the zip holds the factory data, as shipped in data/" \
-  diff -r -x "$E2E_EXE" -x vx230ctl.exe -x LICENSE.txt "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
+  diff -r -x "$E2E_EXE" -x vx230ctl.exe -x LICENSE.txt -x THIRD-PARTY-NOTICES.txt "$E2E_DIR/unzipped/ZUV_GMouse-$version" "$E2E_ROOT/data"
 e2e_expect "the zip holds the licence" cmp -s "$E2E_DIR/unzipped/ZUV_GMouse-$version/LICENSE.txt" "$E2E_ROOT/LICENSE"
+e2e_expect "the zip holds the notices of the linked-in runtime" \
+  grep -q "winpthreads" "$E2E_DIR/unzipped/ZUV_GMouse-$version/THIRD-PARTY-NOTICES.txt"
 e2e_expect "the installer is named with the version" test -f "$release/ZUV_GMouse-$version-setup.exe"
 e2e_finish
