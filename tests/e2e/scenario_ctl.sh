@@ -45,7 +45,7 @@ if [ "$E2E_PLATFORM" = wine ]; then
 fi
 
 # The window now shows profile 3: its export and vx230ctl's, byte for byte.
-e2e_click $main 15     # Export
+e2e_click $main export_config
 e2e_file_dialog save "$E2E_DIR/window.ini"
 e2e_expect "the window exported" e2e_eventually 5 test -s "$E2E_DIR/window.ini"
 e2e_expect_eq "export exits 0" "profile=3" "$(e2e_ctl export 3 "$(e2e_ctl_path "$E2E_DIR/ctl export.ini")")"
