@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_exchange.h"
+
 namespace vx::app::control {
 
 enum ExitCode : int {
@@ -16,11 +18,7 @@ enum ExitCode : int {
     kRefused = 3,
 };
 
-struct Exchange {
-    enum class Outcome { Answered, NotRunning, Failed };
-    Outcome outcome = Outcome::Failed;
-    std::string text;  // Answered: the answer line; Failed: why
-};
+using Exchange = platform::ControlExchange;
 
 // The running program as vx230ctl reaches it: one request line out, one
 // answer line back.

@@ -9,15 +9,15 @@
 
 #include "device/action_player.h"
 #include "device/device_session.h"
-#include "device/input_listener.h"
 #include "device/discovery.h"
+#include "device/input_listener.h"
 #include "device/workers.h"
-#include "ui/macro_editor.h"
 #include "macro/macro_store.h"
 #include "platform/sim/simulated_mouse.h"
 #include "platform/testing/fake_clock.h"
 #include "platform/testing/test_platform.h"
 #include "settings/settings_store.h"
+#include "ui/macro_editor.h"
 
 namespace vx::device {
 namespace {
@@ -25,7 +25,38 @@ namespace {
 using platform::sim::SimulatedMouse;
 using Steady = std::chrono::steady_clock;
 
-class WorkerThreadsTest : public ::testing::Test {
+// Both workers started for real over the simulated mouse, stopped after
+// each test.
+class RealWorkers : public ::testing::Test {
+protected:
+    void StartWorkers() {
+        fakes.threads.startForReal = true;
+        StartDeviceWorkers(settings, session, macros, fakes.Bundle(), [] {});
+    }
+    void TearDown() override {
+        StopDeviceWorkers(session);
+        mouse.Unplug();  // ends a blocking read, if the listener reads
+        fakes.threads.JoinAll();
+    }
+    // True once `done` holds, false after 5 s.
+    bool WaitFor(const std::function<bool()>& done) {
+        const auto until = Steady::now() + std::chrono::seconds(5);
+        while (!done()) {
+            if (Steady::now() > until) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    }
+
+    platform::testing::SteadyClock clock;
+    SimulatedMouse mouse{clock};
+    settings::SettingsStore settings;
+    device::DeviceSession session;
+    macro::MacroStore macros;
+    platform::testing::TestPlatform fakes{mouse, clock};
+};
+
+class WorkerThreadsTest : public RealWorkers {
 protected:
     void SetUp() override {
         const auto in = mouse.Open(SimulatedMouse::kInputCollectionPath, platform::HidAccess::Read);
@@ -48,13 +79,7 @@ protected:
         record.events[1] = {0x04, macro::ActionRelease};
         record.delays[1] = 15;
         macros.user[0] = record;
-        fakes.threads.startForReal = true;
-        StartDeviceWorkers(settings, session, macros, fakes.Bundle(), [] {});
-    }
-    void TearDown() override {
-        StopDeviceWorkers(session);
-        mouse.Unplug();  // ends the listener's blocking read
-        fakes.threads.JoinAll();
+        StartWorkers();
     }
 
     // Reports the program sent after set-up, bytes as sent.
@@ -68,14 +93,6 @@ protected:
         }
         return out;
     }
-    bool WaitFor(const std::function<bool()>& done) {
-        const auto until = Steady::now() + std::chrono::seconds(5);
-        while (!done()) {
-            if (Steady::now() > until) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
-    }
     std::vector<std::int64_t> SentTimes() {
         std::vector<std::int64_t> times;
         for (const auto& report : mouse.Log()) {
@@ -85,13 +102,6 @@ protected:
         }
         return times;
     }
-
-    platform::testing::SteadyClock clock;
-    SimulatedMouse mouse{clock};
-    settings::SettingsStore settings;
-    device::DeviceSession session;
-    macro::MacroStore macros;
-    platform::testing::TestPlatform fakes{mouse, clock};
 };
 
 TEST_F(WorkerThreadsTest, StartsBothWorkersAtTheHighestPriority) {
@@ -159,24 +169,9 @@ TEST_F(WorkerThreadsTest, TheMacroCanBeEditedWhileItPlays) {
 // Started in the tray with no mouse: the workers run, but the listener has
 // nothing to read and sleeps (no time-out) until discovery publishes the
 // read channel, or until the workers are stopped.
-class WorkersBeforeTheMouse : public ::testing::Test {
+class WorkersBeforeTheMouse : public RealWorkers {
 protected:
-    void SetUp() override {
-        fakes.threads.startForReal = true;
-        StartDeviceWorkers(settings, session, macros, fakes.Bundle(), [] {});
-    }
-    void TearDown() override {
-        StopDeviceWorkers(session);
-        mouse.Unplug();  // ends a blocking read, if the listener reads
-        fakes.threads.JoinAll();
-    }
-
-    platform::testing::SteadyClock clock;
-    SimulatedMouse mouse{clock};
-    settings::SettingsStore settings;
-    device::DeviceSession session;
-    macro::MacroStore macros;
-    platform::testing::TestPlatform fakes{mouse, clock};
+    void SetUp() override { StartWorkers(); }
 };
 
 TEST_F(WorkersBeforeTheMouse, TheListenerReadsOnlyOnceDiscoveryOpensTheReadChannel) {
@@ -188,10 +183,7 @@ TEST_F(WorkersBeforeTheMouse, TheListenerReadsOnlyOnceDiscoveryOpensTheReadChann
     EXPECT_EQ(session.PendingEventCode.load(), 0);  // queued, not read
 
     ASSERT_TRUE(FindMouse(session, mouse));
-    const auto until = Steady::now() + std::chrono::seconds(5);
-    while (session.PendingEventCode.load() == 0 && Steady::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    WaitFor([this] { return session.PendingEventCode.load() != 0; });
     EXPECT_EQ(session.PendingEventCode.load(), 0xF1);
 }
 

@@ -21,6 +21,11 @@
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_PLATFORM=${VX_E2E_PLATFORM:-wine}
+# A native scenario started without a display runs itself again under
+# xvfb-run (the sourcing script's arguments go with it).
+if [ "$E2E_PLATFORM" = linux ] && [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1280x800x24' bash "$0" "$@"
+fi
 E2E_WIN_BUILD=${VX_WIN_BUILD_DIR:-$E2E_ROOT/build/windows}
 E2E_OUT=$E2E_ROOT/build/e2e
 E2E_WINTEXT=$E2E_WIN_BUILD/tools/wintext.exe
@@ -406,6 +411,24 @@ e2e_expect_applied_after() {
   e2e_expect_eq "$label in front: the applied copy is profile $profile" "$(e2e_section "$ini" "Config$profile")" \
     "$(e2e_section "$ini" Config6)"
   e2e_expect_eq "$label in front: 13 reports" 13 "$(e2e_reports_from "$from" | wc -l)"
+}
+
+# e2e_expect_fast_switch WHAT RULE PROFILE COMMAND...: COMMAND brings
+# several programs to the front within the settle time; only the last one
+# (a WHAT: program or window) is switched to, by rule RULE to PROFILE, once.
+e2e_expect_fast_switch() {
+  local what=$1 rule=$2 profile=$3 from diags
+  shift 3
+  from=$(($(e2e_log_lines) + 1))
+  diags=$(grep -c DIAG "$E2E_DIR/simmouse.log")
+  "$@"
+  e2e_wait_reports "$from" 13 10 || e2e_fail "the fast switch's last $what was not applied"
+  sleep 1.5  # three times the settle time: anything else to come would have come
+  e2e_expect_eq "a fast switch through three windows sends only the last one's profile" 13 \
+    "$(e2e_reports_from "$from" | wc -l)"
+  e2e_expect_eq "one switch, to the last $what's profile" "per-program profiles: rule $rule -> profile $profile" \
+    "$(tail -n +$((diags + 1)) <(grep DIAG "$E2E_DIR/simmouse.log") | cut -d' ' -f3- | grep '^per-program')"
+  e2e_expect_eq "CurConfig after the fast switch" "$profile" "$(e2e_ini_get "$E2E_DIR/config.ini" Init CurConfig)"
 }
 
 # OUT lines of simmouse.log from line FROM on, as bytes only.

@@ -43,16 +43,7 @@ expect_switch "$plain" 1 "a window without a rule"
 e2e_screenshot program_profiles_x11
 
 # Three windows within the settle time: only the last one's profile is sent.
-from=$(($(e2e_log_lines) + 1))
-diags=$(grep -c DIAG "$E2E_DIR/simmouse.log")
-front "$proton" "$plain" "$game"
-e2e_wait_reports "$from" 13 10 || e2e_fail "the fast switch's last window was not applied"
-sleep 1.5  # three times the settle time: anything else to come would have come
-e2e_expect_eq "a fast switch through three windows sends only the last one's profile" 13 \
-  "$(e2e_reports_from "$from" | wc -l)"
-e2e_expect_eq "one switch, to the last window's profile" "per-program profiles: rule 1 -> profile 3" \
-  "$(tail -n +$((diags + 1)) <(grep DIAG "$E2E_DIR/simmouse.log") | cut -d' ' -f3- | grep '^per-program')"
-e2e_expect_eq "CurConfig after the fast switch" 3 "$(e2e_ini_get "$ini" Init CurConfig)"
+e2e_expect_fast_switch window 1 3 front "$proton" "$plain" "$game"
 # A window without its class and process yet when it comes to the front.
 from=$(($(e2e_log_lines) + 1))
 open late steam_app_570 steam_app_570 --late

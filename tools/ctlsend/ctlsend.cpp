@@ -49,8 +49,8 @@ int wmain(int argc, wchar_t** argv) {
     std::string line = vx::platform::Narrow(argv[1]);
     if (line == "--dacl") return PrintDacl();
     if (line == "--long" && argc == 3) line = std::string(std::wcstoul(argv[2], nullptr, 10), 'a');
-    const vx::platform::PipeExchange exchange = vx::platform::ExchangeOverControlPipe(line);
-    if (exchange.outcome != vx::platform::PipeOutcome::Answered) {
+    const vx::platform::ControlExchange exchange = vx::platform::ExchangeOverControlPipe(line);
+    if (exchange.outcome != vx::platform::ControlExchange::Outcome::Answered) {
         std::cout << "no answer: " << exchange.text << "\n";
         return 2;
     }

@@ -42,18 +42,19 @@ std::string ControlSocketPath(const char* xdgRuntimeDir, unsigned uid, const std
     return RuntimeFilePath(xdgRuntimeDir, uid, lockName, ".socket");
 }
 
-SocketExchange ExchangeOverControlSocket(const std::string& socketPath, const std::string& requestLine) {
+ControlExchange ExchangeOverControlSocket(const std::string& socketPath, const std::string& requestLine) {
+    using Outcome = ControlExchange::Outcome;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (socketPath.size() >= sizeof(address.sun_path)) return {SocketOutcome::Failed, "the socket's path is too long"};
+    if (socketPath.size() >= sizeof(address.sun_path)) return {Outcome::Failed, "the socket's path is too long"};
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (socket.get() < 0) return {SocketOutcome::Failed, Why("no socket")};
+    if (socket.get() < 0) return {Outcome::Failed, Why("no socket")};
     if (connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         // No socket, or one a program that ended left behind.
-        if (errno == ENOENT || errno == ECONNREFUSED) return {SocketOutcome::NotRunning, {}};
-        if (errno == EACCES || errno == EPERM) return {SocketOutcome::Failed, "the program runs for another user"};
-        return {SocketOutcome::Failed, Why(socketPath.c_str())};
+        if (errno == ENOENT || errno == ECONNREFUSED) return {Outcome::NotRunning, {}};
+        if (errno == EACCES || errno == EPERM) return {Outcome::Failed, "the program runs for another user"};
+        return {Outcome::Failed, Why(socketPath.c_str())};
     }
     timeval timeout{kAnswerTimeoutSeconds, 0};
     setsockopt(socket.get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
@@ -62,7 +63,7 @@ SocketExchange ExchangeOverControlSocket(const std::string& socketPath, const st
     std::size_t sent = 0;
     while (sent < line.size()) {
         const ssize_t written = send(socket.get(), line.data() + sent, line.size() - sent, MSG_NOSIGNAL);
-        if (written <= 0) return {SocketOutcome::Failed, Why("the request was not sent")};
+        if (written <= 0) return {Outcome::Failed, Why("the request was not sent")};
         sent += static_cast<std::size_t>(written);
     }
     std::string answer;
@@ -71,13 +72,13 @@ SocketExchange ExchangeOverControlSocket(const std::string& socketPath, const st
         const ssize_t got = recv(socket.get(), chunk, sizeof(chunk), 0);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            return {SocketOutcome::Failed, "no answer within " + std::to_string(kAnswerTimeoutSeconds) + " s"};
+            return {Outcome::Failed, "no answer within " + std::to_string(kAnswerTimeoutSeconds) + " s"};
         }
-        if (got <= 0) return {SocketOutcome::Failed, "the program closed the connection without an answer"};
+        if (got <= 0) return {Outcome::Failed, "the program closed the connection without an answer"};
         answer.append(chunk, static_cast<std::size_t>(got));
     }
     answer.resize(answer.find('\n'));
-    return {SocketOutcome::Answered, answer};
+    return {Outcome::Answered, answer};
 }
 
 }  // namespace vx::platform

@@ -4,6 +4,8 @@
 // and vx230ctl's end of it.
 #include <string>
 
+#include "platform/control_exchange.h"
+
 namespace vx::platform {
 
 // Per user and session: "$XDG_RUNTIME_DIR/<name><suffix>" when the session
@@ -14,12 +16,7 @@ std::string RuntimeFilePath(const char* xdgRuntimeDir, unsigned uid, const std::
 // The socket's name for the single-instance lock named `lockName`.
 std::string ControlSocketPath(const char* xdgRuntimeDir, unsigned uid, const std::string& lockName);
 
-enum class SocketOutcome { Answered, NotRunning, Failed };
-struct SocketExchange {
-    SocketOutcome outcome = SocketOutcome::Failed;
-    std::string text;  // the answer line, or why there is none
-};
 // One request line out, one answer line back.
-SocketExchange ExchangeOverControlSocket(const std::string& socketPath, const std::string& requestLine);
+ControlExchange ExchangeOverControlSocket(const std::string& socketPath, const std::string& requestLine);
 
 }  // namespace vx::platform

@@ -197,20 +197,21 @@ void ControlPipeServer::Serve() {
     }
 }
 
-PipeExchange ExchangeOverControlPipe(const std::string& requestLine) {
+ControlExchange ExchangeOverControlPipe(const std::string& requestLine) {
+    using Outcome = ControlExchange::Outcome;
     const std::wstring name = ControlPipeName();
     HANDLE pipe = INVALID_HANDLE_VALUE;
     for (int attempt = 0;; ++attempt) {
         pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (pipe != INVALID_HANDLE_VALUE) break;
         const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND) return {PipeOutcome::NotRunning, {}};
+        if (error == ERROR_FILE_NOT_FOUND) return {Outcome::NotRunning, {}};
         if (error == ERROR_PIPE_BUSY && attempt < 10) {
             WaitNamedPipeW(name.c_str(), 2000);
             continue;
         }
-        if (error == ERROR_ACCESS_DENIED) return {PipeOutcome::Failed, "the program runs for another user"};
-        return {PipeOutcome::Failed, "the pipe did not open: " + SystemError(error)};
+        if (error == ERROR_ACCESS_DENIED) return {Outcome::Failed, "the program runs for another user"};
+        return {Outcome::Failed, "the pipe did not open: " + SystemError(error)};
     }
     const std::string line = requestLine + "\n";
     DWORD written = 0;
@@ -225,9 +226,9 @@ PipeExchange ExchangeOverControlPipe(const std::string& requestLine) {
     }
     CloseHandle(pipe);
     const std::size_t end = answer.find('\n');
-    if (end == std::string::npos) return {PipeOutcome::Failed, "the program closed the pipe without an answer"};
+    if (end == std::string::npos) return {Outcome::Failed, "the program closed the pipe without an answer"};
     answer.resize(end);
-    return {PipeOutcome::Answered, answer};
+    return {Outcome::Answered, answer};
 }
 
 }  // namespace vx::platform

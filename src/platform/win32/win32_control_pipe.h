@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/control_exchange.h"
 #include "platform/diagnostics.h"
 #include "platform/process.h"
 
@@ -43,11 +44,6 @@ private:
 };
 
 // vx230ctl's end.
-enum class PipeOutcome { Answered, NotRunning, Failed };
-struct PipeExchange {
-    PipeOutcome outcome = PipeOutcome::Failed;
-    std::string text;  // the answer line, or why there is none
-};
-PipeExchange ExchangeOverControlPipe(const std::string& requestLine);
+ControlExchange ExchangeOverControlPipe(const std::string& requestLine);
 
 }  // namespace vx::platform

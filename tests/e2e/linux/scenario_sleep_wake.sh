@@ -7,9 +7,6 @@
 # Usage: scenario_sleep_wake.sh (runs itself under xvfb-run when there is
 # no display; VX_LINUX_BUILD_DIR names the linux preset's build tree).
 set -uo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x800x24' bash "$0" "$@"
-fi
 export VX_E2E_PLATFORM=linux
 source "$(dirname "$0")/../lib.sh"
 e2e_begin sleep_wake dist-sim

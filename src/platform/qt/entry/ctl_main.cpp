@@ -17,16 +17,9 @@ namespace {
 class SocketConnection final : public vx::app::control::Connection {
 public:
     vx::app::control::Exchange Send(const std::string& requestLine) override {
-        using Outcome = vx::app::control::Exchange::Outcome;
         const std::string path =
             vx::platform::ControlSocketPath(std::getenv("XDG_RUNTIME_DIR"), getuid(), vx::app::kMutexName);
-        const vx::platform::SocketExchange exchange = vx::platform::ExchangeOverControlSocket(path, requestLine);
-        switch (exchange.outcome) {
-            case vx::platform::SocketOutcome::Answered: return {Outcome::Answered, exchange.text};
-            case vx::platform::SocketOutcome::NotRunning: return {Outcome::NotRunning, {}};
-            case vx::platform::SocketOutcome::Failed: break;
-        }
-        return {Outcome::Failed, exchange.text};
+        return vx::platform::ExchangeOverControlSocket(path, requestLine);
     }
 };
 

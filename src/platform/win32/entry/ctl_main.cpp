@@ -15,14 +15,7 @@ namespace {
 class PipeConnection final : public vx::app::control::Connection {
 public:
     vx::app::control::Exchange Send(const std::string& requestLine) override {
-        using Outcome = vx::app::control::Exchange::Outcome;
-        const vx::platform::PipeExchange exchange = vx::platform::ExchangeOverControlPipe(requestLine);
-        switch (exchange.outcome) {
-            case vx::platform::PipeOutcome::Answered: return {Outcome::Answered, exchange.text};
-            case vx::platform::PipeOutcome::NotRunning: return {Outcome::NotRunning, {}};
-            case vx::platform::PipeOutcome::Failed: break;
-        }
-        return {Outcome::Failed, exchange.text};
+        return vx::platform::ExchangeOverControlPipe(requestLine);
     }
 };
 
