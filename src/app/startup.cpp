@@ -17,6 +17,17 @@ std::string PlugInMessage(settings::UiLanguage language) {
     return std::string("请插入【") + kWindowTitle + "】USB鼠标";
 }
 
+namespace {
+
+// Only once a profile has been sent to a mouse is there one for vx230ctl
+// and the hotkeys to act on.
+void ServeRequestsAndHotkeys(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
+    ServeControlRequests(state, platform, subsystems);
+    RegisterHotkeys(state, platform);
+}
+
+}  // namespace
+
 std::string TrayTip(settings::UiLanguage language, bool waitingForMouse) {
     if (!waitingForMouse) return kWindowTitle;
     if (settings::UsesEnglish(language)) return std::string(kWindowTitle) + ": waiting for the VX230 to be plugged in";
@@ -125,9 +136,7 @@ void RunStartupSequence(AppState& state, platform::Platform& platform, Subsystem
     platform::TraceStartup(platform.startupTrace, "configuration sent");
     window.AddTrayIcon();
     platform::TraceStartup(platform.startupTrace, "tray icon added");
-    // Only now is there a profile shown and a mouse to send it to.
-    ServeControlRequests(state, platform, subsystems);
-    RegisterHotkeys(state, platform);
+    ServeRequestsAndHotkeys(state, platform, subsystems);
 }
 
 void ResumeStartupOnArrival(AppState& state, platform::Platform& platform, Subsystems& subsystems) {
@@ -145,6 +154,7 @@ void ResumeStartupOnArrival(AppState& state, platform::Platform& platform, Subsy
     platform.clock.SleepMs(5);
     subsystems.ApplyConfiguration();
     platform.window.SetTrayTip(TrayTip(state.settings.UiLanguage, false));
+    ServeRequestsAndHotkeys(state, platform, subsystems);
 }
 
 }  // namespace vx::app

@@ -131,7 +131,7 @@ TEST_F(StartupSequence, StartedInTheTrayWithoutAMouseWaitsThereWithoutAMessage) 
 }
 
 TEST_F(StartupSequence, TheMouseArrivingEndsTheStartUpOnceBothCollectionsAreThere) {
-    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=1\r\n");
+    WriteConfig("[Init]\r\nCurConfig=1\r\nVER_SEL=1\r\n[Hotkeys]\r\nProfile2=Ctrl+Alt+2\r\n");
     fakes.window.startsInTray = true;
     subsystems.mousePresent = false;
     CZUV_GMouseDlg dialog(state, fakes.Bundle(), subsystems, noInterface);
@@ -150,14 +150,16 @@ TEST_F(StartupSequence, TheMouseArrivingEndsTheStartUpOnceBothCollectionsAreTher
     dialog.OnDeviceArrived(arrival);
     EXPECT_EQ(fakes.log.Lines(), (Log{"FindMouse", "FindMouse"}));
     EXPECT_TRUE(state.waitingForMouse);
+    EXPECT_FALSE(fakes.process.controlAnswerer);
 
     fakes.log.Take();
     state.device.link.WriteChannel.state = device::ChannelState::Open;
     dialog.OnDeviceArrived(arrival);
-    EXPECT_EQ(fakes.log.Lines(),
-              (Log{"FindMouse", "Sleep:5", "ApplyConfiguration", "SetTrayTip:VX230 Gaming Mouse Driver"}));
+    EXPECT_EQ(fakes.log.Lines(), (Log{"FindMouse", "Sleep:5", "ApplyConfiguration",
+                                      "SetTrayTip:VX230 Gaming Mouse Driver", "RegisterHotkey:2"}));
     EXPECT_FALSE(state.waitingForMouse);
     EXPECT_TRUE(state.device.link.MouseConnected);
+    EXPECT_TRUE(fakes.process.controlAnswerer);  // vx230ctl is answered from now on
 
     // Later arrivals (another device, the mouse's other interfaces) change nothing.
     fakes.log.Take();

@@ -4,7 +4,7 @@
 # waits in the tray. Once the simulated mouse is plugged in ("plug" in
 # simmouse.cmd, the mouse having started unplugged) it finds and configures
 # the mouse as at a normal start, its 13 start-up reports, still hidden;
-# unplugged, it ends. Started without --tray and no mouse it shows the
+# vx230ctl is answered from then on; unplugged, it ends. Started without --tray and no mouse it shows the
 # plug-in message and ends, as ever.
 # Platforms: wine linux
 source "$(dirname "$0")/lib.sh"
@@ -34,6 +34,8 @@ fi
 e2e_expect_eq "the thirteen reports of a normal start, and only those" "$E2E_FACTORY_START_REPORTS" "$(e2e_reports_from 1)"
 e2e_expect_eq "still no window shown" "0" "$(e2e_program_window_count visible)"
 e2e_expect "the program still runs" e2e_is_running "$pid"
+e2e_expect_eq "vx230ctl is answered once the mouse is there" "mouse=connected profile=1" \
+  "$(e2e_ctl status | head -2 | paste -sd' ')"
 
 echo unplug >>"$E2E_DIR/simmouse.cmd"
 if e2e_wait_exit "$pid" 15; then
